@@ -1,0 +1,47 @@
+#include "editor/menubuilder.h"
+
+namespace Menus {
+
+QMenu *menu(QMenuBar *bar, const QString &caption, const QString &name)
+{
+    QMenu *m = bar->addMenu(caption);
+    m->setObjectName(name);
+    m->menuAction()->setObjectName(name);
+    return m;
+}
+
+QMenu *subMenu(QMenu *parent, const QString &caption, const QString &name)
+{
+    QMenu *m = parent->addMenu(caption);
+    m->setObjectName(name);
+    m->menuAction()->setObjectName(name);
+    return m;
+}
+
+QAction *item(QMenu *menu, const QString &caption, const QString &name,
+              const QKeySequence &shortcut)
+{
+    auto *action = new QAction(caption, menu->parentWidget() ? menu->parentWidget() : menu);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setEnabled(false);
+    menu->addAction(action);
+    return action;
+}
+
+QAction *checkItem(QMenu *menu, const QString &caption, const QString &name, bool checked,
+                   const QKeySequence &shortcut)
+{
+    QAction *action = item(menu, caption, name, shortcut);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    return action;
+}
+
+QAction *find(QWidget *window, const QString &name)
+{
+    return window->findChild<QAction *>(name);
+}
+
+} // namespace Menus

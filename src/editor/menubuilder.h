@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+// Menus are declared item by item with their captions, names and keys. An
+// item starts disabled: it becomes usable only when a command is bound to it,
+// so a command that is not built yet can never pretend to work.
+namespace Menus {
+
+QMenu *menu(QMenuBar *bar, const QString &caption, const QString &name);
+QMenu *subMenu(QMenu *parent, const QString &caption, const QString &name);
+QAction *item(QMenu *menu, const QString &caption, const QString &name,
+              const QKeySequence &shortcut = QKeySequence());
+QAction *checkItem(QMenu *menu, const QString &caption, const QString &name, bool checked,
+                   const QKeySequence &shortcut = QKeySequence());
+
+template <class Receiver, class Method>
+QAction *bind(QAction *action, Receiver *receiver, Method method)
+{
+    action->setEnabled(true);
+    QObject::connect(action, &QAction::triggered, receiver, [receiver, method] {
+        (receiver->*method)();
+    });
+    return action;
+}
+
+// Finds an item of a window by its name, in any menu.
+QAction *find(QWidget *window, const QString &name);
+
+} // namespace Menus

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "platform/commondialog.h"
+#include "platform/windowdirectory.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QStatusBar;
+class SourceArea;
+
+// The source window "Quorl": the page as plain HTML text in `area`, and the
+// keeper of the document state both main windows share.
+class SourceWindow : public QMainWindow, public LoadStep
+{
+    Q_OBJECT
+
+public:
+    explicit SourceWindow(QWidget *parent = nullptr);
+
+    void load() override;
+
+    // Rebuilds the caption from the marker and the path.
+    void titleupdate();
+    void UpdateLineCount();
+
+    // Edit commands.
+    void copy();
+    void cut();
+    void paste();
+    void selectAll();
+
+    // Panel texts of the status bar, 1-based as the panels are numbered.
+    QString panelText(int panel) const;
+    void setPanelText(int panel, const QString &text);
+
+    // The document and its state.
+    SourceArea *area = nullptr;
+    QString star;          // "*" after a change, empty after a save or New
+    QString DocumentPath;
+    QString blankPageHtml;
+    int lineCount = 0;
+    CommonDialog comdlg;
+    std::array<QAction *, 5> recent{};
+    QString txtSearch;     // the last text Find looked for
+    SourceArea *area1 = nullptr;  // scratch copy of a document for the dialogs
+    QStatusBar *StatusBar1 = nullptr;
+
+    // Runs after every change while Options > Auto Tag Recognition is checked.
+    std::function<void()> autoRecognizeTag;
+
+    // Menus and the items this window binds itself.
+    QMenu *mnuFile = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QMenu *mnuView = nullptr;
+    QMenu *mnuFormat = nullptr;
+    QMenu *mnuInsert = nullptr;
+    QMenu *mnuOptions = nullptr;
+    QMenu *mnuStyle = nullptr;
+    QMenu *mnuTools = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QMenu *mnuRecent = nullptr;
+    QAction *mnuew = nullptr;
+    QAction *mnuOpen = nullptr;
+    QAction *mnuSave = nullptr;
+    QAction *mnuSaveAs = nullptr;
+    QAction *mnuVevevodi = nullptr;
+    QAction *mnuPreview = nullptr;
+    QAction *mnuInsFile = nullptr;
+    QAction *mnuPageSetup = nullptr;
+    QAction *mnuPrint = nullptr;
+    QAction *mnuExit = nullptr;
+    QAction *mnuFind = nullptr;
+    QAction *mnuFindNext = nullptr;
+    QAction *mnuCopy = nullptr;
+    QAction *mnuCut = nullptr;
+    QAction *mnuPaste = nullptr;
+    QAction *mnuLcase = nullptr;
+    QAction *mnuUcase = nullptr;
+    QAction *mnuTitleCase = nullptr;
+    QAction *mnuIcase = nullptr;
+    QAction *mnuSelectAll = nullptr;
+    QAction *mnuAutoRecog = nullptr;
+
+    static inline const QString readyText = QStringLiteral("Ready: Quorl Vevevodi - By: Korrandel");
+    static inline const QString captionPrefix = QStringLiteral("Quorl Vevevodi: By Korrandel - ");
+
+private:
+    void buildMenus();
+    void buildStatusBar();
+    void onAreaChange();
+    void onEditMenuOpening();
+    void updateInsertPanel();
+
+    std::array<QLabel *, 6> m_panels{};
+};
+
+// The one source window of the program, created and loaded on first use.
+SourceWindow *Quorl();

@@ -1,0 +1,66 @@
+#include "platform/commondialog.h"
+
+#include "platform/prompter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+QString CommonDialog::qtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts.at(i + 1);
+        patterns.replace(u';', u' ');
+        out << parts.at(i).trimmed() + QStringLiteral(" (") + patterns.simplified() + u')';
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+QString CommonDialog::initialPath() const
+{
+    if (!FileName.isEmpty()) {
+        const QFileInfo info(FileName);
+        if (info.isAbsolute() || InitDir.isEmpty())
+            return FileName;
+        return QDir(InitDir).filePath(FileName);
+    }
+    return InitDir;
+}
+
+bool CommonDialog::ShowOpen()
+{
+    const auto chosen = Prompter::instance().openFile(
+        {DialogTitle, qtFilter(Filter), initialPath(), DefaultExt});
+    if (!chosen)
+        return false;
+    FileName = *chosen;
+    return true;
+}
+
+bool CommonDialog::ShowSave()
+{
+    const auto chosen = Prompter::instance().saveFile(
+        {DialogTitle, qtFilter(Filter), initialPath(), DefaultExt});
+    if (!chosen)
+        return false;
+    FileName = *chosen;
+    if (!DefaultExt.isEmpty() && QFileInfo(FileName).suffix().isEmpty())
+        FileName += u'.' + DefaultExt;
+    return true;
+}
+
+bool CommonDialog::ShowColor()
+{
+    const auto chosen = Prompter::instance().color(Color.isValid() ? Color : QColor(Qt::white));
+    if (!chosen)
+        return false;
+    Color = *chosen;
+    return true;
+}
+
+bool CommonDialog::ShowPrinter(QPrinter *printer)
+{
+    return Prompter::instance().printer(printer);
+}

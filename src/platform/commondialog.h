@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QPrinter;
+
+// The stateful open/save/colour/print dialog object. Its fields persist
+// between calls, so what one command leaves in FileName the next one sees.
+// A cancel is the false result of a Show call; FileName is then unchanged.
+class CommonDialog
+{
+public:
+    QString FileName;
+    QString Filter; // "Label|pattern|Label|pattern", patterns separated by ';'
+    int FilterIndex = 1;
+    QString DefaultExt;
+    QString DialogTitle;
+    QString InitDir;
+    int Flags = 0;
+    bool CancelError = false;
+    QColor Color;
+
+    bool ShowOpen();
+    bool ShowSave();
+    bool ShowColor();
+    bool ShowPrinter(QPrinter *printer);
+
+    // "HTML (*.htm;*.html)|*.htm;*.html" becomes "HTML (*.htm;*.html) (*.htm *.html)".
+    static QString qtFilter(const QString &filter);
+
+private:
+    QString initialPath() const;
+};

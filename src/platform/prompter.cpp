@@ -1,0 +1,146 @@
+#include "platform/prompter.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+
+namespace {
+
+Prompter *g_installed = nullptr;
+
+QMessageBox::StandardButtons toStandard(Prompter::Buttons buttons)
+{
+    switch (buttons) {
+    case Prompter::Buttons::Ok: return QMessageBox::Ok;
+    case Prompter::Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case Prompter::Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case Prompter::Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Prompter::Buttons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+    case Prompter::Buttons::AbortRetryIgnore:
+        return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon toIcon(Prompter::Icon icon)
+{
+    switch (icon) {
+    case Prompter::Icon::None: return QMessageBox::NoIcon;
+    case Prompter::Icon::Critical: return QMessageBox::Critical;
+    case Prompter::Icon::Question: return QMessageBox::Question;
+    case Prompter::Icon::Exclamation: return QMessageBox::Warning;
+    case Prompter::Icon::Information: return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+Prompter::Answer fromStandard(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes: return Prompter::Answer::Yes;
+    case QMessageBox::No: return Prompter::Answer::No;
+    case QMessageBox::Retry: return Prompter::Answer::Retry;
+    case QMessageBox::Abort: return Prompter::Answer::Abort;
+    case QMessageBox::Ignore: return Prompter::Answer::Ignore;
+    case QMessageBox::Ok: return Prompter::Answer::Ok;
+    default: return Prompter::Answer::Cancel;
+    }
+}
+
+QWidget *activeParent()
+{
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+Prompter &Prompter::instance()
+{
+    static WidgetPrompter real;
+    return g_installed ? *g_installed : real;
+}
+
+void Prompter::install(Prompter *prompter)
+{
+    g_installed = prompter;
+}
+
+Prompter::Answer WidgetPrompter::message(const QString &text, const QString &title, Icon icon,
+                                         Buttons buttons)
+{
+    QMessageBox box(toIcon(icon), title, text, toStandard(buttons), activeParent());
+    return fromStandard(box.exec());
+}
+
+std::optional<QString> WidgetPrompter::input(const QString &prompt, const QString &title,
+                                             const QString &defaultText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(activeParent(), title, prompt, QLineEdit::Normal,
+                                               defaultText, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+std::optional<QString> WidgetPrompter::openFile(const FileRequest &request)
+{
+    QFileDialog dialog(activeParent(), request.title, request.initialPath, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> WidgetPrompter::saveFile(const FileRequest &request)
+{
+    QFileDialog dialog(activeParent(), request.title, request.initialPath, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QColor> WidgetPrompter::color(const QColor &initial)
+{
+    const QColor chosen = QColorDialog::getColor(initial, activeParent());
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+std::optional<QFont> WidgetPrompter::font(const QFont &initial)
+{
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, activeParent());
+    if (!ok)
+        return std::nullopt;
+    return chosen;
+}
+
+bool WidgetPrompter::printer(QPrinter *printer)
+{
+    QPrintDialog dialog(printer, activeParent());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool WidgetPrompter::pageSetup(QPrinter *printer)
+{
+    QPageSetupDialog dialog(printer, activeParent());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QAction *WidgetPrompter::popupMenu(QMenu *menu, const QPoint &globalPos)
+{
+    return menu->exec(globalPos);
+}

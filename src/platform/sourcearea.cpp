@@ -1,0 +1,232 @@
+#include "platform/sourcearea.h"
+
+#include "platform/textfiles.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPrinter>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <utility>
+
+namespace {
+
+constexpr QChar kParagraph = QChar::ParagraphSeparator;
+constexpr QChar kLine = QChar::LineSeparator;
+
+QString crLfBreaks(QString raw)
+{
+    raw.replace(kParagraph, QStringLiteral("\r\n"));
+    return raw;
+}
+
+} // namespace
+
+SourceArea::SourceArea(QWidget *parent)
+    : QPlainTextEdit(parent)
+{
+    connect(document(), &QTextDocument::contentsChange, this, &SourceArea::onContentsChange);
+}
+
+QString SourceArea::withLfBreaks(const QString &text)
+{
+    QString out = text;
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    out.replace(u'\r', u'\n');
+    out.replace(kParagraph, u'\n');
+    out.replace(kLine, u'\n');
+    return out;
+}
+
+void SourceArea::onContentsChange(int, int removed, int added)
+{
+    if (removed == 0 && added == 0)
+        return;
+    if (m_quiet > 0) {
+        m_changedQuietly = true;
+        return;
+    }
+    Q_EMIT changed();
+}
+
+QString SourceArea::text() const
+{
+    return crLfBreaks(document()->toRawText());
+}
+
+void SourceArea::setText(const QString &text)
+{
+    ++m_quiet;
+    setPlainText(withLfBreaks(text));
+    --m_quiet;
+    m_changedQuietly = false;
+    Q_EMIT changed();
+}
+
+QString SourceArea::selText() const
+{
+    return crLfBreaks(textCursor().selectedText());
+}
+
+void SourceArea::setSelText(const QString &text)
+{
+    QTextCursor cursor = textCursor();
+    if (text.isEmpty() && !cursor.hasSelection())
+        return;
+    ++m_quiet;
+    m_changedQuietly = false;
+    cursor.insertText(withLfBreaks(text));
+    setTextCursor(cursor);
+    --m_quiet;
+    if (std::exchange(m_changedQuietly, false))
+        Q_EMIT changed();
+}
+
+qsizetype SourceArea::toTextPosition(int documentPosition) const
+{
+    const QTextBlock block = document()->findBlock(documentPosition);
+    return qsizetype(documentPosition) + (block.isValid() ? block.blockNumber() : 0);
+}
+
+int SourceArea::toDocumentPosition(qsizetype textPosition) const
+{
+    const QTextDocument *doc = document();
+    if (textPosition <= 0)
+        return 0;
+    // Block b starts at position() + b in text(): find the last block starting
+    // at or before textPosition.
+    int low = 0;
+    int high = doc->blockCount() - 1;
+    while (low < high) {
+        const int mid = low + (high - low + 1) / 2;
+        if (doc->findBlockByNumber(mid).position() + qsizetype(mid) <= textPosition)
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    const QTextBlock block = doc->findBlockByNumber(low);
+    const qsizetype offset = textPosition - (block.position() + qsizetype(low));
+    // A position inside or after the CR LF pair stays at the end of the line.
+    return block.position() + int(qMin<qsizetype>(offset, block.length() - 1));
+}
+
+qsizetype SourceArea::selStart() const
+{
+    return toTextPosition(textCursor().selectionStart());
+}
+
+qsizetype SourceArea::selLength() const
+{
+    const QTextCursor cursor = textCursor();
+    return toTextPosition(cursor.selectionEnd()) - toTextPosition(cursor.selectionStart());
+}
+
+void SourceArea::select(qsizetype start, qsizetype length)
+{
+    const qsizetype total = textLength();
+    start = qBound<qsizetype>(0, start, total);
+    length = qBound<qsizetype>(0, length, total - start);
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(toDocumentPosition(start));
+    if (length > 0)
+        cursor.setPosition(toDocumentPosition(start + length), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+void SourceArea::setSelStart(qsizetype position)
+{
+    select(position, 0);
+}
+
+void SourceArea::setSelLength(qsizetype length)
+{
+    select(selStart(), length);
+}
+
+qsizetype SourceArea::textLength() const
+{
+    const QTextDocument *doc = document();
+    return qsizetype(doc->characterCount() - 1) + (doc->blockCount() - 1);
+}
+
+int SourceArea::lineCount() const
+{
+    return document()->blockCount();
+}
+
+bool SourceArea::loadFile(const QString &path, QString *error)
+{
+    QString content;
+    if (!TextFiles::read(path, &content, error))
+        return false;
+    setText(content);
+    return true;
+}
+
+bool SourceArea::saveFile(const QString &path, QString *error) const
+{
+    return TextFiles::write(path, text(), error);
+}
+
+void SourceArea::selPrint(QPrinter *printer) const
+{
+    const QTextCursor cursor = textCursor();
+    QTextDocument copy;
+    copy.setDefaultFont(font());
+    copy.setPlainText(cursor.hasSelection() ? withLfBreaks(cursor.selectedText())
+                                            : document()->toRawText());
+    copy.print(printer);
+}
+
+QColor SourceArea::backColor() const
+{
+    return palette().color(QPalette::Base);
+}
+
+void SourceArea::setBackColor(const QColor &color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Base, color);
+    setPalette(p);
+}
+
+bool SourceArea::event(QEvent *event)
+{
+    // The program's menu shortcuts win over the widget's own key bindings; a
+    // key that no shortcut takes still reaches the widget as a key press.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->ignore();
+        return true;
+    }
+    return QPlainTextEdit::event(event);
+}
+
+void SourceArea::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
+        setOverwriteMode(!overwriteMode());
+        Q_EMIT overwriteModeToggled();
+        return;
+    }
+    // Shift+Enter would insert a line separator inside the paragraph; the
+    // document knows only one kind of line break.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && (event->modifiers() & Qt::ShiftModifier)) {
+        QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier,
+                        event->text(), event->isAutoRepeat(), event->count());
+        QPlainTextEdit::keyPressEvent(&plain);
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void SourceArea::insertFromMimeData(const QMimeData *source)
+{
+    if (!source || !source->hasText())
+        return;
+    QTextCursor cursor = textCursor();
+    cursor.insertText(withLfBreaks(source->text()));
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+class QPrinter;
+
+// The source text area. Text, SelText, SelStart and SelLength count every
+// line break as the two characters CR LF, so position arithmetic on Text()
+// is exact; text put in with lone LF or CR is stored as line breaks.
+// changed() follows every change of the text, programmatic ones included.
+class SourceArea : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit SourceArea(QWidget *parent = nullptr);
+
+    QString text() const;
+    // Replaces the whole text; always counts as one change.
+    void setText(const QString &text);
+
+    QString selText() const;
+    // Replaces the selection, or inserts at the caret; the caret ends behind it.
+    void setSelText(const QString &text);
+
+    qsizetype selStart() const;
+    // Moves the caret and clears the selection.
+    void setSelStart(qsizetype position);
+    qsizetype selLength() const;
+    void setSelLength(qsizetype length);
+
+    qsizetype textLength() const;
+    int lineCount() const;
+
+    bool loadFile(const QString &path, QString *error = nullptr);
+    bool saveFile(const QString &path, QString *error = nullptr) const;
+    // Prints the selection, or the whole text when nothing is selected.
+    void selPrint(QPrinter *printer) const;
+
+    QColor backColor() const;
+    void setBackColor(const QColor &color);
+
+    // Conversions between positions in text() and in the underlying document.
+    qsizetype toTextPosition(int documentPosition) const;
+    int toDocumentPosition(qsizetype textPosition) const;
+
+    static QString withLfBreaks(const QString &text);
+
+Q_SIGNALS:
+    void changed();
+    // Insert toggles between inserting and overwriting, as the status bar shows.
+    void overwriteModeToggled();
+
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    void onContentsChange(int position, int removed, int added);
+    void select(qsizetype start, qsizetype length);
+
+    int m_quiet = 0;          // inside a programmatic edit: one signal at its end
+    bool m_changedQuietly = false;
+};

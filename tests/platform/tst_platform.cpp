@@ -1,0 +1,299 @@
+#include "platform/clipboard.h"
+#include "platform/commondialog.h"
+#include "platform/programexit.h"
+#include "platform/programfolder.h"
+#include "platform/programlauncher.h"
+#include "platform/settingsstore.h"
+#include "platform/textfiles.h"
+#include "platform/windowdirectory.h"
+#include "platform/windowplacement.h"
+#include "support/scriptedprompter.h"
+#include "support/testenv.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+class LoadCounting : public QWidget, public LoadStep
+{
+public:
+    void load() override { ++loads; }
+    int loads = 0;
+};
+
+} // namespace
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void textFilesWrite_data();
+    void textFilesWrite();
+    void textFilesRead_data();
+    void textFilesRead();
+    void textFilesFailuresKeepTheOldFile();
+    void settingsStore();
+    void commonDialogKeepsStateAndReportsCancel();
+    void commonDialogFilter();
+    void scriptedPrompterFailsOnUnexpectedPrompt();
+    void programFolderMatchesCaseInsensitively();
+    void windowDirectory();
+    void launcher();
+    void exitSyncsSettings();
+    void clipboard();
+    void makeTopmostKeepsGeometry();
+
+private:
+    TestEnv m_env;
+};
+
+void TestPlatform::textFilesWrite_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("crlf kept") << "a\r\nb" << QByteArray("a\r\nb");
+    QTest::newRow("lf and cr become crlf") << "a\nb\rc" << QByteArray("a\r\nb\r\nc");
+    QTest::newRow("utf-8 without bom") << QString::fromUtf8("\u00e9\u20ac")
+                                       << QByteArray("\xc3\xa9\xe2\x82\xac");
+}
+
+void TestPlatform::textFilesWrite()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    const QString path = m_env.scratch("w.html");
+    QString error;
+    QVERIFY2(TextFiles::write(path, text, &error), qPrintable(error));
+    QCOMPARE(readBytes(path), bytes);
+    QString back;
+    QVERIFY(TextFiles::read(path, &back));
+    QCOMPARE(back, TextFiles::toCrLf(text));
+}
+
+void TestPlatform::textFilesRead_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("utf-8") << QByteArray("caf\xc3\xa9") << QString::fromUtf8("caf\u00e9");
+    QTest::newRow("utf-8 bom dropped") << QByteArray("\xef\xbb\xbfx") << "x";
+    QTest::newRow("windows-1252") << QByteArray("caf\xe9 \x80 \x93q\x94")
+                                  << QString::fromUtf8("caf\u00e9 \u20ac \u201cq\u201d");
+    QTest::newRow("line ends as in the file") << QByteArray("a\nb\r\n") << "a\nb\r\n";
+}
+
+void TestPlatform::textFilesRead()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    const QString path = m_env.scratch("r.html");
+    writeBytes(path, bytes);
+    QString read;
+    QVERIFY(TextFiles::read(path, &read));
+    QCOMPARE(read, text);
+}
+
+void TestPlatform::textFilesFailuresKeepTheOldFile()
+{
+    QString text, error;
+    QVERIFY(!TextFiles::read(m_env.scratch("missing.html"), &text, &error));
+    QVERIFY(!error.isEmpty());
+
+    QVERIFY(!TextFiles::write(m_env.scratch("no/such/folder/x.html"), "x", &error));
+
+    // A write that fails part-way (the file-size limit stands in for a full
+    // disk, and holds even for root) leaves the existing file whole.
+    const QString path = m_env.scratch("page.html");
+    writeBytes(path, "old");
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &small);
+    error.clear();
+    const bool written = TextFiles::write(path, QString(8192, u'n'), &error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    QVERIFY(!written);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(readBytes(path), QByteArray("old"));
+    QCOMPARE(QDir(m_env.scratch()).entryList({"page.html*"}, QDir::Files).size(), 1);
+}
+
+void TestPlatform::settingsStore()
+{
+    QCOMPARE(SettingsStore::value("MRUs", "1", "none"), QString("none"));
+    SettingsStore::setValue("StartUp Assistant", "appear", "1");
+    QCOMPARE(SettingsStore::value("StartUp Assistant", "appear"), QString("1"));
+    SettingsStore::setValue("tst_platform", "Options", "Show", "0");
+    QCOMPARE(SettingsStore::value("tst_platform", "Options", "Show", "1"), QString("0"));
+    QCOMPARE(SettingsStore::value("Options", "Show", "x"), QString("x"));  // other application
+    SettingsStore::sync();
+    QVERIFY(QDir(m_env.settingsFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot)
+                .size() > 0);
+}
+
+void TestPlatform::commonDialogKeepsStateAndReportsCancel()
+{
+    ScriptedPrompter prompter;
+    CommonDialog dlg;
+    dlg.DialogTitle = "Open";
+    dlg.FileName = "/tmp/before.html";
+    prompter.expect(ScriptedPrompter::OpenFile{"Open", std::nullopt});
+    QVERIFY(!dlg.ShowOpen());
+    QCOMPARE(dlg.FileName, QString("/tmp/before.html"));
+
+    dlg.DialogTitle = "Save As";
+    dlg.DefaultExt = "html";
+    prompter.expect(ScriptedPrompter::SaveFile{"Save As", QString("/tmp/page")});
+    QVERIFY(dlg.ShowSave());
+    QCOMPARE(dlg.FileName, QString("/tmp/page.html"));
+    QCOMPARE(prompter.lastFileRequest().defaultSuffix, QString("html"));
+
+    prompter.expect(ScriptedPrompter::Color{QColor(Qt::black)});
+    QVERIFY(dlg.ShowColor());
+    QCOMPARE(dlg.Color, QColor(Qt::black));
+    prompter.expect(ScriptedPrompter::Color{std::nullopt});
+    QVERIFY(!dlg.ShowColor());
+    QCOMPARE(dlg.Color, QColor(Qt::black));
+    QV_VERIFY_PROMPTS(prompter);
+}
+
+void TestPlatform::commonDialogFilter()
+{
+    QCOMPARE(CommonDialog::qtFilter("HTML Files (*.htm;*.html)|*.htm;*.html|All Files|*.*"),
+             QString("HTML Files (*.htm;*.html) (*.htm *.html);;All Files (*.*)"));
+    QCOMPARE(CommonDialog::qtFilter(QString()), QString());
+}
+
+void TestPlatform::scriptedPrompterFailsOnUnexpectedPrompt()
+{
+    ScriptedPrompter prompter;
+    QEXPECT_FAIL("", "an unscripted prompt fails the test", Continue);
+    const auto answer = Prompter::ask("Are you sure?", "Assistant: Quorl",
+                                      Prompter::Icon::Question, Prompter::Buttons::YesNo);
+    QCOMPARE(answer, Prompter::Answer::No);
+    QCOMPARE(prompter.failures().size(), 1);
+
+    ScriptedPrompter wrong;
+    wrong.expect(ScriptedPrompter::Message{"Text", "Title", Prompter::Icon::Critical,
+                                           Prompter::Buttons::Ok, Prompter::Answer::Ok});
+    QEXPECT_FAIL("", "a prompt that differs from the script fails the test", Continue);
+    Prompter::tell("Text", "Title", Prompter::Icon::Information);
+    QCOMPARE(wrong.failures().size(), 1);
+}
+
+void TestPlatform::programFolderMatchesCaseInsensitively()
+{
+    const QDir root(m_env.programFolder());
+    QVERIFY(root.mkpath("Crash"));
+    QCOMPARE(ProgramFolder::resolve("crash\\x.crw"), root.filePath("Crash/x.crw"));
+    QCOMPARE(ProgramFolder::resolve("/CRASH/"), root.filePath("Crash"));
+    QCOMPARE(ProgramFolder::resolve("NewFolder/a.txt"), root.filePath("NewFolder/a.txt"));
+    QCOMPARE(ProgramFolder::path(), m_env.programFolder());
+}
+
+void TestPlatform::windowDirectory()
+{
+    int created = 0;
+    WindowDirectory::registerWindow("counting", [&created] {
+        ++created;
+        return new LoadCounting;
+    });
+    QVERIFY(!WindowDirectory::isLoaded("counting"));
+    auto *w = static_cast<LoadCounting *>(WindowDirectory::touch("counting"));
+    QVERIFY(w);
+    QCOMPARE(w->loads, 1);
+    QCOMPARE(w->objectName(), QString("counting"));
+    QCOMPARE(WindowDirectory::touch("counting"), w);
+    QCOMPARE(created, 1);
+    QCOMPARE(w->loads, 1);
+
+    QPointer<QWidget> guard(w);
+    WindowDirectory::unload("counting");
+    QVERIFY(!WindowDirectory::isLoaded("counting"));
+    QTRY_VERIFY(guard.isNull());
+    WindowDirectory::unload("counting");    // not loaded: nothing happens
+    WindowDirectory::unload("neverBuilt");
+    QCOMPARE(WindowDirectory::touch("neverBuilt"), nullptr);
+
+    // A window that destroys itself leaves the directory too.
+    auto *again = WindowDirectory::touch("counting");
+    QCOMPARE(created, 2);
+    delete again;
+    QVERIFY(!WindowDirectory::isLoaded("counting"));
+}
+
+void TestPlatform::launcher()
+{
+    const QString script = m_env.scratch("tool.sh");
+    const QString marker = m_env.scratch("ran");
+    writeBytes(script, QByteArray("#!/bin/sh\ntouch \"") + marker.toUtf8() + "\"\n");
+    QString error;
+    QVERIFY(!ProgramLauncher::start(script, {}, &error));
+    QVERIFY(!error.isEmpty());
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(ProgramLauncher::start(script, {}, &error));
+    QTRY_VERIFY(QFile::exists(marker));
+    QVERIFY(!ProgramLauncher::start(m_env.scratch("absent.exe"), {}, &error));
+}
+
+void TestPlatform::exitSyncsSettings()
+{
+    bool exited = false;
+    ProgramExit::setHandlerForTests([&exited] { exited = true; });
+    SettingsStore::setValue("Crash", "crash", "0");
+    ProgramExit::exitNow();
+    QVERIFY(exited);
+    ProgramExit::setHandlerForTests({});
+    QVERIFY(QDir(m_env.settingsFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot)
+                .size() > 0);
+}
+
+void TestPlatform::clipboard()
+{
+    Clipboard::setText("plain");
+    QVERIFY(Clipboard::hasText());
+    QCOMPARE(Clipboard::text(), QString("plain"));
+    Clipboard::setHtml("<b>x</b>", "x");
+    QCOMPARE(Clipboard::text(), QString("x"));
+    QVERIFY(Clipboard::html().contains("<b>x</b>"));
+    Clipboard::clear();
+    QVERIFY(!Clipboard::hasText());
+    QCOMPARE(Clipboard::text(), QString());
+}
+
+void TestPlatform::makeTopmostKeepsGeometry()
+{
+    QWidget w;
+    w.setGeometry(100, 120, 300, 200);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QSize size = w.size();
+    MakeTopmost(&w);
+    QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.size(), size);
+}
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"
