@@ -30,8 +30,9 @@ public:
 
     virtual ~Prompter() = default;
 
+    // defaultButton is the answer Enter gives; unset, the first button's.
     virtual Answer message(const QString &text, const QString &title, Icon icon,
-                           Buttons buttons) = 0;
+                           Buttons buttons, std::optional<Answer> defaultButton = {}) = 0;
     // Cancel gives no value; OK gives the text, possibly empty.
     virtual std::optional<QString> input(const QString &prompt, const QString &title,
                                          const QString &defaultText) = 0;
@@ -50,9 +51,10 @@ public:
     static void install(Prompter *prompter);
 
     // Shorthands for the two most common calls.
-    static Answer ask(const QString &text, const QString &title, Icon icon, Buttons buttons)
+    static Answer ask(const QString &text, const QString &title, Icon icon, Buttons buttons,
+                      std::optional<Answer> defaultButton = {})
     {
-        return instance().message(text, title, icon, buttons);
+        return instance().message(text, title, icon, buttons, defaultButton);
     }
     static void tell(const QString &text, const QString &title, Icon icon)
     {
@@ -64,8 +66,8 @@ public:
 class WidgetPrompter : public Prompter
 {
 public:
-    Answer message(const QString &text, const QString &title, Icon icon,
-                   Buttons buttons) override;
+    Answer message(const QString &text, const QString &title, Icon icon, Buttons buttons,
+                   std::optional<Answer> defaultButton = {}) override;
     std::optional<QString> input(const QString &prompt, const QString &title,
                                  const QString &defaultText) override;
     std::optional<QString> openFile(const FileRequest &request) override;

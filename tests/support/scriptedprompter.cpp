@@ -44,7 +44,8 @@ std::optional<T> ScriptedPrompter::next(const char *kind, const QString &detail)
 }
 
 Prompter::Answer ScriptedPrompter::message(const QString &text, const QString &title,
-                                           Icon icon, Buttons buttons)
+                                           Icon icon, Buttons buttons,
+                                           std::optional<Answer> defaultButton)
 {
     m_shown << text;
     const auto step = next<Message>("message", title + QStringLiteral(": ") + text);
@@ -58,6 +59,8 @@ Prompter::Answer ScriptedPrompter::message(const QString &text, const QString &t
         fail(QStringLiteral("message icon differs for \"%1\"").arg(text));
     if (step->buttons != buttons)
         fail(QStringLiteral("message buttons differ for \"%1\"").arg(text));
+    if (step->defaultButton && step->defaultButton != defaultButton)
+        fail(QStringLiteral("message default button differs for \"%1\"").arg(text));
     return step->answer;
 }
 

@@ -19,6 +19,7 @@ public:
         Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
         Answer answer = Answer::Ok;
+        std::optional<Answer> defaultButton = {};  // checked only when scripted
     };
     struct Input {
         QString prompt;
@@ -58,8 +59,8 @@ public:
     // The last file request seen, for checking filters and suffixes.
     FileRequest lastFileRequest() const { return m_lastFile; }
 
-    Answer message(const QString &text, const QString &title, Icon icon,
-                   Buttons buttons) override;
+    Answer message(const QString &text, const QString &title, Icon icon, Buttons buttons,
+                   std::optional<Answer> defaultButton = {}) override;
     std::optional<QString> input(const QString &prompt, const QString &title,
                                  const QString &defaultText) override;
     std::optional<QString> openFile(const FileRequest &request) override;
