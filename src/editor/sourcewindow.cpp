@@ -1,6 +1,7 @@
 #include "editor/sourcewindow.h"
 
 #include "editor/menubuilder.h"
+#include "editor/recentfiles.h"
 #include "platform/clipboard.h"
 #include "platform/sourcearea.h"
 
@@ -75,31 +76,41 @@ void SourceWindow::buildMenus()
     QMenuBar *bar = menuBar();
 
     mnuFile = menu(bar, QStringLiteral("&File"), QStringLiteral("mnuFile"));
-    mnuew = item(mnuFile, QStringLiteral("New"), QStringLiteral("mnuew"),
-                 QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuOpen = item(mnuFile, QStringLiteral("&Open"), QStringLiteral("mnuOpen"),
-                   QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuSave = item(mnuFile, QStringLiteral("&Save"), QStringLiteral("mnuSave"),
-                   QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuSaveAs = item(mnuFile, QStringLiteral("Save &As"), QStringLiteral("mnuSaveAs"));
+    mnuew = bind(item(mnuFile, QStringLiteral("New"), QStringLiteral("mnuew"),
+                      QKeySequence(Qt::CTRL | Qt::Key_N)),
+                 this, &SourceWindow::New);
+    mnuOpen = bind(item(mnuFile, QStringLiteral("&Open"), QStringLiteral("mnuOpen"),
+                        QKeySequence(Qt::CTRL | Qt::Key_O)),
+                   this, &SourceWindow::Open);
+    mnuSave = bind(item(mnuFile, QStringLiteral("&Save"), QStringLiteral("mnuSave"),
+                        QKeySequence(Qt::CTRL | Qt::Key_S)),
+                   this, &SourceWindow::Save);
+    mnuSaveAs = bind(item(mnuFile, QStringLiteral("Save &As"), QStringLiteral("mnuSaveAs")),
+                     this, &SourceWindow::SaveAs);
     mnuRecent = subMenu(mnuFile, QStringLiteral("Recent"), QStringLiteral("mnuRecent"));
     for (int i = 0; i < 5; ++i) {
         recent[i] = item(mnuRecent, QString(), QStringLiteral("recent_%1").arg(i));
         recent[i]->setVisible(false);
+        recent[i]->setEnabled(true);
+        connect(recent[i], &QAction::triggered, this, [this, i] { OpenRecent(i); });
     }
+    RecentFiles::registerMenu(recent);
     mnuFile->addSeparator();
     mnuVevevodi = item(mnuFile, QStringLiteral("Vevevodi"), QStringLiteral("mnuVevevodi"),
                        QKeySequence(Qt::Key_F2));
     mnuPreview = item(mnuFile, QStringLiteral("Preview"), QStringLiteral("mnuPreview"),
                       QKeySequence(Qt::Key_F5));
     mnuFile->addSeparator();
-    mnuInsFile = item(mnuFile, QStringLiteral("Insert &File"), QStringLiteral("mnuInsFile"));
+    mnuInsFile = bind(item(mnuFile, QStringLiteral("Insert &File"),
+                           QStringLiteral("mnuInsFile")),
+                      this, &SourceWindow::InsertFile);
     mnuFile->addSeparator();
     mnuPageSetup = item(mnuFile, QStringLiteral("Page Setup"), QStringLiteral("mnuPageSetup"));
     mnuPrint = item(mnuFile, QStringLiteral("Print"), QStringLiteral("mnuPrint"));
     mnuFile->addSeparator();
-    mnuExit = item(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuExit"),
-                   QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuExit = bind(item(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuExit"),
+                        QKeySequence(Qt::CTRL | Qt::Key_E)),
+                   this, &SourceWindow::Exit);
 
     mnuEdit = menu(bar, QStringLiteral("&Edit"), QStringLiteral("mnuEdit"));
     mnuFind = item(mnuEdit, QStringLiteral("&Find"), QStringLiteral("mnuFind"),

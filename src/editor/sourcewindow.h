@@ -29,6 +29,15 @@ public:
     void titleupdate();
     void UpdateLineCount();
 
+    // File commands.
+    void New();
+    void Open();
+    void Save();
+    void SaveAs();
+    void OpenRecent(int index);
+    void InsertFile();
+    void Exit();
+
     // Edit commands.
     void copy();
     void cut();
@@ -90,7 +99,14 @@ public:
     static inline const QString readyText = QStringLiteral("Ready: Quorl Vevevodi - By: Korrandel");
     static inline const QString captionPrefix = QStringLiteral("Quorl Vevevodi: By Korrandel - ");
 
+    // The fixed crash file that Exit removes.
+    static QString crashTempFile();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    void prepareSaveDialog();
     void buildMenus();
     void buildStatusBar();
     void onAreaChange();

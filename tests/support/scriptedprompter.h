@@ -13,6 +13,8 @@
 class ScriptedPrompter : public Prompter
 {
 public:
+    // An empty text or title in a step is not checked; the test can look at
+    // shownMessages() instead.
     struct Message {
         QString text;
         QString title;
