@@ -27,6 +27,16 @@ QAction *bind(QAction *action, Receiver *receiver, Method method)
     return action;
 }
 
+// Enables an item whose command is connected by the caller.
+inline QAction *bind(QAction *action)
+{
+    action->setEnabled(true);
+    return action;
+}
+
+// A button that runs exactly what the menu item runs, and is usable with it.
+void forward(QAction *button, QAction *command);
+
 // Finds an item of a window by its name, in any menu.
 QAction *find(QWidget *window, const QString &name);
 

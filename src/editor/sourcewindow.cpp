@@ -1,7 +1,5 @@
 #include "editor/sourcewindow.h"
 
-#include "editor/menubuilder.h"
-#include "editor/recentfiles.h"
 #include "platform/clipboard.h"
 #include "platform/sourcearea.h"
 
@@ -48,6 +46,7 @@ SourceWindow::SourceWindow(QWidget *parent)
     setCentralWidget(central);
 
     buildMenus();
+    buildToolbars();
     buildStatusBar();
 
     connect(area, &SourceArea::changed, this, &SourceWindow::onAreaChange);
@@ -68,82 +67,6 @@ void SourceWindow::load()
         QStringLiteral("</HTML>"),
     }.join(QStringLiteral("\r\n"));
     UpdateLineCount();
-}
-
-void SourceWindow::buildMenus()
-{
-    using namespace Menus;
-    QMenuBar *bar = menuBar();
-
-    mnuFile = menu(bar, QStringLiteral("&File"), QStringLiteral("mnuFile"));
-    mnuew = bind(item(mnuFile, QStringLiteral("New"), QStringLiteral("mnuew"),
-                      QKeySequence(Qt::CTRL | Qt::Key_N)),
-                 this, &SourceWindow::New);
-    mnuOpen = bind(item(mnuFile, QStringLiteral("&Open"), QStringLiteral("mnuOpen"),
-                        QKeySequence(Qt::CTRL | Qt::Key_O)),
-                   this, &SourceWindow::Open);
-    mnuSave = bind(item(mnuFile, QStringLiteral("&Save"), QStringLiteral("mnuSave"),
-                        QKeySequence(Qt::CTRL | Qt::Key_S)),
-                   this, &SourceWindow::Save);
-    mnuSaveAs = bind(item(mnuFile, QStringLiteral("Save &As"), QStringLiteral("mnuSaveAs")),
-                     this, &SourceWindow::SaveAs);
-    mnuRecent = subMenu(mnuFile, QStringLiteral("Recent"), QStringLiteral("mnuRecent"));
-    for (int i = 0; i < 5; ++i) {
-        recent[i] = item(mnuRecent, QString(), QStringLiteral("recent_%1").arg(i));
-        recent[i]->setVisible(false);
-        recent[i]->setEnabled(true);
-        connect(recent[i], &QAction::triggered, this, [this, i] { OpenRecent(i); });
-    }
-    RecentFiles::registerMenu(recent);
-    mnuFile->addSeparator();
-    mnuVevevodi = item(mnuFile, QStringLiteral("Vevevodi"), QStringLiteral("mnuVevevodi"),
-                       QKeySequence(Qt::Key_F2));
-    mnuPreview = item(mnuFile, QStringLiteral("Preview"), QStringLiteral("mnuPreview"),
-                      QKeySequence(Qt::Key_F5));
-    mnuFile->addSeparator();
-    mnuInsFile = bind(item(mnuFile, QStringLiteral("Insert &File"),
-                           QStringLiteral("mnuInsFile")),
-                      this, &SourceWindow::InsertFile);
-    mnuFile->addSeparator();
-    mnuPageSetup = item(mnuFile, QStringLiteral("Page Setup"), QStringLiteral("mnuPageSetup"));
-    mnuPrint = item(mnuFile, QStringLiteral("Print"), QStringLiteral("mnuPrint"));
-    mnuFile->addSeparator();
-    mnuExit = bind(item(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuExit"),
-                        QKeySequence(Qt::CTRL | Qt::Key_E)),
-                   this, &SourceWindow::Exit);
-
-    mnuEdit = menu(bar, QStringLiteral("&Edit"), QStringLiteral("mnuEdit"));
-    mnuFind = item(mnuEdit, QStringLiteral("&Find"), QStringLiteral("mnuFind"),
-                   QKeySequence(Qt::CTRL | Qt::Key_F));
-    mnuFindNext = item(mnuEdit, QStringLiteral("Find &Next"), QStringLiteral("mnuFindNext"),
-                       QKeySequence(Qt::Key_F3));
-    mnuEdit->addSeparator();
-    mnuCopy = bind(item(mnuEdit, QStringLiteral("&Copy"), QStringLiteral("mnuCopy")), this,
-                   &SourceWindow::copy);
-    mnuCut = bind(item(mnuEdit, QStringLiteral("Cu&t"), QStringLiteral("mnuCut")), this,
-                  &SourceWindow::cut);
-    mnuPaste = bind(item(mnuEdit, QStringLiteral("&Paste"), QStringLiteral("mnuPaste")), this,
-                    &SourceWindow::paste);
-    mnuEdit->addSeparator();
-    mnuLcase = item(mnuEdit, QStringLiteral("&Lower Case"), QStringLiteral("mnuLcase"));
-    mnuUcase = item(mnuEdit, QStringLiteral("&Upper Case"), QStringLiteral("mnuUcase"));
-    mnuTitleCase = item(mnuEdit, QStringLiteral("&Title Case"), QStringLiteral("mnuTitleCase"));
-    mnuIcase = item(mnuEdit, QStringLiteral("&Inverted Case"), QStringLiteral("mnuIcase"));
-    mnuEdit->addSeparator();
-    mnuSelectAll = bind(item(mnuEdit, QStringLiteral("Select All"),
-                             QStringLiteral("mnuSelectAll"), QKeySequence(Qt::CTRL | Qt::Key_A)),
-                        this, &SourceWindow::selectAll);
-    connect(mnuEdit, &QMenu::aboutToShow, this, &SourceWindow::onEditMenuOpening);
-
-    mnuView = menu(bar, QStringLiteral("&View"), QStringLiteral("mnuView"));
-    mnuFormat = menu(bar, QStringLiteral("F&ormat"), QStringLiteral("mnuFormat"));
-    mnuInsert = menu(bar, QStringLiteral("&Insert"), QStringLiteral("mnuInsert"));
-    mnuOptions = menu(bar, QStringLiteral("O&ptions"), QStringLiteral("mnuOptions"));
-    mnuAutoRecog = checkItem(mnuOptions, QStringLiteral("Auto Tag Recognition"),
-                             QStringLiteral("mnuAutoRecog"), false);
-    mnuStyle = menu(bar, QStringLiteral("&Style"), QStringLiteral("mnuStyle"));
-    mnuTools = menu(bar, QStringLiteral("Tools"), QStringLiteral("mnuTools"));
-    mnuHelp = menu(bar, QStringLiteral("&Help"), QStringLiteral("mnuHelp"));
 }
 
 void SourceWindow::buildStatusBar()
