@@ -17,6 +17,9 @@ QAction *item(QMenu *menu, const QString &caption, const QString &name,
 QAction *checkItem(QMenu *menu, const QString &caption, const QString &name, bool checked,
                    const QKeySequence &shortcut = QKeySequence());
 
+// A checked item with no command: choosing it leaves the check mark as it is.
+QAction *fixedCheckItem(QMenu *menu, const QString &caption, const QString &name);
+
 template <class Receiver, class Method>
 QAction *bind(QAction *action, Receiver *receiver, Method method)
 {

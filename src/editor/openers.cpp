@@ -3,6 +3,7 @@
 #include "platform/windowdirectory.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -60,6 +61,21 @@ bool write(QWidget *window, const QString &field, const QVariant &value)
     else
         return false;
     return true;
+}
+
+void bindAll(QWidget *window, const QList<QPair<QString, Opener>> &table,
+             const std::function<QString()> &selectionText)
+{
+    for (const auto &[itemName, opener] : table) {
+        QAction *action = window->findChild<QAction *>(itemName);
+        Q_ASSERT_X(action, "Openers::bindAll", qPrintable(itemName));
+        if (!action || !available(opener))
+            continue;
+        action->setEnabled(true);
+        QObject::connect(action, &QAction::triggered, window, [opener, selectionText] {
+            open(opener, selectionText ? selectionText() : QString());
+        });
+    }
 }
 
 void showWindow(QWidget *window)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 class QWidget;
 
 // Dialog openers as data: which window to touch, which of its fields to
@@ -38,6 +40,11 @@ void open(const Opener &opener, const QString &selectionText);
 
 // Writes one field of a window; false when it has no such field.
 bool write(QWidget *window, const QString &field, const QVariant &value);
+
+// Binds each named item of window to its opener: the item is usable only
+// when the opener's windows are built. selectionText is read at each click.
+void bindAll(QWidget *window, const QList<QPair<QString, Opener>> &table,
+             const std::function<QString()> &selectionText);
 
 // Shows a window modeless and without owner, in front.
 void showWindow(QWidget *window);

@@ -137,7 +137,7 @@ void SourceWindow::buildMenus()
 
     mnuView = menu(bar, "&View", "mnuView");
     item(mnuView, "&Vevevodi", "mnuViewVevevodi");
-    checkItem(mnuView, "Editor", "mnuEditor", true)->setEnabled(true);  // no command
+    fixedCheckItem(mnuView, "Editor", "mnuEditor");
     item(mnuView, "&Preview", "mnuViewPreview");
     mnuView->addSeparator();
     connect(bind(item(mnuView, "&Tintor", "mnuTintor")), &QAction::triggered, this,
@@ -272,15 +272,7 @@ void SourceWindow::buildMenus()
 
 void SourceWindow::buildOpeners()
 {
-    for (const auto &[itemName, opener] : sourceOpeners()) {
-        QAction *action = Menus::find(this, itemName);
-        Q_ASSERT(action);
-        if (!Openers::available(opener))
-            continue;
-        action->setEnabled(true);
-        connect(action, &QAction::triggered, this,
-                [this, opener] { Openers::open(opener, area->selText()); });
-    }
+    Openers::bindAll(this, sourceOpeners(), [this] { return area->selText(); });
 }
 
 void SourceWindow::buildToolbars()

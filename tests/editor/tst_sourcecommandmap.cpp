@@ -3,6 +3,8 @@
 #include "editor/windowregistry.h"
 #include "platform/clipboard.h"
 #include "platform/sourcearea.h"
+#include "support/menutree.h"
+#include "support/recordingdialog.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 
@@ -13,70 +15,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolBar>
-
-namespace {
-
-// A stand-in registered under a dialog's name: it records what the opener
-// does to it, in order.
-class RecordingDialog : public QWidget, public LoadStep
-{
-    Q_OBJECT
-    Q_PROPERTY(QString compOrEdit READ compOrEdit WRITE setCompOrEdit)
-
-public:
-    RecordingDialog()
-    {
-        auto *heading = new QLineEdit(this);
-        heading->setObjectName("txtHeading");
-        connect(heading, &QLineEdit::textChanged, this,
-                [this](const QString &t) { log << "txtHeading=" + t; });
-        for (const char *name : {"radBul", "radNum"}) {
-            auto *radio = new QRadioButton(this);
-            radio->setObjectName(name);
-        }
-        for (const char *name : {"listTypeBul", "listTypeNum"}) {
-            auto *list = new QListWidget(this);
-            list->setObjectName(name);
-            list->addItems({"a", "b"});
-        }
-    }
-    void load() override { log << "load"; }
-    QString compOrEdit() const { return m_target; }
-    void setCompOrEdit(const QString &t)
-    {
-        m_target = t;
-        log << "compOrEdit=" + t;
-    }
-    QStringList log;
-
-protected:
-    void showEvent(QShowEvent *) override { log << "show"; }
-
-private:
-    QString m_target;
-};
-
-QStringList describe(QMenu *menu, const QString &indent = QString())
-{
-    QStringList out;
-    for (QAction *a : menu->actions()) {
-        if (a->isSeparator()) {
-            out << indent + "-";
-            continue;
-        }
-        QString line = indent + a->text() + "|" + a->objectName();
-        if (!a->shortcut().isEmpty())
-            line += "|" + a->shortcut().toString();
-        if (a->isChecked())
-            line += "|checked";
-        out << line;
-        if (a->menu() && a->objectName() != "mnuRecent")
-            out << describe(a->menu(), indent + "  ");
-    }
-    return out;
-}
-
-} // namespace
 
 class TestSourceCommandMap : public QObject
 {
@@ -114,12 +52,7 @@ void TestSourceCommandMap::cleanup()
 
 void TestSourceCommandMap::menuTree()
 {
-    SourceWindow *w = Quorl();
-    QStringList tree;
-    for (QAction *top : w->menuBar()->actions()) {
-        tree << top->text() + "|" + top->objectName();
-        tree << describe(top->menu(), "  ");
-    }
+    const QStringList tree = ::menuTree(Quorl());
     const QStringList expected = QString(R"(&File|mnuFile
   New|mnuew|Ctrl+N
   &Open|mnuOpen|Ctrl+O
