@@ -160,3 +160,8 @@ QAction *WidgetPrompter::popupMenu(QMenu *menu, const QPoint &globalPos)
 {
     return menu->exec(globalPos);
 }
+
+bool WidgetPrompter::runDialog(QDialog *dialog)
+{
+    return dialog->exec() == QDialog::Accepted;
+}

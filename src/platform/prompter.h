@@ -8,6 +8,7 @@
 #include <optional>
 
 class QAction;
+class QDialog;
 class QMenu;
 class QPrinter;
 
@@ -45,6 +46,8 @@ public:
     virtual bool pageSetup(QPrinter *printer) = 0;
     // The chosen action, or nullptr when the menu was dismissed.
     virtual QAction *popupMenu(QMenu *menu, const QPoint &globalPos) = 0;
+    // Runs a modal dialog of our own; true when it was accepted.
+    virtual bool runDialog(QDialog *dialog) = 0;
 
     static Prompter &instance();
     // Replaces the prompter; nullptr restores the real one. Not owned.
@@ -77,4 +80,5 @@ public:
     bool printer(QPrinter *printer) override;
     bool pageSetup(QPrinter *printer) override;
     QAction *popupMenu(QMenu *menu, const QPoint &globalPos) override;
+    bool runDialog(QDialog *dialog) override;
 };

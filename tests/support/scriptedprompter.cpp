@@ -1,6 +1,7 @@
 #include "support/scriptedprompter.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QMenu>
 #include <QTest>
 
@@ -136,4 +137,17 @@ QAction *ScriptedPrompter::popupMenu(QMenu *menu, const QPoint &)
     }
     fail(QStringLiteral("pop-up menu has no item \"%1\"").arg(step->chosenText));
     return nullptr;
+}
+
+bool ScriptedPrompter::runDialog(QDialog *dialog)
+{
+    const auto step = next<Dialog>("dialog", dialog->objectName());
+    if (!step)
+        return false;
+    if (!step->objectName.isEmpty() && step->objectName != dialog->objectName())
+        fail(QStringLiteral("dialog: got \"%1\", expected \"%2\"")
+                 .arg(dialog->objectName(), step->objectName));
+    if (step->fill)
+        step->fill(dialog);
+    return step->accept;
 }

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
 #include <variant>
 
 // A prompter for tests: each expected prompt is scripted with what it must
@@ -48,7 +49,14 @@ public:
     struct Popup {
         QString chosenText; // empty: dismissed
     };
-    using Step = std::variant<Message, Input, OpenFile, SaveFile, Color, Font, Printer, Popup>;
+    // A modal dialog of ours: fill sets its fields, then it is accepted or not.
+    struct Dialog {
+        QString objectName;
+        std::function<void(QDialog *)> fill;
+        bool accept = true;
+    };
+    using Step = std::variant<Message, Input, OpenFile, SaveFile, Color, Font, Printer, Popup,
+                              Dialog>;
 
     ScriptedPrompter();  // installs itself
     ~ScriptedPrompter() override;  // restores the real prompter
@@ -72,6 +80,7 @@ public:
     bool printer(QPrinter *printer) override;
     bool pageSetup(QPrinter *printer) override;
     QAction *popupMenu(QMenu *menu, const QPoint &globalPos) override;
+    bool runDialog(QDialog *dialog) override;
 
 private:
     template <class T>
