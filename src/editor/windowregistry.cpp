@@ -1,5 +1,8 @@
 #include "editor/windowregistry.h"
 
+#include "editor/aboutwindow.h"
+#include "editor/editprops.h"
+#include "editor/helpwindow.h"
 #include "editor/sourcewindow.h"
 #include "platform/windowdirectory.h"
 
@@ -16,4 +19,7 @@ void add(const char *name)
 void registerWindows()
 {
     add<SourceWindow>("Quorl");
+    add<HelpWindow>("frmHelp");
+    add<EditPropsWindow>("EditProps");
+    add<AboutWindow>("frmAbout");
 }
