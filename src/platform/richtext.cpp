@@ -21,6 +21,9 @@ struct State {
     bool underline = false;
     int halfPoints = 0;  // 0: no size of its own
     Qt::Alignment alignment = Qt::AlignLeft;
+    int spaceBefore = 0;  // twips
+    int spaceAfter = 0;
+    int leftIndent = 0;
     int uc = 1;          // fallback characters that follow a \uN
     bool skip = false;   // inside a group whose text is not shown
 };
@@ -109,11 +112,15 @@ protected:
 private:
     void align(const State &state)
     {
-        QTextBlockFormat format = m_cursor.blockFormat();
-        if (format.alignment() != state.alignment) {
-            format.setAlignment(state.alignment);
+        // Twips to pixels at the usual 96 dots per inch.
+        constexpr double twipsPerPixel = 15.0;
+        QTextBlockFormat format;
+        format.setAlignment(state.alignment);
+        format.setTopMargin(state.spaceBefore / twipsPerPixel);
+        format.setBottomMargin(state.spaceAfter / twipsPerPixel);
+        format.setLeftMargin(state.leftIndent / twipsPerPixel);
+        if (m_cursor.blockFormat() != format)
             m_cursor.setBlockFormat(format);
-        }
     }
 
     QTextCursor m_cursor;
@@ -397,6 +404,13 @@ private:
             m_state.halfPoints = 0;
         } else if (word == "pard") {
             m_state.alignment = Qt::AlignLeft;
+            m_state.spaceBefore = m_state.spaceAfter = m_state.leftIndent = 0;
+        } else if (word == "sb") {
+            m_state.spaceBefore = qMax(param, 0);
+        } else if (word == "sa") {
+            m_state.spaceAfter = qMax(param, 0);
+        } else if (word == "li") {
+            m_state.leftIndent = qMax(param, 0);
         } else if (word == "ql") {
             m_state.alignment = Qt::AlignLeft;
         } else if (word == "qc") {

@@ -7,9 +7,10 @@ class QTextDocument;
 
 // The rich-text format of help pages and restore points: RTF. The reader
 // takes the subset simple pages use (paragraphs, line breaks, tabs, bold,
-// italic, underline, font size, alignment, \'hh and \uN escapes, escaped
-// braces and backslash) and skips font tables, colour tables, pictures and
-// ignorable groups. Bytes that do not start with "{\rtf" are plain text.
+// italic, underline, font size, alignment, indent and spacing, \'hh and \uN
+// escapes, escaped braces and backslash) and skips font tables, colour
+// tables, pictures and ignorable groups. Bytes that do not start with "{\rtf"
+// are plain text.
 namespace RichText {
 
 bool isRtf(const QByteArray &bytes);

@@ -90,7 +90,8 @@ void TestRichText::formatting()
 {
     QTextDocument document;
     document.setDefaultFont(QFont(u"Sans"_qs, 11));
-    RichText::read(R"({\rtf1 n{\b b}{\i i}{\ul u}{\fs36 big}\b x\plain y\par\qc c\par\pard l})",
+    RichText::read(R"({\rtf1 n{\b b}{\i i}{\ul u}{\fs36 big}\b x\plain y\par)"
+                   R"(\qc\li300\sa150 c\par\pard l})",
                    &document);
     QCOMPARE(document.blockCount(), 3);
 
@@ -110,8 +111,12 @@ void TestRichText::formatting()
     QCOMPARE(formatAt(8).fontWeight(), int(QFont::Normal));  // y after \plain
 
     QCOMPARE(document.findBlockByNumber(0).blockFormat().alignment(), Qt::AlignLeft);
-    QCOMPARE(document.findBlockByNumber(1).blockFormat().alignment(), Qt::AlignHCenter);
+    const QTextBlockFormat centred = document.findBlockByNumber(1).blockFormat();
+    QCOMPARE(centred.alignment(), Qt::AlignHCenter);
+    QCOMPARE(centred.leftMargin(), 20.0);  // twips at 96 dots per inch
+    QCOMPARE(centred.bottomMargin(), 10.0);
     QCOMPARE(document.findBlockByNumber(2).blockFormat().alignment(), Qt::AlignLeft);
+    QCOMPARE(document.findBlockByNumber(2).blockFormat().leftMargin(), 0.0);
     // The control's font stays the page's default.
     QCOMPARE(document.defaultFont().pointSize(), 11);
 }
