@@ -27,14 +27,14 @@ constexpr NamedColour contrasts[] = {
     {"White", qRgb(255, 255, 255)}};
 
 QListWidget *framedList(const QString &title, const QString &name, QWidget *parent,
-                        QHBoxLayout *row)
+                        QHBoxLayout *row, int stretch)
 {
     auto *frame = new QGroupBox(title, parent);
     auto *list = new QListWidget(frame);
     list->setObjectName(name);
     auto *layout = new QVBoxLayout(frame);
     layout->addWidget(list);
-    row->addWidget(frame);
+    row->addWidget(frame, stretch);
     return list;
 }
 
@@ -50,14 +50,13 @@ QString selectedText(const QListWidget *list)
 EditPropsWindow::EditPropsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(QStringLiteral("Editor Properties"));
-    resize(520, 300);
+    resize(600, 320);
 
     auto *row = new QHBoxLayout;
-    listFont = framedList(QStringLiteral("Font"), QStringLiteral("listFont"), this, row);
-    listSize = framedList(QStringLiteral("Font Size"), QStringLiteral("listSize"), this, row);
+    listFont = framedList(QStringLiteral("Font"), QStringLiteral("listFont"), this, row, 5);
+    listSize = framedList(QStringLiteral("Font Size"), QStringLiteral("listSize"), this, row, 2);
     listContrast = framedList(QStringLiteral("Background Colour"),
-                              QStringLiteral("listContrast"), this, row);
-    row->setStretchFactor(row->itemAt(0)->widget(), 3);
+                              QStringLiteral("listContrast"), this, row, 3);
 
     for (int size : {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72})
         listSize->addItem(QString::number(size));
