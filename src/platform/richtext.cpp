@@ -155,8 +155,8 @@ bool isSkippedDestination(QByteArrayView word)
         "headerr", "headerf", "footer", "footerl", "footerr", "footerf", "footnote",
         "annotation", "fldinst", "xe", "tc", "listtable", "listoverridetable", "rsidtbl",
         "revtbl", "filetbl", "generator", "themedata", "colorschememapping", "datastore",
-        "latentstyles", "xmlnstbl", "bkmkstart", "bkmkend", "nonshppict", "shp", "pntext",
-        "pntxta", "pntxtb", "userprops", "docvar", "template", "private"};
+        "latentstyles", "xmlnstbl", "bkmkstart", "bkmkend", "nonshppict", "shp", "pn",
+        "userprops", "docvar", "template", "private"};
     for (const char *name : names) {
         if (word == name)
             return true;

@@ -64,6 +64,11 @@ void TestRichText::reader_data()
     QTest::newRow("field result shown, instruction not")
         << QByteArray(R"({\rtf1 see {\field{\*\fldinst HYPERLINK "x"}{\fldrslt here}}.})")
         << u"see here."_qs;
+    // Bullets of older writers: the numbering group is skipped, its fallback text shown.
+    QTest::newRow("list fallback text shown")
+        << QByteArray(R"({\rtf1{\*\pnseclvl1\pnucrm}{\pn\pnlvlblt{\pntxtb B}})"
+                      R"({\pntext\'b7\tab}one})")
+        << u"\u00B7\tone"_qs;
     QTest::newRow("text after the document ignored")
         << QByteArray(R"({\rtf1 a}trailing)") << u"a"_qs;
     QTest::newRow("unclosed document") << QByteArray(R"({\rtf1 a{\b b)") << u"ab"_qs;
@@ -143,6 +148,7 @@ void TestRichText::roundTrip_data()
     QTest::newRow("non-ASCII") << u"Grüße – € \U0001F600 中文 \u00A0nbsp"_qs;
     QTest::newRow("tabs and control characters") << u"a\tb\x01" "c\x7f" "d"_qs;
     QTest::newRow("digits after escapes") << u"é1 {2 \\3 \t4"_qs;
+    QTest::newRow("leading blank and digit") << u" 1 x\r\n 2"_qs;
 }
 
 void TestRichText::roundTrip()
