@@ -157,12 +157,12 @@ QWidget *TableDialog::buildMainFrame()
     grid->addWidget(txtrow, 0, 1);
     grid->addWidget(label("Columns"), 0, 2);
     grid->addWidget(txtcol, 0, 3);
-    grid->addWidget(label("Border"), 1, 0);
-    grid->addWidget(txtBorder, 1, 1);
-    grid->addWidget(label("Cell Padding"), 2, 0);
-    grid->addWidget(txtcelpad, 2, 1);
-    grid->addWidget(label("Cell Spacing"), 2, 2);
-    grid->addWidget(txtcelspac, 2, 3);
+    grid->addWidget(label("Cell Padding"), 1, 0);
+    grid->addWidget(txtcelpad, 1, 1);
+    grid->addWidget(label("Cell Spacing"), 1, 2);
+    grid->addWidget(txtcelspac, 1, 3);
+    grid->addWidget(label("Border"), 2, 0);
+    grid->addWidget(txtBorder, 2, 1);
 
     chkwidth = checkBox("chkwidth", "Specify Width", true);
     txtWidth = numberField("txtWidth", "100");
@@ -176,24 +176,25 @@ QWidget *TableDialog::buildMainFrame()
     grid->addLayout(units, 3, 2, 1, 2);
 
     cmbAlign = comboBox("cmbAlign", {"Default", "Left", "Centre", "Right"}, true, "Default");
-    grid->addWidget(label("Alignment"), 4, 0);
-    grid->addWidget(cmbAlign, 4, 1);
+    grid->addWidget(label("Alignment"), 2, 2);
+    grid->addWidget(cmbAlign, 2, 3);
 
     txtColour = textField("txtColour");
     btnShowColours = colourBoxButton("btnShowColours", txtColour);
     btnShowColours->setToolTip(QStringLiteral("Show Colour Palette"));
+    btnShowColours->setFixedWidth(32);
     auto *colour = new QHBoxLayout;
     colour->addWidget(txtColour);
     colour->addWidget(btnShowColours);
-    grid->addWidget(label("Background Colour"), 5, 0);
-    grid->addLayout(colour, 5, 1, 1, 3);
+    grid->addWidget(label("Background Colour"), 4, 0);
+    grid->addLayout(colour, 4, 1, 1, 3);
 
     chkEmptyTable = checkBox("chkEmptyTable", "Create Empty Table");
     chkRemember = checkBox("chkRemember", "Remember Settings");
     chkAdvanced = checkBox("chkAdvanced", "Advanced");
-    grid->addWidget(chkEmptyTable, 6, 0, 1, 2);
-    grid->addWidget(chkRemember, 6, 2, 1, 2);
-    grid->addWidget(chkAdvanced, 7, 0, 1, 2);
+    grid->addWidget(chkEmptyTable, 5, 0, 1, 2);
+    grid->addWidget(chkRemember, 5, 2, 1, 2);
+    grid->addWidget(chkAdvanced, 6, 0, 1, 2);
 
     OKButton = button("OKButton", "Create Table");
     btnHelp = helpButton("tb01.qhp");
@@ -201,7 +202,7 @@ QWidget *TableDialog::buildMainFrame()
     buttons->addStretch();
     buttons->addWidget(OKButton);
     buttons->addWidget(btnHelp);
-    grid->addLayout(buttons, 8, 0, 1, 4);
+    grid->addLayout(buttons, 7, 0, 1, 4);
     return frame;
 }
 
