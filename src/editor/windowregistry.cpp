@@ -1,5 +1,6 @@
 #include "editor/windowregistry.h"
 
+#include "dialogs/tabledialog.h"
 #include "editor/aboutwindow.h"
 #include "editor/editprops.h"
 #include "editor/helpwindow.h"
@@ -22,4 +23,5 @@ void registerWindows()
     add<HelpWindow>("frmHelp");
     add<EditPropsWindow>("EditProps");
     add<AboutWindow>("frmAbout");
+    add<TableDialog>("table");
 }
