@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <QTextEdit>
 
 #include <memory>
 

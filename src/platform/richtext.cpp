@@ -228,8 +228,11 @@ public:
 private:
     void setCodePage(int codePage)
     {
-        auto decoder = std::make_unique<QStringDecoder>(
-            QByteArray("windows-" + QByteArray::number(codePage)).constData());
+        constexpr int utf8CodePage = 65001;
+        auto decoder = codePage == utf8CodePage
+                           ? std::make_unique<QStringDecoder>(QStringConverter::Utf8)
+                           : std::make_unique<QStringDecoder>(
+                                 QByteArray("windows-" + QByteArray::number(codePage)).constData());
         if (!decoder->isValid())
             decoder = std::make_unique<QStringDecoder>("windows-1252");
         if (!decoder->isValid())

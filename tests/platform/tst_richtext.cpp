@@ -39,6 +39,8 @@ void TestRichText::reader_data()
         << QByteArray(R"({\rtf1\ansi\ansicpg1252 caf\'e9 \'80})") << u"café €"_qs;
     QTest::newRow("hex escapes, another code page")
         << QByteArray(R"({\rtf1\ansi\ansicpg1251 \'c0\'e1})") << u"\u0410\u0431"_qs;
+    QTest::newRow("hex escapes in UTF-8")
+        << QByteArray(R"({\rtf1\ansi\ansicpg65001 \'c3\'a9t\'c3\'a9})") << u"été"_qs;
     QTest::newRow("unicode with its fallback")
         << QByteArray(R"({\rtf1 \u233?t\u233?})") << u"été"_qs;
     QTest::newRow("two fallback characters")
