@@ -2,6 +2,7 @@
 
 #include "editor/sourcewindow.h"
 #include "platform/windowdirectory.h"
+#include "vevevodi/composerwindow.h"
 
 namespace {
 
@@ -16,4 +17,5 @@ void add(const char *name)
 void registerWindows()
 {
     add<SourceWindow>("Quorl");
+    add<ComposerWindow>("Composr");
 }
