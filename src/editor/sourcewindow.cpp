@@ -1,5 +1,7 @@
 #include "editor/sourcewindow.h"
 
+#include "editor/menubuilder.h"
+#include "editor/optfunctions.h"
 #include "platform/clipboard.h"
 #include "platform/sourcearea.h"
 
@@ -46,6 +48,9 @@ SourceWindow::SourceWindow(QWidget *parent)
     setCentralWidget(central);
 
     buildMenus();
+    connect(Menus::bind(mnuVevevodi), &QAction::triggered, this, &ShowVevevodi);
+    connect(Menus::bind(Menus::find(this, QStringLiteral("mnuViewVevevodi"))),
+            &QAction::triggered, this, &ShowVevevodi);
     buildToolbars();
     buildStatusBar();
 

@@ -6,6 +6,7 @@
 #include "editor/helpwindow.h"
 #include "editor/sourcewindow.h"
 #include "platform/windowdirectory.h"
+#include "vevevodi/composerwindow.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ void add(const char *name)
 void registerWindows()
 {
     add<SourceWindow>("Quorl");
+    add<ComposerWindow>("Composr");
     add<HelpWindow>("frmHelp");
     add<EditPropsWindow>("EditProps");
     add<AboutWindow>("frmAbout");
