@@ -133,6 +133,13 @@ QPushButton *DialogFrame::button(const QString &name, const QString &caption)
     return b;
 }
 
+QPushButton *DialogFrame::cancelButton()
+{
+    QPushButton *b = button(QStringLiteral("CancelButton"), QStringLiteral("Cancel"));
+    connect(b, &QPushButton::clicked, this, &DialogFrame::unload);
+    return b;
+}
+
 QPushButton *DialogFrame::helpButton(const QString &page)
 {
     QPushButton *b = button(QStringLiteral("btnHelp"), QStringLiteral("Help"));

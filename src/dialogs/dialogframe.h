@@ -52,6 +52,8 @@ protected:
     QComboBox *comboBox(const QString &name, const QStringList &items, bool editable,
                         const QString &text = QString());
     QPushButton *button(const QString &name, const QString &caption);
+    // CancelButton, closing the dialog without effect.
+    QPushButton *cancelButton();
     // btnHelp, showing page from the program's help pages.
     QPushButton *helpButton(const QString &page);
     // The two forms of colour button (see ColourButton).

@@ -24,6 +24,7 @@ class Probe : public DialogFrame
 
 public:
     explicit Probe(const QString &name) : DialogFrame(name, QStringLiteral("Probe")) {}
+    using DialogFrame::cancelButton;
     using DialogFrame::colourBoxButton;
     using DialogFrame::colourTextButton;
     using DialogFrame::comboBox;
@@ -107,7 +108,7 @@ private Q_SLOTS:
     void consoleRoute();
     void txtCompOrEditIsTheTargetToo();
     void topmostOnLoad();
-    void closeBoxUnloads();
+    void closeBoxAndCancelUnload();
     void colourText_data();
     void colourText();
     void colourButtonCancel();
@@ -269,7 +270,7 @@ void TestDialogFrame::topmostOnLoad()
     QVERIFY(!table.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
-void TestDialogFrame::closeBoxUnloads()
+void TestDialogFrame::closeBoxAndCancelUnload()
 {
     WindowDirectory::registerWindow("rule", [] { return new Probe("rule"); });
     QWidget *dialog = WindowDirectory::touch("rule");
@@ -280,6 +281,16 @@ void TestDialogFrame::closeBoxUnloads()
     QVERIFY(!WindowDirectory::isLoaded("rule"));
     flushDeletes();
     QVERIFY(watch.isNull());
+
+    auto *again = static_cast<Probe *>(WindowDirectory::touch("rule"));
+    QVERIFY(again);
+    QPushButton *cancel = again->cancelButton();
+    QCOMPARE(cancel->objectName(), QString("CancelButton"));
+    QCOMPARE(cancel->text(), QString("Cancel"));
+    again->compOrEdit = "edit";
+    cancel->click();
+    QVERIFY(!WindowDirectory::isLoaded("rule"));
+    QCOMPARE(Quorl()->area->text(), QString());
 }
 
 void TestDialogFrame::colourText_data()
