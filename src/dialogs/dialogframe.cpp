@@ -33,6 +33,8 @@ DialogFrame::DialogFrame(const QString &name, const QString &caption)
     setObjectName(name);
     setWindowTitle(caption);
     setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    if (!InsertRoute::hasPolicy(name))
+        qWarning("Dialog %s has no routes of its own", qPrintable(name));
 }
 
 void DialogFrame::load()
