@@ -33,6 +33,8 @@ DialogFrame::DialogFrame(const QString &name, const QString &caption)
     setObjectName(name);
     setWindowTitle(caption);
     setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    if (!InsertRoute::hasPolicy(name))
+        qWarning("Dialog %s has no routes of its own", qPrintable(name));
 }
 
 void DialogFrame::load()
@@ -147,18 +149,29 @@ QPushButton *DialogFrame::helpButton(const QString &page)
     return b;
 }
 
-QPushButton *DialogFrame::colourBoxButton(const QString &name, QLineEdit *box)
+void DialogFrame::pickColourBox(QLineEdit *box)
 {
-    QPushButton *b = button(name, QStringLiteral("..."));
-    connect(b, &QPushButton::clicked, this, [this, box] { ColourButton::fillBox(m_colours, box); });
+    ColourButton::fillBox(m_colours, box);
+}
+
+void DialogFrame::pickColourText(QWidget *field)
+{
+    ColourButton::fillText(m_colours, field);
+}
+
+QPushButton *DialogFrame::colourBoxButton(const QString &name, QLineEdit *box,
+                                          const QString &caption)
+{
+    QPushButton *b = button(name, caption);
+    connect(b, &QPushButton::clicked, this, [this, box] { pickColourBox(box); });
     return b;
 }
 
-QPushButton *DialogFrame::colourTextButton(const QString &name, QWidget *field)
+QPushButton *DialogFrame::colourTextButton(const QString &name, QWidget *field,
+                                           const QString &caption)
 {
-    QPushButton *b = button(name, QStringLiteral("..."));
-    connect(b, &QPushButton::clicked, this,
-            [this, field] { ColourButton::fillText(m_colours, field); });
+    QPushButton *b = button(name, caption);
+    connect(b, &QPushButton::clicked, this, [this, field] { pickColourText(field); });
     return b;
 }
 

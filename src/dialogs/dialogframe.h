@@ -56,9 +56,14 @@ protected:
     QPushButton *cancelButton();
     // btnHelp, showing page from the program's help pages.
     QPushButton *helpButton(const QString &page);
-    // The two forms of colour button (see ColourButton).
-    QPushButton *colourBoxButton(const QString &name, QLineEdit *box);
-    QPushButton *colourTextButton(const QString &name, QWidget *field);
+    // The two forms of colour button (see ColourButton), and the same for
+    // boxes that are opened some other way.
+    QPushButton *colourBoxButton(const QString &name, QLineEdit *box,
+                                 const QString &caption = QStringLiteral("..."));
+    QPushButton *colourTextButton(const QString &name, QWidget *field,
+                                  const QString &caption = QStringLiteral("..."));
+    void pickColourBox(QLineEdit *box);
+    void pickColourText(QWidget *field);
     // Up-down arrows beside field; Down stops at floor.
     QWidget *spinner(const QString &name, QLineEdit *field, int floor = 0);
 

@@ -3,6 +3,7 @@
 #include "editor/sourcewindow.h"
 #include "platform/sourcearea.h"
 #include "platform/windowdirectory.h"
+#include "vevevodi/composerwindow.h"
 
 #include <QHash>
 
@@ -88,12 +89,7 @@ void toSource(const QString &html)
 
 void toComposer(const QString &html)
 {
-    QWidget *composer = WindowDirectory::touch(QStringLiteral("Composr"));
-    const bool staged = composer
-                        && QMetaObject::invokeMethod(composer, "stageInsertion",
-                                                     Q_ARG(QString, html));
-    if (!staged)
-        qWarning("The composer cannot take insertions yet");
+    Composr()->stageInsertion(html);
 }
 
 void toConsole(const QString &html)

@@ -84,8 +84,10 @@ std::optional<QString> tableHtml(const TableValues &v)
         html += attribute("cellspacing", v.cellSpacing);
     if (!v.colour.isEmpty())
         html += attribute("bgcolor", v.colour);
-    if (v.specifyWidth)
-        html += attribute("width", zeroIfEmpty(v.width) + (v.pixels ? QString() : QStringLiteral("%")));
+    if (v.specifyWidth) {
+        const QString unit = v.pixels ? QString() : QStringLiteral("%");
+        html += attribute("width", zeroIfEmpty(v.width) + unit);
+    }
     html += styleAttribute(v) + u'>';
     if (!v.caption.isEmpty())
         html += QStringLiteral("<caption>") + v.caption + QStringLiteral("</caption>");
@@ -146,7 +148,9 @@ QWidget *TableDialog::buildMainFrame()
     auto *frame = new QWidget(this);
     auto *grid = new QGridLayout(frame);
     grid->setContentsMargins(0, 0, 0, 0);
-    const auto label = [frame](const char *text) { return new QLabel(QLatin1String(text), frame); };
+    const auto label = [frame](const char *text) {
+        return new QLabel(QLatin1String(text), frame);
+    };
 
     txtrow = numberField("txtrow", "2");
     txtcol = numberField("txtcol", "2");

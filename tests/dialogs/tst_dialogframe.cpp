@@ -8,6 +8,7 @@
 #include "platform/sourcearea.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
+#include "vevevodi/composerwindow.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -55,15 +56,6 @@ public:
 
 private:
     QString m_code;
-};
-
-class FakeComposer : public QWidget
-{
-    Q_OBJECT
-
-public:
-    Q_INVOKABLE void stageInsertion(const QString &html) { staged << html; }
-    QStringList staged;
 };
 
 namespace {
@@ -125,7 +117,6 @@ private:
 void TestDialogFrame::initTestCase()
 {
     registerWindows();
-    WindowDirectory::registerWindow("Composr", [] { return new FakeComposer; });
     WindowDirectory::registerWindow("JSConsole", [] { return new FakeConsole; });
 }
 
@@ -213,7 +204,7 @@ void TestDialogFrame::insertHtmlBySourceRoute()
 
 void TestDialogFrame::insertHtmlFollowsTheShowingWindow()
 {
-    auto *composer = WindowDirectory::touch<FakeComposer>("Composr");
+    ComposerWindow *composer = Composr();
     SourceWindow *quorl = Quorl();
     quorl->area->setText("x");
 
@@ -223,16 +214,22 @@ void TestDialogFrame::insertHtmlFollowsTheShowingWindow()
     Probe fromSource("table");
     fromSource.compOrEdit = "edit";
     fromSource.InsertHtml("<b>");
-    QCOMPARE(composer->staged, QStringList{"<b>"});
+    QCOMPARE(composer->stagedInsertions(), QStringList{"<b>"});
     QCOMPARE(quorl->area->text(), QString("x"));
+    QTRY_VERIFY(composer->stagedInsertions().isEmpty());
 
     // And the other way round; an unwritten target means the composer.
     quorl->show();
     composer->hide();
     Probe unwritten("table");
     unwritten.InsertHtml("<i>");
-    QCOMPARE(composer->staged, QStringList{"<b>"});
+    QVERIFY(composer->stagedInsertions().isEmpty());
     QCOMPARE(quorl->area->text(), QString("<i>x"));
+
+    // With both hidden the target decides.
+    quorl->hide();
+    unwritten.InsertHtml("<u>");
+    QCOMPARE(composer->stagedInsertions(), QStringList{"<u>"});
 }
 
 void TestDialogFrame::consoleRoute()

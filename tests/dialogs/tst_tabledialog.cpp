@@ -1,12 +1,15 @@
 #include "dialogs/tabledialog.h"
 #include "editor/helpwindow.h"
 #include "editor/menubuilder.h"
+#include "editor/optfunctions.h"
+#include "platform/htmleditview.h"
 #include "editor/sourcewindow.h"
 #include "editor/windowregistry.h"
 #include "platform/settingsstore.h"
 #include "platform/sourcearea.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
+#include "vevevodi/composerwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -85,6 +88,7 @@ private Q_SLOTS:
     void rememberedDefaults();
     void hugeTableIsRefused();
     void insertIntoSourceWindow();
+    void insertIntoComposer();
     void screenshot();
 
 private:
@@ -470,6 +474,43 @@ void TestTableDialog::insertIntoSourceWindow()
     QCOMPARE(quorl->area->selStart(), 8 + table.size());
     QCOMPARE(quorl->star, QString("*"));
     QVERIFY(!WindowDirectory::isLoaded("table"));
+}
+
+void TestTableDialog::insertIntoComposer()
+{
+    SourceWindow *quorl = Quorl();
+    quorl->area->setText("<html><head></head><body><p id=\"p\">one two</p></body></html>");
+    quorl->show();
+    ShowVevevodi();
+    ComposerWindow *composer = Composr();
+    QVERIFY(QTest::qWaitForWindowExposed(composer));
+    HtmlEditView *page = composer->txtComp;
+    QVERIFY(QTest::qWaitFor([page] { return page->isIdle(); }, 15000));
+    // The caret between "one " and "two".
+    QVERIFY(page->evaluate("(() => { const t = document.getElementById('p').firstChild;"
+                           " const r = document.createRange(); r.setStart(t, 4);"
+                           " r.collapse(true); getSelection().removeAllRanges();"
+                           " getSelection().addRange(r); return true; })()"));
+
+    Menus::find(composer, "mnuInsTable")->trigger();
+    auto *dialog = qobject_cast<TableDialog *>(WindowDirectory::loaded("table"));
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->compOrEdit, QString("comp"));
+    dialog->txtrow->setText("1");
+    dialog->txtCaption->setText("Sizes");
+    dialog->OKButton->click();
+    QVERIFY(!WindowDirectory::isLoaded("table"));
+
+    const auto cells = [page] {
+        return page->evaluate("(() => { const t = document.querySelector('table');"
+                              " if (!t) return '';"
+                              " return [t.previousSibling.textContent, t.caption.textContent,"
+                              "  [...t.querySelectorAll('td')].map(c => c.textContent).join('|'),"
+                              "  t.nextSibling ? t.nextSibling.textContent : ''].join('/'); })()")
+            .value_or(QVariant()).toString();
+    };
+    QTRY_COMPARE(cells(), QString("one /Sizes/ Row 1 Col 1| Row 1 Col 2/two"));
+    QCOMPARE(quorl->star, QString("*"));
 }
 
 void TestTableDialog::screenshot()
