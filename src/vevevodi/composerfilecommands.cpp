@@ -7,15 +7,12 @@
 #include "editor/recentfiles.h"
 #include "editor/sourcewindow.h"
 #include "platform/htmleditview.h"
-#include "platform/programexit.h"
 #include "platform/programfolder.h"
 #include "platform/prompter.h"
-#include "platform/settingsstore.h"
 #include "platform/sourcearea.h"
 #include "vevevodi/composerwindow.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -171,17 +168,11 @@ QString ComposerWindow::crashFile() const
 
 void ComposerWindow::Exit()
 {
-    if (!askYesNo(QStringLiteral("Are you sure you want to exit?"),
-                  QStringLiteral("Confirm Exit: Quorl Vevevodi"), Prompter::Answer::No)) {
+    if (!CloseList::confirmExit()) {
         Composr()->txtComp->setFocus();
         return;
     }
-    // A crash file that cannot be deleted ends the program without the flag.
-    const QString crash = crashFile();
-    if (crash.isEmpty() || QFile::remove(crash))
-        SettingsStore::setValue(QStringLiteral("Crash"), QStringLiteral("crash"),
-                                QStringLiteral("0"));
-    ProgramExit::exitNow();
+    CloseList::endProgram(crashFile());
 }
 
 void ComposerWindow::closeEvent(QCloseEvent *event)

@@ -10,6 +10,7 @@
 #include "platform/programexit.h"
 #include "platform/settingsstore.h"
 #include "platform/sourcearea.h"
+#include "support/files.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 #include "vevevodi/composerwindow.h"
@@ -25,31 +26,17 @@ using Answer = Prompter::Answer;
 
 namespace {
 
-bool settle(HtmlEditView *v)
-{
-    return QTest::qWaitFor([v] { return v->isIdle(); }, 15000);
-}
+using TestEngine::settle;
+using TestFiles::bytes;
 
 QString body(ComposerWindow *c)
 {
-    const auto html = c->txtComp->documentHtml();
-    if (!html)
-        return QStringLiteral("<no result>");
-    const qsizetype from = html->indexOf("<body>") + 6;
-    return html->mid(from, html->lastIndexOf("</body>") - from);
+    return TestEngine::body(c->txtComp);
 }
 
-QByteArray bytesOf(const QString &path)
+void writeFile(const QString &path, const QByteArray &content)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    QVERIFY(TestFiles::write(path, content));
 }
 
 const QString kSaveFirst = "File not saved. Would you like to save your file first?";
@@ -162,7 +149,7 @@ void TestComposerFiles::openWhenModified()
     p.expect(Msg{kSaveFirst, "Assistant: Quorl", Icon::Question, Buttons::YesNo, Answer::Yes});
     c->Open();   // saves, opens nothing
     QV_VERIFY_PROMPTS(p);
-    QVERIFY(bytesOf(current).contains("<p>mine</p>"));
+    QVERIFY(bytes(current).contains("<p>mine</p>"));
     QCOMPARE(q->star, QString());
 
     q->star = "*";
@@ -206,11 +193,11 @@ void TestComposerFiles::saveWritesTheSourceText()
     c->Save();
     QV_VERIFY_PROMPTS(p);
     QCOMPARE(q->DocumentPath, path + ".html");
-    const QByteArray bytes = bytesOf(path + ".html");
-    QVERIFY2(bytes.contains("<p>caf\xc3\xa9</p>"), bytes.constData());
-    QVERIFY(bytes.endsWith("</html>\r\n"));
-    QVERIFY(!bytes.endsWith("\r\n\r\n"));
-    QCOMPARE(q->area->text() + "\r\n", QString::fromUtf8(bytes));
+    const QByteArray saved = bytes(path + ".html");
+    QVERIFY2(saved.contains("<p>caf\xc3\xa9</p>"), saved.constData());
+    QVERIFY(saved.endsWith("</html>\r\n"));
+    QVERIFY(!saved.endsWith("\r\n\r\n"));
+    QCOMPARE(q->area->text() + "\r\n", QString::fromUtf8(saved));
     QCOMPARE(q->star, QString());
     QCOMPARE(c->windowTitle(), SourceWindow::captionPrefix + "() " + path + ".html");
     // The next dialog proposes the name Save left behind.
