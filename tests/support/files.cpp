@@ -2,7 +2,9 @@
 
 #include "platform/htmleditview.h"
 
+#include <QEventLoop>
 #include <QFile>
+#include <QTimer>
 #include <QTest>
 
 namespace TestFiles {
@@ -23,9 +25,26 @@ bool write(const QString &path, const QByteArray &bytes)
 
 namespace TestEngine {
 
+bool waitUntil(const std::function<bool()> &pred, int timeoutMs)
+{
+    if (pred())
+        return true;
+    QEventLoop loop;
+    QTimer poll;
+    poll.setInterval(1);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (pred())
+            loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    poll.start();
+    loop.exec();
+    return pred();
+}
+
 bool settle(HtmlEditView *view)
 {
-    return QTest::qWaitFor([view] { return view->isIdle(); }, 15000);
+    return waitUntil([view] { return view->isIdle(); });
 }
 
 QString body(HtmlEditView *view)

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 class HtmlEditView;
 
 // Small helpers the window tests share.
@@ -16,6 +18,11 @@ bool write(const QString &path, const QByteArray &bytes);
 } // namespace TestFiles
 
 namespace TestEngine {
+
+// Waits for pred without sleeping between checks. The engine's work runs on
+// this thread's event loop, so QTest::qWaitFor (which sleeps between rounds)
+// slows every page load down by seconds.
+bool waitUntil(const std::function<bool()> &pred, int timeoutMs = 15000);
 
 // Waits until every queued operation of the view has finished.
 bool settle(HtmlEditView *view);
