@@ -233,6 +233,8 @@ void InetWindow::Pause(int HowLong)
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
+    // A coarse timer may fire early; the wait is a lower bound.
+    timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     connect(this, &InetWindow::leaving, &loop, &QEventLoop::quit);
     timer.start(qMax(0, FtpTiming::wait(HowLong)));

@@ -386,8 +386,26 @@ void TransferControl::drive(curl_socket_t socket, int action)
 {
     int running = 0;
     curl_multi_socket_action(m_multi, socket, action, &running);
+    if (running > 0 && !watching()) {
+        // libcurl 7.88 can read a passive-mode reply at once and then wait for
+        // a data connection it has not opened yet, with no socket to watch.
+        // Running every transfer once more opens it and names its socket.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+        curl_multi_socket_all(m_multi, &running);
+#pragma GCC diagnostic pop
+    }
     observe();
     readMessages();
+}
+
+bool TransferControl::watching() const
+{
+    for (const Watch *watch : m_watches) {
+        if (watch->read->isEnabled() || watch->write->isEnabled())
+            return true;
+    }
+    return false;
 }
 
 // Turns what the callbacks noted into states; runs outside every callback.

@@ -81,6 +81,7 @@ private:
     void deliver();
     void drive(curl_socket_t socket, int action);
     void observe();
+    bool watching() const;
     void readMessages();
 
     static int onSocket(CURL *, curl_socket_t socket, int what, void *self, void *);
