@@ -167,7 +167,7 @@ void InetWindow::buildToolbar()
     };
     const Tool tools[] = {
         {"Connect", "Connect to ...", QStyle::SP_DriveNetIcon},
-        {"UpLevel", "", QStyle::SP_FileDialogToParent},
+        {"UpLevel", "", QStyle::SP_FileDialogBack},
         {"Stop", "Stop operation", QStyle::SP_BrowserStop},
         {"Refresh", "Refresh contents of current directory", QStyle::SP_BrowserReload},
         {"Download", "Download File...", QStyle::SP_ArrowDown},

@@ -56,6 +56,7 @@ private slots:
     void disconnectAsksOnlyFromTheButton();
     void dirWritesLogTxtButRefreshDoesNot();
     void unsafeNameGetsAMessage();
+    void failuresBeforeSendingGetAMessage();
     void addNamesToList_data();
     void addNamesToList();
     void pauseStaysResponsiveWithoutSpinning();
@@ -431,6 +432,24 @@ void TestInetWindow::unsafeNameGetsAMessage()
     w->Command4->click();
     QV_VERIFY_PROMPTS(prompter);
     QVERIFY(!w->RefreshPending);
+    QCOMPARE(m_server.commands(), QStringList());
+}
+
+void TestInetWindow::failuresBeforeSendingGetAMessage()
+{
+    InetWindow fresh;
+    ScriptedPrompter prompter;
+    prompter.expect(Msg{QStringLiteral("No server address is set: sign in with Connect first"),
+                        title, Icon::None, Buttons::Ok, Answer::Ok});
+    fresh.Command7->click();
+
+    signIn();
+    const QString missing = m_local.filePath(QStringLiteral("not there.html"));
+    prompter.expect(Msg{QStringLiteral("Cannot read \"%1\": No such file or directory").arg(missing),
+                        title, Icon::None, Buttons::Ok, Answer::Ok});
+    w->Text1->setText(missing);
+    w->Command1->click();
+    QV_VERIFY_PROMPTS(prompter);
     QCOMPARE(m_server.commands(), QStringList());
 }
 

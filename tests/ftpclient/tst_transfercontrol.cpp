@@ -20,6 +20,7 @@ private slots:
     void init();
     void signInListsWithCrLfInChunks();
     void everyOperationReusesOneConnection();
+    void operationStringsCarryTheRestAsTheName();
     void refusalsEndWithError_data();
     void refusalsEndWithError();
     void silentServerTimesOut();
@@ -154,6 +155,22 @@ void TestTransferControl::everyOperationReusesOneConnection()
     const Run again = run(control, {FtpOperation::Dir, {}, {}});
     QCOMPARE(again.states.first(), int(State::Connecting));
     QCOMPARE(m_server.count(QStringLiteral("USER")), 2);
+}
+
+void TestTransferControl::operationStringsCarryTheRestAsTheName()
+{
+    TransferControl control;
+    signIn(control);
+    QSignalSpy idle(&control, &TransferControl::idle);
+    QVERIFY(control.Execute(QStringLiteral("MKDIR new folder")));
+    QVERIFY(idle.wait(20000));
+    QVERIFY(QDir(m_server.root(QStringLiteral("new folder"))).exists());
+    QVERIFY(control.Execute(QStringLiteral("CD new folder")));
+    QVERIFY(idle.wait(20000));
+    QCOMPARE(control.currentFolder(), QStringLiteral("/new folder"));
+    QVERIFY(!control.Execute(QStringLiteral("FORMAT C:")));
+    QVERIFY(!control.Execute(QStringLiteral("RENAME onlyone")));
+    QVERIFY(!control.StillExecuting());
 }
 
 void TestTransferControl::refusalsEndWithError_data()
