@@ -21,6 +21,8 @@ private slots:
     void signInListsWithCrLfInChunks();
     void everyOperationReusesOneConnection();
     void operationStringsCarryTheRestAsTheName();
+    void addressGivesStartFolderAndCredentials_data();
+    void addressGivesStartFolderAndCredentials();
     void refusalsEndWithError_data();
     void refusalsEndWithError();
     void silentServerTimesOut();
@@ -171,6 +173,40 @@ void TestTransferControl::operationStringsCarryTheRestAsTheName()
     QVERIFY(!control.Execute(QStringLiteral("FORMAT C:")));
     QVERIFY(!control.Execute(QStringLiteral("RENAME onlyone")));
     QVERIFY(!control.StillExecuting());
+}
+
+void TestTransferControl::addressGivesStartFolderAndCredentials_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("credentialsInAddress");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("folder with a blank") << "/start here" << false << "/start here";
+    QTest::newRow("nested, trailing slash") << "/start here/inner/" << false << "/start here/inner";
+    QTest::newRow("credentials in the address") << "/" << true << "/";
+}
+
+void TestTransferControl::addressGivesStartFolderAndCredentials()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, credentialsInAddress);
+    QFETCH(QString, folder);
+    QVERIFY(QDir(m_server.root()).mkpath(QStringLiteral("start here/inner")));
+    const QString mark = QDir(folder.mid(1)).filePath(QStringLiteral("mark.txt"));
+    QVERIFY(FtpTestServer::writeFile(m_server.root(QDir::cleanPath(mark)), "x"));
+    TransferControl control;
+    if (credentialsInAddress) {
+        QUrl url(m_server.url());
+        url.setUserName(m_server.user());
+        url.setPassword(m_server.password());
+        control.URL = url.toString();
+    } else {
+        signIn(control);
+        control.URL += path;
+    }
+    const Run r = run(control, {FtpOperation::Dir, {}, {}});
+    QVERIFY2(!r.states.contains(State::Error), qPrintable(r.response));
+    QCOMPARE(control.currentFolder(), folder);
+    QVERIFY(r.response.contains(QLatin1String("mark.txt")));
 }
 
 void TestTransferControl::refusalsEndWithError_data()
