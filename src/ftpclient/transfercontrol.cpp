@@ -581,6 +581,9 @@ void TransferControl::Cancel()
     m_queue.clear();
     m_operationDone = false;
     m_busy = false;
+    // A handler may have cancelled from inside its state; the next operation's
+    // states must not wait for that handler to return.
+    m_delivering = false;
     // The connection may have been dropped with the transfer.
     m_connected = false;
     emit idle();

@@ -48,6 +48,7 @@ private slots:
     void refreshFollowsOnlyFolderChanges_data();
     void refreshFollowsOnlyFolderChanges();
     void commandWhileBusyIsDropped();
+    void stopInsideAStateLetsTheNextCommandRun();
     void namesWithBlanksAndAccentsRoundTrip();
     void failedDownloadKeepsTheLocalFile();
     void refusalsShowErrorInTheLog();
@@ -260,6 +261,29 @@ void TestInetWindow::commandWhileBusyIsDropped()
              qPrintable(sent.join('|')));
     QVERIFY(QDir(m_server.root(QStringLiteral("keep"))).exists());
     QV_VERIFY_PROMPTS(prompter);
+}
+
+void TestInetWindow::stopInsideAStateLetsTheNextCommandRun()
+{
+    signIn();
+    bool once = false;
+    qint64 nestedMs = -1;
+    auto connection = connect(w->Inet1, &TransferControl::StateChanged, this, [&](int state) {
+        if (state != TransferControl::ResponseCompleted || once)
+            return;
+        once = true;
+        // As if Stop and then DIR were clicked while the listing was being read.
+        w->Inet1->Cancel();
+        QTimer::singleShot(5000, w->Inet1, &TransferControl::Cancel);
+        QElapsedTimer clock;
+        clock.start();
+        w->DIR();
+        nestedMs = clock.elapsed();
+    });
+    w->DIR();
+    disconnect(connection);
+    QVERIFY2(nestedMs >= 0 && nestedMs < 4000, qPrintable(QString::number(nestedMs)));
+    QCOMPARE(m_server.count(QStringLiteral("NLST")), 2);
 }
 
 void TestInetWindow::namesWithBlanksAndAccentsRoundTrip()
