@@ -167,7 +167,7 @@ void InetWindow::buildToolbar()
     };
     const Tool tools[] = {
         {"Connect", "Connect to ...", QStyle::SP_DriveNetIcon},
-        {"UpLevel", "", QStyle::SP_FileDialogToParent},
+        {"UpLevel", "", QStyle::SP_FileDialogBack},
         {"Stop", "Stop operation", QStyle::SP_BrowserStop},
         {"Refresh", "Refresh contents of current directory", QStyle::SP_BrowserReload},
         {"Download", "Download File...", QStyle::SP_ArrowDown},
@@ -233,6 +233,8 @@ void InetWindow::Pause(int HowLong)
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
+    // A coarse timer may fire early; the wait is a lower bound.
+    timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     connect(this, &InetWindow::leaving, &loop, &QEventLoop::quit);
     timer.start(qMax(0, FtpTiming::wait(HowLong)));

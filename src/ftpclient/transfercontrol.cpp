@@ -122,8 +122,13 @@ bool TransferControl::execute(const FtpOperation &operation)
         m_error = QStringLiteral("Only the FTP protocol is supported");
         return false;
     }
-    if (serverBase().isEmpty()) {
+    if (URL.trimmed().isEmpty()) {
         m_error = QStringLiteral("No server address is set: sign in with Connect first");
+        return false;
+    }
+    if (serverBase().isEmpty()) {
+        // Not echoed: an address may carry a password.
+        m_error = QStringLiteral("The server address is not a valid FTP address");
         return false;
     }
     const QStringList names = operation.remoteNames();
@@ -183,14 +188,17 @@ bool TransferControl::execute(const FtpOperation &operation)
     return true;
 }
 
-QByteArray TransferControl::serverBase() const
+QUrl TransferControl::address() const
 {
     QString text = URL.trimmed();
-    if (text.isEmpty())
-        return {};
-    if (!text.contains(QLatin1String("://")))
+    if (!text.isEmpty() && !text.contains(QLatin1String("://")))
         text.prepend(QLatin1String("ftp://"));
-    const QUrl url(text);
+    return QUrl(text);
+}
+
+QByteArray TransferControl::serverBase() const
+{
+    const QUrl url = address();
     if (!url.isValid() || url.host().isEmpty()
         || url.scheme().compare(QLatin1String("ftp"), Qt::CaseInsensitive) != 0)
         return {};
@@ -219,8 +227,11 @@ bool TransferControl::startRequest(Step step)
     curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(m_easy, CURLOPT_ERRORBUFFER, m_curlError);
     curl_easy_setopt(m_easy, CURLOPT_PROTOCOLS_STR, "ftp");
-    const QByteArray user = UserName.toUtf8();
-    const QByteArray password = Password.toUtf8();
+    // Credentials written into the address count when the fields are empty,
+    // but they always travel as credentials, never inside the request address.
+    const QUrl url = address();
+    const QByteArray user = (UserName.isEmpty() ? url.userName() : UserName).toUtf8();
+    const QByteArray password = (UserName.isEmpty() ? url.password() : Password).toUtf8();
     if (!user.isEmpty()) {
         curl_easy_setopt(m_easy, CURLOPT_USERNAME, user.constData());
         curl_easy_setopt(m_easy, CURLOPT_PASSWORD, password.constData());
@@ -238,19 +249,16 @@ bool TransferControl::startRequest(Step step)
     curl_easy_setopt(m_easy, CURLOPT_BUFFERSIZE, bufferSize);
     curl_easy_setopt(m_easy, CURLOPT_UPLOAD_BUFFERSIZE, bufferSize);
 
-    QByteArray url;
+    QByteArray request;
     if (step == Step::Locate) {
         // Paths in an FTP address are relative to the login folder.
-        QString text = URL.trimmed();
-        if (!text.contains(QLatin1String("://")))
-            text.prepend(QLatin1String("ftp://"));
-        const QByteArray path = encodedPath(QUrl(text).path());
-        url = serverBase() + '/' + path + (path.isEmpty() ? "" : "/");
+        const QByteArray path = encodedPath(url.path());
+        request = serverBase() + '/' + path + (path.isEmpty() ? "" : "/");
         curl_easy_setopt(m_easy, CURLOPT_NOBODY, 1L);
     } else {
-        url = configureMain();
+        request = configureMain();
     }
-    curl_easy_setopt(m_easy, CURLOPT_URL, url.constData());
+    curl_easy_setopt(m_easy, CURLOPT_URL, request.constData());
     if (curl_multi_add_handle(m_multi, m_easy) != CURLM_OK) {
         m_error = QStringLiteral("The transfer could not be started");
         return false;
@@ -386,8 +394,26 @@ void TransferControl::drive(curl_socket_t socket, int action)
 {
     int running = 0;
     curl_multi_socket_action(m_multi, socket, action, &running);
+    if (running > 0 && !watching()) {
+        // libcurl 7.88 can read a passive-mode reply at once and then wait for
+        // a data connection it has not opened yet, with no socket to watch.
+        // Running every transfer once more opens it and names its socket.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+        curl_multi_socket_all(m_multi, &running);
+#pragma GCC diagnostic pop
+    }
     observe();
     readMessages();
+}
+
+bool TransferControl::watching() const
+{
+    for (const Watch *watch : m_watches) {
+        if (watch->read->isEnabled() || watch->write->isEnabled())
+            return true;
+    }
+    return false;
 }
 
 // Turns what the callbacks noted into states; runs outside every callback.
@@ -443,11 +469,8 @@ void TransferControl::requestDone(CURLcode code, bool connectionAlive)
             finishOperation(true, failureText(code));
             return;
         }
-        QString text = URL.trimmed();
-        if (!text.contains(QLatin1String("://")))
-            text.prepend(QLatin1String("ftp://"));
         const QString entry = m_entryPath.isEmpty() ? QStringLiteral("/") : m_entryPath;
-        m_folder = RemotePath::resolve(entry, QUrl(text).path().mid(1));
+        m_folder = RemotePath::resolve(entry, address().path().mid(1));
         m_folderSession = sessionKey();
         if (!startRequest(Step::Main))
             finishOperation(true, m_error);
@@ -558,6 +581,9 @@ void TransferControl::Cancel()
     m_queue.clear();
     m_operationDone = false;
     m_busy = false;
+    // A handler may have cancelled from inside its state; the next operation's
+    // states must not wait for that handler to return.
+    m_delivering = false;
     // The connection may have been dropped with the transfer.
     m_connected = false;
     emit idle();

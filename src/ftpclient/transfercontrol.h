@@ -16,6 +16,7 @@
 class QFile;
 class QSaveFile;
 class QSocketNotifier;
+class QUrl;
 
 // The Internet transfer control: FTP operations over one reused libcurl
 // connection, driven from the UI thread's event loop (no worker thread).
@@ -73,6 +74,7 @@ private:
     void releaseFiles(bool keepDownload);
     QByteArray folderUrl(const QString &folder) const;
     QByteArray fileUrl(const QString &path) const;
+    QUrl address() const;
     QByteArray serverBase() const;
     QString sessionKey() const;
     QString failureText(CURLcode code) const;
@@ -81,6 +83,7 @@ private:
     void deliver();
     void drive(curl_socket_t socket, int action);
     void observe();
+    bool watching() const;
     void readMessages();
 
     static int onSocket(CURL *, curl_socket_t socket, int what, void *self, void *);

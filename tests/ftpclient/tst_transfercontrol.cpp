@@ -20,6 +20,9 @@ private slots:
     void init();
     void signInListsWithCrLfInChunks();
     void everyOperationReusesOneConnection();
+    void operationStringsCarryTheRestAsTheName();
+    void addressGivesStartFolderAndCredentials_data();
+    void addressGivesStartFolderAndCredentials();
     void refusalsEndWithError_data();
     void refusalsEndWithError();
     void silentServerTimesOut();
@@ -154,6 +157,56 @@ void TestTransferControl::everyOperationReusesOneConnection()
     const Run again = run(control, {FtpOperation::Dir, {}, {}});
     QCOMPARE(again.states.first(), int(State::Connecting));
     QCOMPARE(m_server.count(QStringLiteral("USER")), 2);
+}
+
+void TestTransferControl::operationStringsCarryTheRestAsTheName()
+{
+    TransferControl control;
+    signIn(control);
+    QSignalSpy idle(&control, &TransferControl::idle);
+    QVERIFY(control.Execute(QStringLiteral("MKDIR new folder")));
+    QVERIFY(idle.wait(20000));
+    QVERIFY(QDir(m_server.root(QStringLiteral("new folder"))).exists());
+    QVERIFY(control.Execute(QStringLiteral("CD new folder")));
+    QVERIFY(idle.wait(20000));
+    QCOMPARE(control.currentFolder(), QStringLiteral("/new folder"));
+    QVERIFY(!control.Execute(QStringLiteral("FORMAT C:")));
+    QVERIFY(!control.Execute(QStringLiteral("RENAME onlyone")));
+    QVERIFY(!control.StillExecuting());
+}
+
+void TestTransferControl::addressGivesStartFolderAndCredentials_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("credentialsInAddress");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("folder with a blank") << "/start here" << false << "/start here";
+    QTest::newRow("nested, trailing slash") << "/start here/inner/" << false << "/start here/inner";
+    QTest::newRow("credentials in the address") << "/" << true << "/";
+}
+
+void TestTransferControl::addressGivesStartFolderAndCredentials()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, credentialsInAddress);
+    QFETCH(QString, folder);
+    QVERIFY(QDir(m_server.root()).mkpath(QStringLiteral("start here/inner")));
+    const QString mark = QDir(folder.mid(1)).filePath(QStringLiteral("mark.txt"));
+    QVERIFY(FtpTestServer::writeFile(m_server.root(QDir::cleanPath(mark)), "x"));
+    TransferControl control;
+    if (credentialsInAddress) {
+        QUrl url(m_server.url());
+        url.setUserName(m_server.user());
+        url.setPassword(m_server.password());
+        control.URL = url.toString();
+    } else {
+        signIn(control);
+        control.URL += path;
+    }
+    const Run r = run(control, {FtpOperation::Dir, {}, {}});
+    QVERIFY2(!r.states.contains(State::Error), qPrintable(r.response));
+    QCOMPARE(control.currentFolder(), folder);
+    QVERIFY(r.response.contains(QLatin1String("mark.txt")));
 }
 
 void TestTransferControl::refusalsEndWithError_data()
