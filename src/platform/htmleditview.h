@@ -46,7 +46,6 @@ public:
     // Relative links resolve against baseFolder() (the last loaded file's
     // folder unless set).
     void setDocumentHtml(const QString &html);
-    QString DocumentHTML() { return documentHtml().value_or(QString()); }
 
     // Loads a file (read first: a failure returns false with the reason and
     // changes nothing) or, given a web address, that page.
@@ -73,11 +72,11 @@ public:
     std::optional<QString> selectedText(int timeoutMs = defaultTimeoutMs);
     std::optional<QString> selectedHtml(int timeoutMs = defaultTimeoutMs);
 
-    // The one waiting helper: runs a script in the bridge's world after all
-    // earlier operations, once the keys already delivered have reached the
-    // page, and waits for its value without taking user input. No result on
-    // timeout, or when another wait is under way (a timer firing during a
-    // wait must not start a second one).
+    // The one waiting helper: evaluates an expression in the bridge's world
+    // after all earlier operations, once the keys already delivered have
+    // reached the page, and waits for its value without taking user input.
+    // No result on timeout, or when another wait is under way (a timer
+    // firing during a wait must not start a second one).
     std::optional<QVariant> evaluate(const QString &script, int timeoutMs = defaultTimeoutMs);
     bool isWaiting() const { return m_waiting; }
     // Runs a script in the bridge's world after all earlier operations.
@@ -131,6 +130,7 @@ private:
     QUrl m_expectedUrl;      // the load under way, the only navigation allowed
     QString m_token;         // names this view's current document to the scheme
     QString m_lastKnown;
+    QString m_pendingFill;   // the document the load under way puts in place
     QString m_source;        // the document last put or loaded
     QString m_sourceName;
     QString m_baseFolder;
