@@ -353,6 +353,8 @@ std::optional<QVariant> HtmlEditView::evaluate(const QString &script, int timeou
 {
     if (m_waiting)
         return std::nullopt;
+    if (timeoutMs < 0)
+        timeoutMs = m_readTimeout;
     m_waiting = true;
     QDeadlineTimer deadline(timeoutMs);
     // Keys travel to the page on their own path; once they have been given
