@@ -6,8 +6,14 @@
 
 #include <QApplication>
 
+#include <unistd.h>
+
 int main(int argc, char *argv[])
 {
+    // The engine's sandbox refuses to start for root, and root is who runs
+    // the program on a fresh machine; without the sandbox it works.
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     // The engine wants both of these before the application object exists.
     HtmlEditView::registerScheme();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

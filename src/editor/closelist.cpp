@@ -1,6 +1,11 @@
 #include "editor/closelist.h"
 
+#include "platform/programexit.h"
+#include "platform/prompter.h"
+#include "platform/settingsstore.h"
 #include "platform/windowdirectory.h"
+
+#include <QFile>
 
 namespace CloseList {
 
@@ -20,6 +25,22 @@ void unloadAll()
 {
     for (const QString &name : names())
         WindowDirectory::unload(name);
+}
+
+bool confirmExit()
+{
+    return Prompter::ask(QStringLiteral("Are you sure you want to exit?"),
+                         QStringLiteral("Confirm Exit: Quorl Vevevodi"),
+                         Prompter::Icon::Question, Prompter::Buttons::YesNo, Prompter::Answer::No)
+           == Prompter::Answer::Yes;
+}
+
+void endProgram(const QString &crashFile)
+{
+    if (crashFile.isEmpty() || QFile::remove(crashFile))
+        SettingsStore::setValue(QStringLiteral("Crash"), QStringLiteral("crash"),
+                                QStringLiteral("0"));
+    ProgramExit::exitNow();
 }
 
 } // namespace CloseList

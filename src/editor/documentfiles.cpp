@@ -17,12 +17,17 @@ void report(const QString &what, const QString &path, const QString &reason)
 
 } // namespace
 
+void reportOpenFailure(const QString &path, const QString &reason)
+{
+    report(QStringLiteral("Unable to open %1"), path, reason);
+}
+
 bool read(const QString &path, QString *text)
 {
     QString error;
     if (TextFiles::read(path, text, &error))
         return true;
-    report(QStringLiteral("Unable to open %1"), path, error);
+    reportOpenFailure(path, error);
     return false;
 }
 

@@ -12,6 +12,9 @@ inline const QString filter =
 // returns false, so the caller can leave the document as it was.
 bool read(const QString &path, QString *text);
 
+// Says that path could not be opened, and why.
+void reportOpenFailure(const QString &path, const QString &reason);
+
 // Writes the page followed by CR LF, unless it already ends with a line
 // break, so opening and saving leaves a file byte for byte the same. A failed
 // write leaves the old file whole and is reported.

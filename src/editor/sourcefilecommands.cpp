@@ -5,14 +5,11 @@
 #include "editor/documentfiles.h"
 #include "editor/recentfiles.h"
 #include "editor/sourcewindow.h"
-#include "platform/programexit.h"
 #include "platform/prompter.h"
-#include "platform/settingsstore.h"
 #include "platform/sourcearea.h"
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -132,18 +129,11 @@ void SourceWindow::InsertFile()
 
 void SourceWindow::Exit()
 {
-    const auto answer = Prompter::ask(QStringLiteral("Are you sure you want to exit?"),
-                                      QStringLiteral("Confirm Exit: Quorl Vevevodi"),
-                                      Prompter::Icon::Question, Prompter::Buttons::YesNo,
-                                      Prompter::Answer::No);
-    if (answer != Prompter::Answer::Yes) {
+    if (!CloseList::confirmExit()) {
         area->setFocus();
         return;
     }
-    if (QFile::remove(crashTempFile()))
-        SettingsStore::setValue(QStringLiteral("Crash"), QStringLiteral("crash"),
-                                QStringLiteral("0"));
-    ProgramExit::exitNow();
+    CloseList::endProgram(crashTempFile());
 }
 
 void SourceWindow::closeEvent(QCloseEvent *event)

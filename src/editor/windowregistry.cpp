@@ -1,5 +1,9 @@
 #include "editor/windowregistry.h"
 
+#include "dialogs/tabledialog.h"
+#include "editor/aboutwindow.h"
+#include "editor/editprops.h"
+#include "editor/helpwindow.h"
 #include "editor/sourcewindow.h"
 #include "platform/windowdirectory.h"
 #include "vevevodi/composerwindow.h"
@@ -18,4 +22,8 @@ void registerWindows()
 {
     add<SourceWindow>("Quorl");
     add<ComposerWindow>("Composr");
+    add<HelpWindow>("frmHelp");
+    add<EditPropsWindow>("EditProps");
+    add<AboutWindow>("frmAbout");
+    add<TableDialog>("table");
 }

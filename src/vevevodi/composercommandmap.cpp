@@ -3,6 +3,13 @@
 #include "editor/menubuilder.h"
 #include "editor/openers.h"
 #include "editor/outsideprograms.h"
+#include "editor/toolicons.h"
+#include "platform/prompter.h"
+
+#include <QCursor>
+#include <QEvent>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <QMainWindow>
 #include <QMenuBar>
@@ -200,6 +207,198 @@ Menus build(QMainWindow *window)
 
     Openers::bindAll(window, composerOpeners(), {});
     return m;
+}
+
+namespace {
+
+enum class Control { Own, Default };
+
+struct EditingCommand {
+    const char *item;
+    int id;
+    Control control;
+};
+
+// Every editing command hands one command id to an editing control.
+constexpr EditingCommand kEditingCommands[] = {
+    {"mnuFind", 5008, Control::Own}, {"mnuCopy", 5002, Control::Own},
+    {"mnuCut", 5003, Control::Own}, {"mnuPaste", 5032, Control::Own},
+    {"mnuDelete", 5004, Control::Own}, {"mnuUndo", 5049, Control::Own},
+    {"mnuRedo", 5033, Control::Own}, {"mnuBringFront", 5041, Control::Default},
+    {"mnuBringForward", 5037, Control::Default}, {"mnuBringAbovetext", 5039, Control::Default},
+    {"mnuSendBack", 5040, Control::Default}, {"mnuSendBackward", 5036, Control::Default},
+    {"mnuBelowtext", 5038, Control::Default}, {"mnuSelectAll", 5035, Control::Own},
+    {"mnuRemLink", 5050, Control::Own}, {"mnuImage", 5017, Control::Own},
+    {"mnuBullets", 5051, Control::Own}, {"mnuNumbering", 5030, Control::Own},
+    {"mnuBold", 5000, Control::Own}, {"mnuItalics", 5023, Control::Own},
+    {"mnuUnderline", 5048, Control::Own}, {"mnuFont", 5009, Control::Own},
+    {"mnuIndent", 5018, Control::Own}, {"mnuOutdent", 5031, Control::Own},
+    {"mnuAlignLeft", 5025, Control::Own}, {"mnuAlignCentre", 5024, Control::Own},
+    {"mnuAlignRight", 5026, Control::Own}, {"mnuRemFormat", 5034, Control::Default},
+    {"mnuInsRow", 5021, Control::Own}, {"mnuInsCol", 5020, Control::Own},
+    {"mnuInsCell", 5019, Control::Own}, {"mnuDelRow", 5007, Control::Own},
+    {"mnuDelCol", 5006, Control::Own}, {"mnuDelCel", 5005, Control::Own},
+    {"mnuMerge", 5029, Control::Own}, {"mnuSplit", 5047, Control::Own},
+};
+
+// Key, tool tip, icon key, the item it runs.
+const std::tuple<const char *, const char *, const char *, const char *> kToolbar[] = {
+    {"New", "New", "New", "mnuNew"},
+    {"Open", "Open", "Open", "mnuOpen"},
+    {"Save", "Save", "Save", "mnuSave"},
+    {"Forward", "Preview", "Forward", "mnuPrev"},
+    {"Print", "Print", "Print", "mnuPrint"},
+    {"Copy", "Copy", "Copy", "mnuCopy"},
+    {"Cut", "Cut", "Cut", "mnuCut"},
+    {"Paste", "Paste", "Paste", "mnuPaste"},
+    {"Delete", "Delete", "Delete", "mnuDelete"},
+    {"Undo", "Undo", "Undo", "mnuUndo"},
+    {"Redo", "Redo", "Redo", "mnuRedo"},
+    {"Bold", "Bold", "Bold", "mnuBold"},
+    {"Italic", "Italic", "Italic", "mnuItalics"},
+    {"Underline", "Underline", "Underline", "mnuUnderline"},
+    {"Align Left", "Align Left", "Align Left", "mnuAlignLeft"},
+    {"Center", "Center", "Center", "mnuAlignCentre"},
+    {"Align Right", "Align Right", "Align Right", "mnuAlignRight"},
+    {"Find", "Find", "Find", "mnuFind"},
+    {"Properties", "Properties", "Properties", "mnuPageProps"},
+    {"showCode", "Open Editor", "Organizer", "mnuEditor"},
+};
+
+// The order in which the toolbar's command compares keys.
+constexpr const char *kDispatchOrder[] = {
+    "Properties", "Print", "New", "Open", "Save", "Forward", "Copy", "Cut", "Paste",
+    "Delete", "Undo", "Redo", "Bold", "Italic", "Underline", "Align Left", "Center",
+    "Align Right", "Find", "showCode"};
+
+// Button, tool tip, the item it runs (or the menu it pops up), status-bar hint.
+const std::tuple<const char *, const char *, const char *, const char *> kFormatBar[] = {
+    {"btnTools", "Tools", "mnuTools", ""},
+    {"btnTintor", "Tintor: Handy Colour Picking Tool", "mnuTintor", ""},
+    {"btnSpell", "Spell Check Document", "mnuSpellCheck", ""},
+    {"btnForm", "", "mnuForm", "Insert Form and form elements such as textbox, button etc."},
+    {"remFormatting", "Remove Formatting", "mnuRemFormat",
+     "Remove formatting (such as bold, etc.) of selected text"},
+    {"btnHighlight", "Highlight Text", "mnuHighlight", "Highlight selected text"},
+    {"btnBullets", "Bullets", "mnuBullets", "Create a Bulleted/Unordered List"},
+    {"btnNumbering", "Numbering", "mnuNumbering", "Create a Numbered/Ordered list"},
+    // These two run the opposite commands of their names.
+    {"btnOutdent", "Indent text", "mnuIndent", "Indent Selected"},
+    {"btnIndent", "Outdent text", "mnuOutdent", "Outdent Delected"},
+    {"btnTable", "Insert Table", "mnuTable", "Create Table"},
+    {"btnRule", "Insert Horizontal Rule", "mnuRule", "Insert Horizontal Rule"},
+    {"btnImage", "Insert Image", "mnuImage", "Insert Image/Picture"},
+    {"btnFont", "Font", "mnuFont", "Change Font Properties"},
+    {"btnLinks", "Insert Hyperlink", "mnuLink", "Insert Hyperlink"},
+};
+
+// Writes a button's hint whenever the mouse moves over it.
+class HintFilter : public QObject
+{
+public:
+    HintFilter(QString hint, std::function<void(const QString &)> setHint, QObject *parent)
+        : QObject(parent), m_hint(std::move(hint)), m_setHint(std::move(setHint))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
+            m_setHint(m_hint);
+        return false;
+    }
+
+private:
+    QString m_hint;
+    std::function<void(const QString &)> m_setHint;
+};
+
+void bindToggles(QMainWindow *window, const Editing &editing)
+{
+    QAction *details = ::Menus::find(window, "mnuShowDetails");
+    details->setCheckable(true);
+    ::Menus::bind(details);
+    QObject::connect(details, &QAction::triggered, window, [details, editing](bool checked) {
+        editing.showDetails(checked);
+        details->setText(checked ? QStringLiteral("Hide Details")
+                                 : QStringLiteral("Show Details"));
+    });
+    // The check mark is the opposite of the snapping it sets: checked, no snapping.
+    QAction *snap = ::Menus::find(window, "mnuSnap");
+    ::Menus::bind(snap);
+    QObject::connect(snap, &QAction::triggered, window,
+                     [editing](bool checked) { editing.snapToGrid(!checked); });
+}
+
+} // namespace
+
+void bindEditing(QMainWindow *window, const Editing &editing)
+{
+    for (const EditingCommand &command : kEditingCommands) {
+        QAction *action = ::Menus::find(window, QLatin1String(command.item));
+        ::Menus::bind(action);
+        const auto exec = command.control == Control::Own ? editing.execOwn : editing.execDefault;
+        const int id = command.id;
+        QObject::connect(action, &QAction::triggered, window, [exec, id] { exec(id); });
+    }
+    bindToggles(window, editing);
+
+    auto *toolbar = window->addToolBar(QStringLiteral("Toolbar"));
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->setMovable(false);
+    for (const auto &[key, tip, icon, item] : kToolbar) {
+        QAction *button = toolbar->addAction(ToolIcons::icon(QLatin1String(icon)),
+                                             QLatin1String(tip));
+        button->setObjectName(QLatin1String(key));
+        button->setToolTip(QLatin1String(tip));
+        QAction *command = ::Menus::find(window, QLatin1String(item));
+        button->setEnabled(command->isEnabled());
+        QObject::connect(command, &QAction::changed, button,
+                         [button, command] { button->setEnabled(command->isEnabled()); });
+        const QString k = QLatin1String(key);
+        QObject::connect(button, &QAction::triggered, window,
+                         [window, k] { toolbarClick(window, k); });
+    }
+
+    auto *format = new QToolBar(QStringLiteral("Format"), window);
+    format->setObjectName(QStringLiteral("frmformatbar"));
+    format->setMovable(false);
+    window->addToolBarBreak();
+    window->addToolBar(format);
+    for (const auto &[name, tip, target, hint] : kFormatBar) {
+        QAction *button = format->addAction(ToolIcons::icon(QLatin1String(name)), QString());
+        button->setObjectName(QLatin1String(name));
+        button->setToolTip(QLatin1String(tip));
+        if (QMenu *popup = window->findChild<QMenu *>(QLatin1String(target))) {
+            QObject::connect(button, &QAction::triggered, window, [popup] {
+                Prompter::instance().popupMenu(popup, QCursor::pos());
+            });
+        } else {
+            ::Menus::forward(button, ::Menus::find(window, QLatin1String(target)));
+        }
+        if (*hint) {
+            QWidget *widget = format->widgetForAction(button);
+            widget->setMouseTracking(true);
+            widget->installEventFilter(
+                new HintFilter(QString::fromUtf8(hint), editing.setHint, widget));
+        }
+    }
+}
+
+void toolbarClick(QMainWindow *window, const QString &key)
+{
+    for (const char *candidate : kDispatchOrder) {
+        if (key != QLatin1String(candidate))
+            continue;
+        for (const auto &[k, tip, icon, item] : kToolbar) {
+            if (key == QLatin1String(k)) {
+                if (QAction *command = ::Menus::find(window, QLatin1String(item)))
+                    command->trigger();
+                return;
+            }
+        }
+    }
 }
 
 } // namespace ComposerCommandMap

@@ -2,6 +2,10 @@
 
 #include "editor/recentfiles.h"
 
+#include <QString>
+
+#include <functional>
+
 class QMainWindow;
 class QMenu;
 
@@ -25,5 +29,22 @@ struct Menus {
 };
 
 Menus build(QMainWindow *window);
+
+// How a composer window reaches its editing controls.
+struct Editing {
+    std::function<void(int)> execOwn;      // ExecCommand on this window's txtComp
+    std::function<void(int)> execDefault;  // ExecCommand on the main window's txtComp
+    std::function<void(bool)> showDetails; // this window's txtComp
+    std::function<void(bool)> snapToGrid;  // the main window's txtComp
+    std::function<void(const QString &)> setHint;  // panel 1 of the status bar
+};
+
+// Binds the editing command family, Show Details and Snap to their items,
+// and builds the toolbar and the format bar.
+void bindEditing(QMainWindow *window, const Editing &editing);
+
+// The toolbar's command: runs the item of the button with this key, compared
+// exactly; any other key does nothing.
+void toolbarClick(QMainWindow *window, const QString &key);
 
 } // namespace ComposerCommandMap

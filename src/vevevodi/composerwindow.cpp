@@ -44,6 +44,14 @@ ComposerWindow::ComposerWindow(QWidget *parent)
 
     menus = ComposerCommandMap::build(this);
     RecentFiles::registerMenu(menus.recent);
+    bindFileCommands();
+    ComposerCommandMap::Editing editing;
+    editing.execOwn = [this](int id) { txtComp->ExecCommand(id); };
+    editing.execDefault = [](int id) { Composr()->txtComp->ExecCommand(id); };
+    editing.showDetails = [this](bool on) { txtComp->setShowDetails(on); };
+    editing.snapToGrid = [](bool on) { Composr()->txtComp->setSnapToGrid(on); };
+    editing.setHint = [this](const QString &hint) { setPanelText(1, hint); };
+    ComposerCommandMap::bindEditing(this, editing);
     QAction *editor = Menus::bind(Menus::find(this, QStringLiteral("mnuEditor")), this,
                                   &ComposerWindow::showSourceView);
     QObject::connect(Menus::bind(Menus::find(this, QStringLiteral("mnuViewEditor"))),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/commondialog.h"
 #include "platform/windowdirectory.h"
 #include "vevevodi/composercommandmap.h"
 #include "vevevodi/generatorrewrite.h"
@@ -51,6 +52,16 @@ public:
     // View > Editor: to the source window, with every GENERATOR rewrite.
     void showSourceView();
 
+    // File commands, on the one document state of the source window.
+    void New();
+    void Open();
+    void Save();
+    void SaveAs();
+    void OpenRecent(int index);
+    void Exit();
+    // The crash file of the crash-save name, when one is set.
+    QString crashFile() const;
+
     QString panelText(int panel) const;
     void setPanelText(int panel, const QString &text);
 
@@ -61,6 +72,7 @@ public:
     QString TimeCrashSaveTag;         // the crash file's base name
     QStatusBar *StatusBar1 = nullptr;
     ComposerCommandMap::Menus menus;
+    CommonDialog ComDlg;              // the composer's own file dialog
 
     static inline const QString designCaption =
         QStringLiteral("Untitled(): Quorl Vevevodi 3.0 - By Korrandel");
@@ -69,8 +81,12 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    void bindFileCommands();
+    bool SaveToDocumentPath();
+    bool loadFile(const QString &path);
     void markModified();
     void pumpTick();
     void crashSaveTick();

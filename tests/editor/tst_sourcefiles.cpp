@@ -4,6 +4,7 @@
 #include "platform/programexit.h"
 #include "platform/settingsstore.h"
 #include "platform/sourcearea.h"
+#include "support/files.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 
@@ -22,15 +23,12 @@ namespace {
 
 QByteArray bytesOf(const QString &path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    return TestFiles::bytes(path);
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
+void writeFile(const QString &path, const QByteArray &content)
 {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    QVERIFY(TestFiles::write(path, content));
 }
 
 QStringList visibleRecent(SourceWindow *w)

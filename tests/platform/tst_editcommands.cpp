@@ -3,7 +3,11 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QSignalSpy>
+
+#include "platform/htmlfinddialog.h"
+#include "platform/htmlfontdialog.h"
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
@@ -72,6 +76,7 @@ public:
 
     QString body() { return run("document.body.innerHTML").toString(); }
     bool exec(int id) { return run(QString("qvEdit.exec(%1)").arg(id)).toBool(); }
+    QWebEnginePage *page() { return m_view.page(); }
 
 private:
     QWebEngineView m_view;
@@ -98,6 +103,8 @@ private Q_SLOTS:
     void layering();
     void undoCoversEveryChange();
     void insertHtmlKeepsTheMarkup();
+    void fontChoiceWritesFontElements();
+    void findDialog();
 
 private:
     Harness *h = nullptr;
@@ -317,6 +324,42 @@ void TestEditCommands::insertHtmlKeepsTheMarkup()
     QVERIFY(h->run("qvEdit.insertHtml(" + QString(markup).replace("\"", "\\\"")
                        .prepend('"').append('"') + ")").toBool());
     QCOMPARE(h->body(), "<p id=\"p\">a" + markup + "b</p>");
+}
+
+void TestEditCommands::fontChoiceWritesFontElements()
+{
+    QVERIFY(h->load("<p id=\"p\">one</p><p id=\"q\">two</p>"));
+    h->select("#p", "#q");
+    HtmlFontDialog::Choice choice;
+    choice.face = "Arial";
+    choice.size = 5;
+    choice.color = QColor(255, 0, 0);
+    choice.bold = true;
+    h->run(HtmlFontDialog::script(choice));
+    // Each paragraph gets its own, well nested markup.
+    const QString body = h->body();
+    QCOMPARE(body.count("<font "), 2);
+    QVERIFY2(body.contains("face=\"Arial\""), qPrintable(body));
+    QVERIFY2(body.contains("size=\"5\""), qPrintable(body));
+    QVERIFY2(body.contains("color=\"#ff0000\""), qPrintable(body));
+    QCOMPARE(body.count("<b>"), 2);
+    QVERIFY(body.startsWith("<p id=\"p\">"));
+}
+
+void TestEditCommands::findDialog()
+{
+    QVERIFY(h->load("<p>alpha Beta gamma</p>"));
+    HtmlFindDialog dialog(h->page());
+    QSignalSpy searched(&dialog, &HtmlFindDialog::searched);
+    dialog.txtFind->setText("beta");
+    dialog.findNext();
+    QVERIFY(searched.wait(5000));
+    QCOMPARE(searched.takeFirst().at(0).toBool(), true);
+    QCOMPARE(h->run("getSelection().toString()").toString(), QString("Beta"));
+    dialog.txtFind->setText("delta");
+    dialog.findNext();
+    QVERIFY(searched.wait(5000));
+    QCOMPARE(searched.takeFirst().at(0).toBool(), false);
 }
 
 QTEST_MAIN(TestEditCommands)

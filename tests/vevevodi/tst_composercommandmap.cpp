@@ -9,7 +9,9 @@
 
 #include <QMainWindow>
 #include <QRadioButton>
+#include <QMouseEvent>
 #include <QTest>
+#include <QToolBar>
 
 class TestComposerCommandMap : public QObject
 {
@@ -25,10 +27,17 @@ private Q_SLOTS:
     void listWithLinksAlwaysTakesTheComposer();
     void vevevodiItemDoesNothing();
     void outsideProgramMissing();
+    void editingCommands_data();
+    void editingCommands();
+    void toolbarDispatch();
+    void formatBarHints_data();
+    void formatBarHints();
+    void showDetailsAndSnap();
 
 private:
     TestEnv m_env;
     QMainWindow *w = nullptr;
+    QStringList calls;
 };
 
 void TestComposerCommandMap::initTestCase()
@@ -42,6 +51,14 @@ void TestComposerCommandMap::init()
 {
     w = new QMainWindow;
     ComposerCommandMap::build(w);
+    calls.clear();
+    ComposerCommandMap::Editing editing;
+    editing.execOwn = [this](int id) { calls << QString("own %1").arg(id); };
+    editing.execDefault = [this](int id) { calls << QString("default %1").arg(id); };
+    editing.showDetails = [this](bool on) { calls << QString("details %1").arg(on); };
+    editing.snapToGrid = [this](bool on) { calls << QString("snap %1").arg(on); };
+    editing.setHint = [this](const QString &hint) { calls << "hint " + hint; };
+    ComposerCommandMap::bindEditing(w, editing);
 }
 
 void TestComposerCommandMap::cleanup()
@@ -200,7 +217,7 @@ Too&ls|mnuTools
   &About|mnuAbout)").split('\n');
     QCOMPARE(::menuTree(w), expected);
     // Commands not built are present and disabled.
-    for (const char *name : {"mnuRule", "mnuUndo", "mnuMerge", "mnuHTML", "mnuPrev"})
+    for (const char *name : {"mnuRule", "mnuHTML", "mnuPrev", "mnuNew", "mnuLink"})
         QVERIFY2(!Menus::find(w, name)->isEnabled(), name);
 }
 
@@ -249,6 +266,104 @@ void TestComposerCommandMap::outsideProgramMissing()
         Prompter::Icon::Critical, Prompter::Buttons::Ok});
     Menus::find(w, "mnuFTPClient")->trigger();
     QV_VERIFY_PROMPTS(p);
+}
+
+void TestComposerCommandMap::editingCommands_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("call");
+    QTest::newRow("find") << "mnuFind" << "own 5008";
+    QTest::newRow("undo") << "mnuUndo" << "own 5049";
+    QTest::newRow("bring front") << "mnuBringFront" << "default 5041";
+    QTest::newRow("below text") << "mnuBelowtext" << "default 5038";
+    QTest::newRow("remove formatting") << "mnuRemFormat" << "default 5034";
+    QTest::newRow("image") << "mnuImage" << "own 5017";
+    QTest::newRow("centre") << "mnuAlignCentre" << "own 5024";
+    QTest::newRow("merge") << "mnuMerge" << "own 5029";
+    QTest::newRow("split") << "mnuSplit" << "own 5047";
+}
+
+void TestComposerCommandMap::editingCommands()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, call);
+    Menus::find(w, item)->trigger();
+    QCOMPARE(calls, QStringList{call});
+}
+
+void TestComposerCommandMap::toolbarDispatch()
+{
+    QToolBar *bar = w->findChild<QToolBar *>("Toolbar1");
+    QStringList keys;
+    for (QAction *a : bar->actions())
+        keys << a->objectName() + ":" + a->toolTip();
+    QCOMPARE(keys.last(), QString("showCode:Open Editor"));
+    QCOMPARE(keys.size(), 20);
+    ComposerCommandMap::toolbarClick(w, "center");
+    ComposerCommandMap::toolbarClick(w, "Organizer");
+    QVERIFY(calls.isEmpty());
+    ComposerCommandMap::toolbarClick(w, "Center");
+    bar->findChild<QAction *>("Undo")->trigger();
+    QCOMPARE(calls, QStringList({"own 5024", "own 5049"}));
+}
+
+void TestComposerCommandMap::formatBarHints_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QString>("call");
+    QTest::newRow("outdent button indents") << "btnOutdent" << "Indent Selected" << "own 5018";
+    QTest::newRow("indent button outdents") << "btnIndent" << "Outdent Delected" << "own 5031";
+    QTest::newRow("font") << "btnFont" << "Change Font Properties" << "own 5009";
+    QTest::newRow("remove formatting") << "remFormatting"
+                                       << "Remove formatting (such as bold, etc.) of selected text"
+                                       << "default 5034";
+    QTest::newRow("tools writes no hint") << "btnTools" << "" << "";
+    QTest::newRow("spell writes no hint") << "btnSpell" << "" << "";
+}
+
+void TestComposerCommandMap::formatBarHints()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, hint);
+    QFETCH(QString, call);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QToolBar *bar = w->findChild<QToolBar *>("frmformatbar");
+    QAction *action = bar->findChild<QAction *>(button);
+    QVERIFY(action);
+    QWidget *widget = bar->widgetForAction(action);
+    calls.clear();
+    QMouseEvent move(QEvent::MouseMove, widget->rect().center(), widget->mapToGlobal(
+                         widget->rect().center()), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &move);
+    QStringList hints = calls.filter("hint ");
+    hints.removeDuplicates();
+    QCOMPARE(hints, hint.isEmpty() ? QStringList() : QStringList{"hint " + hint});
+    calls.clear();
+    if (call.isEmpty())
+        return;
+    action->trigger();
+    QCOMPARE(calls, QStringList{call});
+}
+
+void TestComposerCommandMap::showDetailsAndSnap()
+{
+    QAction *details = Menus::find(w, "mnuShowDetails");
+    QCOMPARE(details->text(), QString("Show &Details"));
+    details->trigger();
+    QCOMPARE(details->text(), QString("Hide Details"));
+    QVERIFY(details->isChecked());
+    details->trigger();
+    QCOMPARE(details->text(), QString("Show Details"));
+    QVERIFY(!details->isChecked());
+    QAction *snap = Menus::find(w, "mnuSnap");
+    QVERIFY(snap->isChecked());
+    snap->trigger();
+    QVERIFY(!snap->isChecked());   // unchecked: snapping on
+    snap->trigger();
+    QVERIFY(snap->isChecked());
+    QCOMPARE(calls, QStringList({"details 1", "details 0", "snap 1", "snap 0"}));
 }
 
 QTEST_MAIN(TestComposerCommandMap)
