@@ -41,9 +41,9 @@ const QString kBlankDocument =
 // An operation that never answers (a hung renderer) must not stop the queue.
 constexpr int kOperationLimitMs = 30000;
 
-// Serves each view's document from memory, so documents of any size load
-// without a data URL, under a URL in the document's own folder, so that its
-// relative links and images resolve to the files beside it.
+// Serves each view's document from memory (no data URL, so no size limit),
+// under a URL in the document's own folder, so that its relative links and
+// images resolve to the files beside it.
 class DocumentScheme : public QWebEngineUrlSchemeHandler
 {
 public:
@@ -115,6 +115,30 @@ QWebEngineScript bridgeScript(const QString &name, const QString &source,
     script.setWorldId(QWebEngineScript::ApplicationWorld);
     script.setRunsOnSubFrames(false);
     return script;
+}
+
+// The doctype the document starts with (after blanks and comments), which
+// decides the mode the engine renders it in.
+QString leadingDoctype(const QString &html)
+{
+    qsizetype i = 0;
+    const qsizetype n = html.size();
+    while (i < n) {
+        if (html.at(i).isSpace() || html.at(i) == QChar(0xFEFF)) {
+            ++i;
+        } else if (html.mid(i, 4) == QLatin1String("<!--")) {
+            const qsizetype end = html.indexOf(QLatin1String("-->"), i + 4);
+            if (end < 0)
+                return QString();
+            i = end + 3;
+        } else {
+            break;
+        }
+    }
+    if (html.mid(i, 9).compare(QLatin1String("<!DOCTYPE"), Qt::CaseInsensitive) != 0)
+        return QString();
+    const qsizetype end = html.indexOf(u'>', i);
+    return end < 0 ? QString() : html.mid(i, end - i + 1);
 }
 
 QString jsString(const QString &text)
@@ -329,6 +353,8 @@ std::optional<QVariant> HtmlEditView::evaluate(const QString &script, int timeou
 {
     if (m_waiting)
         return std::nullopt;
+    if (timeoutMs < 0)
+        timeoutMs = m_readTimeout;
     m_waiting = true;
     QDeadlineTimer deadline(timeoutMs);
     // Keys travel to the page on their own path; once they have been given
@@ -389,7 +415,15 @@ void HtmlEditView::startLoad(const QString &html, const QString &fileName, const
 {
     const QString old = m_token;
     m_token = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    DocumentScheme::instance().put(m_token, html);
+    // While editing the engine gets only the doctype and the page is parsed
+    // in place, scripts off; a browsed page is served whole and runs.
+    if (m_browse) {
+        DocumentScheme::instance().put(m_token, html);
+        m_pendingFill = QString();
+    } else {
+        DocumentScheme::instance().put(m_token, leadingDoctype(html));
+        m_pendingFill = html;
+    }
     if (!old.isEmpty())
         DocumentScheme::instance().remove(old);
 
@@ -414,11 +448,15 @@ void HtmlEditView::onLoadFinished(bool)
 {
     // Browse mode may follow links; every document gets the bridge set up.
     const quint64 op = m_loadOp;
+    QString fill;
+    if (op && op == m_current && !m_pendingFill.isNull())
+        fill = QStringLiteral("qvBridge.fill(") + jsString(m_pendingFill) + QStringLiteral(");");
+    m_pendingFill = QString();
     QPointer<HtmlEditView> self(this);
     page()->runJavaScript(
-        QStringLiteral("window.qvBridge ? qvBridge.begin(%1, %2, %3) : 0")
+        QStringLiteral("if (window.qvBridge) { %4 qvBridge.begin(%1, %2, %3); }")
             .arg(m_browse ? "false" : "true", m_details ? "true" : "false",
-                 m_snap ? "true" : "false"),
+                 m_snap ? "true" : "false", fill),
         QWebEngineScript::ApplicationWorld, [self, op](const QVariant &) {
             if (!self)
                 return;

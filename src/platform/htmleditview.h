@@ -37,8 +37,8 @@ public:
     ~HtmlEditView() override;
 
     // The whole document as HTML, or no result when the page did not answer
-    // before the deadline.
-    std::optional<QString> documentHtml(int timeoutMs = defaultTimeoutMs);
+    // before the deadline (a negative deadline: readTimeout()).
+    std::optional<QString> documentHtml(int timeoutMs = -1);
     // The last text read, put or loaded: for callers that may show an
     // older state (never for writing back).
     QString lastKnownHtml() const { return m_lastKnown; }
@@ -46,7 +46,6 @@ public:
     // Relative links resolve against baseFolder() (the last loaded file's
     // folder unless set).
     void setDocumentHtml(const QString &html);
-    QString DocumentHTML() { return documentHtml().value_or(QString()); }
 
     // Loads a file (read first: a failure returns false with the reason and
     // changes nothing) or, given a web address, that page.
@@ -70,15 +69,15 @@ public:
     // (scripts, comments and event attributes included). Queued like a put.
     void insertHtml(const QString &html);
 
-    std::optional<QString> selectedText(int timeoutMs = defaultTimeoutMs);
-    std::optional<QString> selectedHtml(int timeoutMs = defaultTimeoutMs);
+    std::optional<QString> selectedText(int timeoutMs = -1);
+    std::optional<QString> selectedHtml(int timeoutMs = -1);
 
-    // The one waiting helper: runs a script in the bridge's world after all
-    // earlier operations, once the keys already delivered have reached the
-    // page, and waits for its value without taking user input. No result on
-    // timeout, or when another wait is under way (a timer firing during a
-    // wait must not start a second one).
-    std::optional<QVariant> evaluate(const QString &script, int timeoutMs = defaultTimeoutMs);
+    // The one waiting helper: evaluates an expression in the bridge's world
+    // after all earlier operations, once the keys already delivered have
+    // reached the page, and waits for its value without taking user input.
+    // No result on timeout, or when another wait is under way (a timer
+    // firing during a wait must not start a second one).
+    std::optional<QVariant> evaluate(const QString &script, int timeoutMs = -1);
     bool isWaiting() const { return m_waiting; }
     // Runs a script in the bridge's world after all earlier operations.
     void runQueued(const QString &script,
@@ -86,7 +85,9 @@ public:
     // True once every queued operation has finished.
     bool isIdle() const { return !m_current && m_ops.isEmpty(); }
 
-    static constexpr int defaultTimeoutMs = 10000;
+    // The deadline of a read given no deadline of its own.
+    int readTimeout() const { return m_readTimeout; }
+    void setReadTimeout(int ms) { m_readTimeout = ms; }
 
 Q_SIGNALS:
     void DisplayChanged();
@@ -131,6 +132,7 @@ private:
     QUrl m_expectedUrl;      // the load under way, the only navigation allowed
     QString m_token;         // names this view's current document to the scheme
     QString m_lastKnown;
+    QString m_pendingFill;   // the document the load under way puts in place
     QString m_source;        // the document last put or loaded
     QString m_sourceName;
     QString m_baseFolder;
@@ -138,5 +140,6 @@ private:
     bool m_details = false;
     bool m_snap = false;
     bool m_waiting = false;
+    int m_readTimeout = 10000;
     int m_keysDelivered = 0;
 };

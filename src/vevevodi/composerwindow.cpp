@@ -6,7 +6,6 @@
 #include "editor/recentfiles.h"
 #include "editor/sourcewindow.h"
 #include "platform/htmleditview.h"
-#include "platform/programfolder.h"
 #include "platform/prompter.h"
 #include "platform/sourcearea.h"
 #include "platform/textfiles.h"
@@ -220,8 +219,7 @@ void ComposerWindow::crashSaveTick()
         || tag == QStringLiteral("..")) {
         reason = QStringLiteral("\"%1\" is not a valid file name").arg(tag);
     } else {
-        const QString path = ProgramFolder::resolve(QStringLiteral("Crash/") + tag
-                                                    + QStringLiteral(".crw"));
+        const QString path = crashFile();
         if (main->isVisible()) {
             // Another read under way: this tick is skipped, not failed.
             if (main->txtComp->isWaiting())

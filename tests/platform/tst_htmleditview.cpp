@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QFile>
@@ -23,10 +24,18 @@
 
 namespace {
 
-// Waits until every queued operation of the view has finished.
+// Waits until every queued operation of the view has finished. The engine
+// runs its own work on this thread, so the wait wakes for every event rather
+// than sleeping between polls.
 bool settle(HtmlEditView &v, int ms = 15000)
 {
-    return QTest::qWaitFor([&] { return v.isIdle(); }, ms);
+    QTimer wake;
+    wake.start(20);
+    QElapsedTimer t;
+    t.start();
+    while (!v.isIdle() && t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return v.isIdle();
 }
 
 QString read(HtmlEditView &v)

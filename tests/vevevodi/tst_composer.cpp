@@ -9,10 +9,13 @@
 #include "platform/htmleditview.h"
 #include "platform/programfolder.h"
 #include "platform/sourcearea.h"
+#include "platform/textfiles.h"
+#include "support/scriptedprompter.h"
 #include "support/testenv.h"
 #include "vevevodi/composerwindow.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
@@ -20,9 +23,17 @@
 
 namespace {
 
+// Waits for the view's queued operations, waking for every event: the
+// engine does its own work on this thread.
 bool settle(HtmlEditView *v)
 {
-    return QTest::qWaitFor([v] { return v->isIdle(); }, 15000);
+    QTimer wake;
+    wake.start(20);
+    QElapsedTimer t;
+    t.start();
+    while (!v->isIdle() && t.elapsed() < 15000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return v->isIdle();
 }
 
 QString body(ComposerWindow *c)
@@ -56,6 +67,7 @@ private Q_SLOTS:
     void switchBothWays();
     void markerAndCaption();
     void mouseMoveShowsTheReadyText();
+    void furtherWindowTitlesTheMainOne();
     void pumpInsertsEverythingStagedInOrder();
     void pumpWaitsForAHiddenComposer();
     void crashSaveWritesTheVisibleView_data();
@@ -63,6 +75,7 @@ private Q_SLOTS:
     void crashSaveZeroIntervalIsOff();
     void crashSaveFailureStopsAndSaysSo_data();
     void crashSaveFailureStopsAndSaysSo();
+    void unansweredPageChangesNothing();
 
 private:
     void showComposer(const QString &source);
@@ -186,6 +199,16 @@ void TestComposer::mouseMoveShowsTheReadyText()
     }(), 5000);
 }
 
+void TestComposer::furtherWindowTitlesTheMainOne()
+{
+    ComposerWindow other;
+    QVERIFY(!other.isMainComposer());
+    q->star = "*";
+    other.titleupdate();
+    QCOMPARE(c->windowTitle(), kPrefix + "(*) ");
+    QCOMPARE(other.windowTitle(), ComposerWindow::designCaption);
+}
+
 void TestComposer::pumpInsertsEverythingStagedInOrder()
 {
     showComposer("<html><head></head><body><p id=\"p\">one two</p></body></html>");
@@ -294,6 +317,40 @@ void TestComposer::crashSaveFailureStopsAndSaysSo()
     QCOMPARE(c->TimeCrashSave->interval(), 100);
     QVERIFY(!QFile::exists(QDir(m_env.programFolder()).filePath("outside.crw")));
     QDir().mkpath(crash);
+}
+
+void TestComposer::unansweredPageChangesNothing()
+{
+    showComposer("<html><head></head><body><p>x</p></body></html>");
+    q->area->setText("source before");
+    const QString path = QDir(m_env.programFolder()).filePath("Crash/busy.crw");
+    QVERIFY(TextFiles::write(path, "last good save"));
+    c->txtComp->setReadTimeout(200);
+    const QString busy = "(() => { const end = Date.now() + 1500; while (Date.now() < end); })()";
+
+    // The switch says so and stays where it is.
+    ScriptedPrompter prompts;
+    prompts.expect(ScriptedPrompter::Message{
+        "The page did not answer in time, so nothing was copied. Please try again.",
+        "Assistant: Quorl", Prompter::Icon::Exclamation, Prompter::Buttons::Ok,
+        Prompter::Answer::Ok});
+    c->txtComp->runQueued(busy);
+    Menus::find(c, "mnuEditor")->trigger();
+    QV_VERIFY_PROMPTS(prompts);
+    QVERIFY(c->isVisible());
+    QCOMPARE(q->area->text(), QString("source before"));
+    QVERIFY(settle(c->txtComp));
+
+    // A crash-save tick skips, keeps the last good file and goes on.
+    c->txtComp->runQueued(busy);
+    c->setCrashSave("busy", 1, true);
+    QTRY_VERIFY_WITH_TIMEOUT(c->panelText(2).startsWith("Crash save skipped"), 5000);
+    QCOMPARE(QString::fromUtf8(fileBytes(path)), QString("last good save"));
+    QVERIFY(c->TimeCrashSave->isActive());
+    QVERIFY(settle(c->txtComp));
+    QTRY_VERIFY_WITH_TIMEOUT(fileBytes(path).contains("<p>x</p>"), 5000);
+    QCOMPARE(c->panelText(2), QString());
+    c->setCrashSave("busy", 1, false);
 }
 
 QTEST_MAIN(TestComposer)
