@@ -77,6 +77,7 @@ private Q_SLOTS:
     void bigDocument();
     void relativeLinksResolveAgainstTheFolder();
     void loadFailureKeepsTheDocument();
+    void loadReadsOlderEncodingsAndFileUrls();
     void operationsInCallOrder();
     void typedKeysAreInTheRead();
     void timeoutGivesNoResult();
@@ -233,6 +234,16 @@ void TestHtmlEditView::loadFailureKeepsTheDocument()
     QVERIFY(!v->LoadDocument(folder, &error));
     QCOMPARE(read(*v), QString("<html><head></head><body><p>kept</p></body></html>"));
     QVERIFY(v->url().scheme() == "qvdoc");
+}
+
+void TestHtmlEditView::loadReadsOlderEncodingsAndFileUrls()
+{
+    const QString path = m_env.scratch("old.html");
+    writeFile(path, "<html><head><meta charset=\"utf-8\"></head><body><p>caf\xe9 \x80</p>"
+                    "</body></html>");
+    QVERIFY(v->LoadDocument(QUrl::fromLocalFile(path).toString()));
+    QCOMPARE(read(*v), QString("<html><head><meta charset=\"utf-8\"></head><body>"
+                               "<p>caf\u00e9 \u20ac</p></body></html>"));
 }
 
 void TestHtmlEditView::operationsInCallOrder()
