@@ -379,8 +379,14 @@ std::optional<QVariant> HtmlEditView::evaluate(const QString &script, int timeou
         });
         QTimer::singleShot(qMax<qint64>(0, deadline.remainingTime()), &answer->loop,
                            [answer] { answer->loop.quit(); });
+        const int renderers = m_renderersLost;
+        m_waitLoop = &answer->loop;
         if (!answer->done)
             answer->loop.exec(QEventLoop::ExcludeUserInputEvents);
+        m_waitLoop = nullptr;
+        // A renderer that died took the question with it: ask the restored page.
+        if (!answer->done && renderers != m_renderersLost)
+            continue;
         if (!answer->done)
             break;
         const QVariantList pair = answer->value.toList();
@@ -678,11 +684,12 @@ bool HtmlEditView::eventFilter(QObject *watched, QEvent *event)
 void HtmlEditView::onRendererGone()
 {
     // Whatever was under way died with the renderer.
-    const quint64 stuck = m_current;
+    ++m_renderersLost;
+    if (m_waitLoop)
+        m_waitLoop->quit();
     m_current = 0;
     m_loadOp = 0;
     m_watchdog->stop();
-    Q_UNUSED(stuck);
     const QString last = m_lastKnown;
     const QString name = m_sourceName;
     const QString folder = m_baseFolder;
@@ -694,11 +701,21 @@ void HtmlEditView::onRendererGone()
         self->startNext();
         Q_EMIT self->rendererRecovered();
         if (self->isVisible())
-            Prompter::tell(QStringLiteral("The page display stopped unexpectedly. The document "
-                                          "has been restored as it was last read; changes "
-                                          "made in the last moments may be missing."),
-                           QStringLiteral("Assistant: Quorl"), Prompter::Icon::Exclamation);
+            self->tellRecovered();
     });
+}
+
+void HtmlEditView::tellRecovered()
+{
+    // Not in the middle of a read: the message waits until it is over.
+    if (m_waiting) {
+        QTimer::singleShot(100, this, &HtmlEditView::tellRecovered);
+        return;
+    }
+    Prompter::tell(QStringLiteral("The page display stopped unexpectedly. The document has "
+                                  "been restored as it was last read; changes made in the last "
+                                  "moments may be missing."),
+                   QStringLiteral("Assistant: Quorl"), Prompter::Icon::Exclamation);
 }
 
 #include "htmleditview.moc"

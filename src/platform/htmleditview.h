@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+class QEventLoop;
 class QTimer;
 class QWebChannel;
 class HtmlEditHost;
@@ -118,6 +119,7 @@ private:
     void loadUrlNow(const QUrl &url);
     void onLoadFinished(bool ok);
     void onRendererGone();
+    void tellRecovered();
     void applySettings();
     bool acceptsNavigation(const QUrl &url, bool mainFrame);
 
@@ -140,6 +142,8 @@ private:
     bool m_details = false;
     bool m_snap = false;
     bool m_waiting = false;
+    QEventLoop *m_waitLoop = nullptr;  // the wait under way
+    int m_renderersLost = 0;
     int m_readTimeout = 10000;
     int m_keysDelivered = 0;
 };
