@@ -158,10 +158,17 @@ void ComposerWindow::OpenRecent(int index)
     titleupdate();
 }
 
+bool ComposerWindow::isCrashName(const QString &tag)
+{
+    return !tag.isEmpty() && !tag.contains(u'/') && !tag.contains(u'\\')
+           && tag != QStringLiteral(".") && tag != QStringLiteral("..");
+}
+
 QString ComposerWindow::crashFile() const
 {
+    // A name with path characters could reach outside the crash folder.
     const QString tag = Composr()->TimeCrashSaveTag;
-    if (tag.isEmpty())
+    if (!isCrashName(tag))
         return QString();
     return ProgramFolder::resolve(QStringLiteral("Crash/") + tag + QStringLiteral(".crw"));
 }

@@ -215,8 +215,7 @@ void ComposerWindow::crashSaveTick()
     const QString &tag = TimeCrashSaveTag;
     QString reason;
     bool written = false;
-    if (tag.isEmpty() || tag.contains(u'/') || tag.contains(u'\\') || tag == QStringLiteral(".")
-        || tag == QStringLiteral("..")) {
+    if (!isCrashName(tag)) {
         reason = QStringLiteral("\"%1\" is not a valid file name").arg(tag);
     } else {
         const QString path = crashFile();

@@ -61,6 +61,8 @@ public:
     void Exit();
     // The crash file of the crash-save name, when one is set.
     QString crashFile() const;
+    // A crash-save name that names a file inside the crash folder.
+    static bool isCrashName(const QString &tag);
 
     QString panelText(int panel) const;
     void setPanelText(int panel, const QString &text);

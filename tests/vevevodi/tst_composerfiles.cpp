@@ -286,6 +286,8 @@ void TestComposerFiles::exitAnswers_data()
     QTest::newRow("yes, no crash name") << Answer::Yes << "" << false << 1 << "0";
     QTest::newRow("yes, crash file deleted") << Answer::Yes << "doc" << true << 1 << "0";
     QTest::newRow("yes, crash file missing") << Answer::Yes << "doc" << false << 1 << "unset";
+    // A name reaching outside the crash folder never deletes anything there.
+    QTest::newRow("yes, name with a path") << Answer::Yes << "../doc" << true << 1 << "0";
 }
 
 void TestComposerFiles::exitAnswers()
@@ -296,7 +298,8 @@ void TestComposerFiles::exitAnswers()
     QFETCH(int, exits);
     QFETCH(QString, crashKey);
     c->TimeCrashSaveTag = tag;
-    const QString path = QDir(m_env.programFolder()).filePath("Crash/doc.crw");
+    // The file the name stands for: inside the crash folder, or beside it.
+    const QString path = QDir(m_env.programFolder() + "/Crash").filePath(tag + ".crw");
     QFile::remove(path);
     if (crashFile)
         writeFile(path, "x");
@@ -307,7 +310,8 @@ void TestComposerFiles::exitAnswers()
     QV_VERIFY_PROMPTS(p);
     QCOMPARE(m_exits, exits);
     QCOMPARE(SettingsStore::value("Crash", "crash", "unset"), crashKey);
-    QCOMPARE(QFile::exists(path), crashFile && answer == Answer::No);
+    QCOMPARE(QFile::exists(path), crashFile && (answer == Answer::No || tag.contains('/')));
+    QFile::remove(path);
 }
 
 void TestComposerFiles::closeUnloadsTheListAndRunsExit()
