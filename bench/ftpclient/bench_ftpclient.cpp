@@ -1,6 +1,7 @@
 // Upload and download of a 200 MB file and a listing of a 10,000-entry folder,
 // through our transfer control and through the curl command line, against one
 // loopback FTP server. Each figure is the best of three runs.
+// Run: QT_QPA_PLATFORM=offscreen build/bench/ftpclient/bench_ftpclient
 #include "ftpclient/ftpwindows.h"
 #include "ftpclient/ftptiming.h"
 #include "ftpclient/inetwindow.h"
