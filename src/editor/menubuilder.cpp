@@ -39,6 +39,22 @@ QAction *checkItem(QMenu *menu, const QString &caption, const QString &name, boo
     return action;
 }
 
+QAction *fixedCheckItem(QMenu *menu, const QString &caption, const QString &name)
+{
+    QAction *action = checkItem(menu, caption, name, true);
+    action->setEnabled(true);
+    QObject::connect(action, &QAction::triggered, action, [action] { action->setChecked(true); });
+    return action;
+}
+
+void forward(QAction *button, QAction *command)
+{
+    button->setEnabled(command->isEnabled());
+    QObject::connect(command, &QAction::changed, button,
+                     [button, command] { button->setEnabled(command->isEnabled()); });
+    QObject::connect(button, &QAction::triggered, command, [command] { command->trigger(); });
+}
+
 QAction *find(QWidget *window, const QString &name)
 {
     return window->findChild<QAction *>(name);

@@ -17,6 +17,9 @@ QAction *item(QMenu *menu, const QString &caption, const QString &name,
 QAction *checkItem(QMenu *menu, const QString &caption, const QString &name, bool checked,
                    const QKeySequence &shortcut = QKeySequence());
 
+// A checked item with no command: choosing it leaves the check mark as it is.
+QAction *fixedCheckItem(QMenu *menu, const QString &caption, const QString &name);
+
 template <class Receiver, class Method>
 QAction *bind(QAction *action, Receiver *receiver, Method method)
 {
@@ -26,6 +29,16 @@ QAction *bind(QAction *action, Receiver *receiver, Method method)
     });
     return action;
 }
+
+// Enables an item whose command is connected by the caller.
+inline QAction *bind(QAction *action)
+{
+    action->setEnabled(true);
+    return action;
+}
+
+// A button that runs exactly what the menu item runs, and is usable with it.
+void forward(QAction *button, QAction *command);
 
 // Finds an item of a window by its name, in any menu.
 QAction *find(QWidget *window, const QString &name);

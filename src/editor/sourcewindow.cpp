@@ -1,6 +1,7 @@
 #include "editor/sourcewindow.h"
 
 #include "editor/menubuilder.h"
+#include "editor/optfunctions.h"
 #include "platform/clipboard.h"
 #include "platform/sourcearea.h"
 
@@ -47,6 +48,10 @@ SourceWindow::SourceWindow(QWidget *parent)
     setCentralWidget(central);
 
     buildMenus();
+    connect(Menus::bind(mnuVevevodi), &QAction::triggered, this, &ShowVevevodi);
+    connect(Menus::bind(Menus::find(this, QStringLiteral("mnuViewVevevodi"))),
+            &QAction::triggered, this, &ShowVevevodi);
+    buildToolbars();
     buildStatusBar();
 
     connect(area, &SourceArea::changed, this, &SourceWindow::onAreaChange);
@@ -67,72 +72,6 @@ void SourceWindow::load()
         QStringLiteral("</HTML>"),
     }.join(QStringLiteral("\r\n"));
     UpdateLineCount();
-}
-
-void SourceWindow::buildMenus()
-{
-    using namespace Menus;
-    QMenuBar *bar = menuBar();
-
-    mnuFile = menu(bar, QStringLiteral("&File"), QStringLiteral("mnuFile"));
-    mnuew = item(mnuFile, QStringLiteral("New"), QStringLiteral("mnuew"),
-                 QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuOpen = item(mnuFile, QStringLiteral("&Open"), QStringLiteral("mnuOpen"),
-                   QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuSave = item(mnuFile, QStringLiteral("&Save"), QStringLiteral("mnuSave"),
-                   QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuSaveAs = item(mnuFile, QStringLiteral("Save &As"), QStringLiteral("mnuSaveAs"));
-    mnuRecent = subMenu(mnuFile, QStringLiteral("Recent"), QStringLiteral("mnuRecent"));
-    for (int i = 0; i < 5; ++i) {
-        recent[i] = item(mnuRecent, QString(), QStringLiteral("recent_%1").arg(i));
-        recent[i]->setVisible(false);
-    }
-    mnuFile->addSeparator();
-    mnuVevevodi = item(mnuFile, QStringLiteral("Vevevodi"), QStringLiteral("mnuVevevodi"),
-                       QKeySequence(Qt::Key_F2));
-    mnuPreview = item(mnuFile, QStringLiteral("Preview"), QStringLiteral("mnuPreview"),
-                      QKeySequence(Qt::Key_F5));
-    mnuFile->addSeparator();
-    mnuInsFile = item(mnuFile, QStringLiteral("Insert &File"), QStringLiteral("mnuInsFile"));
-    mnuFile->addSeparator();
-    mnuPageSetup = item(mnuFile, QStringLiteral("Page Setup"), QStringLiteral("mnuPageSetup"));
-    mnuPrint = item(mnuFile, QStringLiteral("Print"), QStringLiteral("mnuPrint"));
-    mnuFile->addSeparator();
-    mnuExit = item(mnuFile, QStringLiteral("E&xit"), QStringLiteral("mnuExit"),
-                   QKeySequence(Qt::CTRL | Qt::Key_E));
-
-    mnuEdit = menu(bar, QStringLiteral("&Edit"), QStringLiteral("mnuEdit"));
-    mnuFind = item(mnuEdit, QStringLiteral("&Find"), QStringLiteral("mnuFind"),
-                   QKeySequence(Qt::CTRL | Qt::Key_F));
-    mnuFindNext = item(mnuEdit, QStringLiteral("Find &Next"), QStringLiteral("mnuFindNext"),
-                       QKeySequence(Qt::Key_F3));
-    mnuEdit->addSeparator();
-    mnuCopy = bind(item(mnuEdit, QStringLiteral("&Copy"), QStringLiteral("mnuCopy")), this,
-                   &SourceWindow::copy);
-    mnuCut = bind(item(mnuEdit, QStringLiteral("Cu&t"), QStringLiteral("mnuCut")), this,
-                  &SourceWindow::cut);
-    mnuPaste = bind(item(mnuEdit, QStringLiteral("&Paste"), QStringLiteral("mnuPaste")), this,
-                    &SourceWindow::paste);
-    mnuEdit->addSeparator();
-    mnuLcase = item(mnuEdit, QStringLiteral("&Lower Case"), QStringLiteral("mnuLcase"));
-    mnuUcase = item(mnuEdit, QStringLiteral("&Upper Case"), QStringLiteral("mnuUcase"));
-    mnuTitleCase = item(mnuEdit, QStringLiteral("&Title Case"), QStringLiteral("mnuTitleCase"));
-    mnuIcase = item(mnuEdit, QStringLiteral("&Inverted Case"), QStringLiteral("mnuIcase"));
-    mnuEdit->addSeparator();
-    mnuSelectAll = bind(item(mnuEdit, QStringLiteral("Select All"),
-                             QStringLiteral("mnuSelectAll"), QKeySequence(Qt::CTRL | Qt::Key_A)),
-                        this, &SourceWindow::selectAll);
-    connect(mnuEdit, &QMenu::aboutToShow, this, &SourceWindow::onEditMenuOpening);
-
-    mnuView = menu(bar, QStringLiteral("&View"), QStringLiteral("mnuView"));
-    mnuFormat = menu(bar, QStringLiteral("F&ormat"), QStringLiteral("mnuFormat"));
-    mnuInsert = menu(bar, QStringLiteral("&Insert"), QStringLiteral("mnuInsert"));
-    mnuOptions = menu(bar, QStringLiteral("O&ptions"), QStringLiteral("mnuOptions"));
-    mnuAutoRecog = checkItem(mnuOptions, QStringLiteral("Auto Tag Recognition"),
-                             QStringLiteral("mnuAutoRecog"), false);
-    mnuStyle = menu(bar, QStringLiteral("&Style"), QStringLiteral("mnuStyle"));
-    mnuTools = menu(bar, QStringLiteral("Tools"), QStringLiteral("mnuTools"));
-    mnuHelp = menu(bar, QStringLiteral("&Help"), QStringLiteral("mnuHelp"));
 }
 
 void SourceWindow::buildStatusBar()

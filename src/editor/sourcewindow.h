@@ -3,6 +3,7 @@
 #include "platform/commondialog.h"
 #include "platform/windowdirectory.h"
 
+#include <QHash>
 #include <QMainWindow>
 
 #include <array>
@@ -12,6 +13,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QStatusBar;
+class QToolBar;
 class SourceArea;
 
 // The source window "Quorl": the page as plain HTML text in `area`, and the
@@ -28,6 +30,24 @@ public:
     // Rebuilds the caption from the marker and the path.
     void titleupdate();
     void UpdateLineCount();
+
+    // File commands.
+    void New();
+    void Open();
+    void Save();
+    void SaveAs();
+    void OpenRecent(int index);
+    void InsertFile();
+    void Exit();
+
+    // The toolbar's command: runs the action of the button with this key,
+    // compared exactly; any other key does nothing.
+    void toolbarClick(const QString &key);
+    // Puts prefix + selection + suffix in place of the selection.
+    void wrapSelection(const QString &prefix, const QString &suffix);
+    void alignLeft();
+    void alignCenter();
+    void alignRight();
 
     // Edit commands.
     void copy();
@@ -86,18 +106,31 @@ public:
     QAction *mnuIcase = nullptr;
     QAction *mnuSelectAll = nullptr;
     QAction *mnuAutoRecog = nullptr;
+    QToolBar *Toolbar1 = nullptr;
+    QToolBar *frmformatbar = nullptr;
 
     static inline const QString readyText = QStringLiteral("Ready: Quorl Vevevodi - By: Korrandel");
     static inline const QString captionPrefix = QStringLiteral("Quorl Vevevodi: By Korrandel - ");
 
+    // The fixed crash file that Exit removes.
+    static QString crashTempFile();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    void prepareSaveDialog();
     void buildMenus();
+    void buildOpeners();
+    void buildToolbars();
+    void syncToolbar();
     void buildStatusBar();
     void onAreaChange();
     void onEditMenuOpening();
     void updateInsertPanel();
 
     std::array<QLabel *, 6> m_panels{};
+    QHash<QString, QAction *> m_toolbarKeys;
 };
 
 // The one source window of the program, created and loaded on first use.

@@ -1,7 +1,12 @@
 #include "editor/windowregistry.h"
 
+#include "dialogs/tabledialog.h"
+#include "editor/aboutwindow.h"
+#include "editor/editprops.h"
+#include "editor/helpwindow.h"
 #include "editor/sourcewindow.h"
 #include "platform/windowdirectory.h"
+#include "vevevodi/composerwindow.h"
 
 namespace {
 
@@ -16,4 +21,9 @@ void add(const char *name)
 void registerWindows()
 {
     add<SourceWindow>("Quorl");
+    add<ComposerWindow>("Composr");
+    add<HelpWindow>("frmHelp");
+    add<EditPropsWindow>("EditProps");
+    add<AboutWindow>("frmAbout");
+    add<TableDialog>("table");
 }

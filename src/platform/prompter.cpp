@@ -41,6 +41,20 @@ QMessageBox::Icon toIcon(Prompter::Icon icon)
     return QMessageBox::NoIcon;
 }
 
+QMessageBox::StandardButton toStandard(Prompter::Answer answer)
+{
+    switch (answer) {
+    case Prompter::Answer::Ok: return QMessageBox::Ok;
+    case Prompter::Answer::Cancel: return QMessageBox::Cancel;
+    case Prompter::Answer::Yes: return QMessageBox::Yes;
+    case Prompter::Answer::No: return QMessageBox::No;
+    case Prompter::Answer::Retry: return QMessageBox::Retry;
+    case Prompter::Answer::Abort: return QMessageBox::Abort;
+    case Prompter::Answer::Ignore: return QMessageBox::Ignore;
+    }
+    return QMessageBox::Ok;
+}
+
 Prompter::Answer fromStandard(int button)
 {
     switch (button) {
@@ -73,9 +87,11 @@ void Prompter::install(Prompter *prompter)
 }
 
 Prompter::Answer WidgetPrompter::message(const QString &text, const QString &title, Icon icon,
-                                         Buttons buttons)
+                                         Buttons buttons, std::optional<Answer> defaultButton)
 {
     QMessageBox box(toIcon(icon), title, text, toStandard(buttons), activeParent());
+    if (defaultButton)
+        box.setDefaultButton(toStandard(*defaultButton));
     return fromStandard(box.exec());
 }
 
@@ -143,4 +159,9 @@ bool WidgetPrompter::pageSetup(QPrinter *printer)
 QAction *WidgetPrompter::popupMenu(QMenu *menu, const QPoint &globalPos)
 {
     return menu->exec(globalPos);
+}
+
+bool WidgetPrompter::runDialog(QDialog *dialog)
+{
+    return dialog->exec() == QDialog::Accepted;
 }

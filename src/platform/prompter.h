@@ -8,6 +8,7 @@
 #include <optional>
 
 class QAction;
+class QDialog;
 class QMenu;
 class QPrinter;
 
@@ -30,8 +31,9 @@ public:
 
     virtual ~Prompter() = default;
 
+    // defaultButton is the answer Enter gives; unset, the first button's.
     virtual Answer message(const QString &text, const QString &title, Icon icon,
-                           Buttons buttons) = 0;
+                           Buttons buttons, std::optional<Answer> defaultButton = {}) = 0;
     // Cancel gives no value; OK gives the text, possibly empty.
     virtual std::optional<QString> input(const QString &prompt, const QString &title,
                                          const QString &defaultText) = 0;
@@ -44,15 +46,18 @@ public:
     virtual bool pageSetup(QPrinter *printer) = 0;
     // The chosen action, or nullptr when the menu was dismissed.
     virtual QAction *popupMenu(QMenu *menu, const QPoint &globalPos) = 0;
+    // Runs a modal dialog of our own; true when it was accepted.
+    virtual bool runDialog(QDialog *dialog) = 0;
 
     static Prompter &instance();
     // Replaces the prompter; nullptr restores the real one. Not owned.
     static void install(Prompter *prompter);
 
     // Shorthands for the two most common calls.
-    static Answer ask(const QString &text, const QString &title, Icon icon, Buttons buttons)
+    static Answer ask(const QString &text, const QString &title, Icon icon, Buttons buttons,
+                      std::optional<Answer> defaultButton = {})
     {
-        return instance().message(text, title, icon, buttons);
+        return instance().message(text, title, icon, buttons, defaultButton);
     }
     static void tell(const QString &text, const QString &title, Icon icon)
     {
@@ -64,8 +69,8 @@ public:
 class WidgetPrompter : public Prompter
 {
 public:
-    Answer message(const QString &text, const QString &title, Icon icon,
-                   Buttons buttons) override;
+    Answer message(const QString &text, const QString &title, Icon icon, Buttons buttons,
+                   std::optional<Answer> defaultButton = {}) override;
     std::optional<QString> input(const QString &prompt, const QString &title,
                                  const QString &defaultText) override;
     std::optional<QString> openFile(const FileRequest &request) override;
@@ -75,4 +80,5 @@ public:
     bool printer(QPrinter *printer) override;
     bool pageSetup(QPrinter *printer) override;
     QAction *popupMenu(QMenu *menu, const QPoint &globalPos) override;
+    bool runDialog(QDialog *dialog) override;
 };

@@ -1,6 +1,7 @@
 #include "support/scriptedprompter.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QMenu>
 #include <QTest>
 
@@ -44,20 +45,23 @@ std::optional<T> ScriptedPrompter::next(const char *kind, const QString &detail)
 }
 
 Prompter::Answer ScriptedPrompter::message(const QString &text, const QString &title,
-                                           Icon icon, Buttons buttons)
+                                           Icon icon, Buttons buttons,
+                                           std::optional<Answer> defaultButton)
 {
     m_shown << text;
     const auto step = next<Message>("message", title + QStringLiteral(": ") + text);
     if (!step)
         return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
-    if (step->text != text)
+    if (!step->text.isEmpty() && step->text != text)
         fail(QStringLiteral("message text: got \"%1\", expected \"%2\"").arg(text, step->text));
-    if (step->title != title)
+    if (!step->title.isEmpty() && step->title != title)
         fail(QStringLiteral("message title: got \"%1\", expected \"%2\"").arg(title, step->title));
     if (step->icon != icon)
         fail(QStringLiteral("message icon differs for \"%1\"").arg(text));
     if (step->buttons != buttons)
         fail(QStringLiteral("message buttons differ for \"%1\"").arg(text));
+    if (step->defaultButton && step->defaultButton != defaultButton)
+        fail(QStringLiteral("message default button differs for \"%1\"").arg(text));
     return step->answer;
 }
 
@@ -79,7 +83,7 @@ std::optional<QString> ScriptedPrompter::openFile(const FileRequest &request)
     const auto step = next<OpenFile>("open-file", request.title);
     if (!step)
         return std::nullopt;
-    if (step->title != request.title)
+    if (!step->title.isEmpty() && step->title != request.title)
         fail(QStringLiteral("open dialog title: got \"%1\", expected \"%2\"")
                  .arg(request.title, step->title));
     return step->answer;
@@ -91,7 +95,7 @@ std::optional<QString> ScriptedPrompter::saveFile(const FileRequest &request)
     const auto step = next<SaveFile>("save-file", request.title);
     if (!step)
         return std::nullopt;
-    if (step->title != request.title)
+    if (!step->title.isEmpty() && step->title != request.title)
         fail(QStringLiteral("save dialog title: got \"%1\", expected \"%2\"")
                  .arg(request.title, step->title));
     return step->answer;
@@ -133,4 +137,17 @@ QAction *ScriptedPrompter::popupMenu(QMenu *menu, const QPoint &)
     }
     fail(QStringLiteral("pop-up menu has no item \"%1\"").arg(step->chosenText));
     return nullptr;
+}
+
+bool ScriptedPrompter::runDialog(QDialog *dialog)
+{
+    const auto step = next<Dialog>("dialog", dialog->objectName());
+    if (!step)
+        return false;
+    if (!step->objectName.isEmpty() && step->objectName != dialog->objectName())
+        fail(QStringLiteral("dialog: got \"%1\", expected \"%2\"")
+                 .arg(dialog->objectName(), step->objectName));
+    if (step->fill)
+        step->fill(dialog);
+    return step->accept;
 }

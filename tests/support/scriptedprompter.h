@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
 #include <variant>
 
 // A prompter for tests: each expected prompt is scripted with what it must
@@ -13,12 +14,15 @@
 class ScriptedPrompter : public Prompter
 {
 public:
+    // An empty text or title in a step is not checked; the test can look at
+    // shownMessages() instead.
     struct Message {
         QString text;
         QString title;
         Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
         Answer answer = Answer::Ok;
+        std::optional<Answer> defaultButton = {};  // checked only when scripted
     };
     struct Input {
         QString prompt;
@@ -45,7 +49,14 @@ public:
     struct Popup {
         QString chosenText; // empty: dismissed
     };
-    using Step = std::variant<Message, Input, OpenFile, SaveFile, Color, Font, Printer, Popup>;
+    // A modal dialog of ours: fill sets its fields, then it is accepted or not.
+    struct Dialog {
+        QString objectName;
+        std::function<void(QDialog *)> fill;
+        bool accept = true;
+    };
+    using Step = std::variant<Message, Input, OpenFile, SaveFile, Color, Font, Printer, Popup,
+                              Dialog>;
 
     ScriptedPrompter();  // installs itself
     ~ScriptedPrompter() override;  // restores the real prompter
@@ -58,8 +69,8 @@ public:
     // The last file request seen, for checking filters and suffixes.
     FileRequest lastFileRequest() const { return m_lastFile; }
 
-    Answer message(const QString &text, const QString &title, Icon icon,
-                   Buttons buttons) override;
+    Answer message(const QString &text, const QString &title, Icon icon, Buttons buttons,
+                   std::optional<Answer> defaultButton = {}) override;
     std::optional<QString> input(const QString &prompt, const QString &title,
                                  const QString &defaultText) override;
     std::optional<QString> openFile(const FileRequest &request) override;
@@ -69,6 +80,7 @@ public:
     bool printer(QPrinter *printer) override;
     bool pageSetup(QPrinter *printer) override;
     QAction *popupMenu(QMenu *menu, const QPoint &globalPos) override;
+    bool runDialog(QDialog *dialog) override;
 
 private:
     template <class T>

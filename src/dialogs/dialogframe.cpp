@@ -1,0 +1,181 @@
+#include "dialogs/dialogframe.h"
+
+#include "dialogs/colourbutton.h"
+#include "dialogs/numberfield.h"
+#include "editor/optfunctions.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+
+namespace {
+
+// The dialogs that keep themselves above all other windows.
+bool topmostOnLoad(const QString &dialog)
+{
+    static const QSet<QString> names = {
+        "frmrow", "rule", "highlight", "heading", "visTbl", "frmFont", "hyperlinks", "target",
+        "mail", "bullets", "frmImage", "loading", "rollover", "styleText", "marquee",
+        "ListURLs", "CursorArrow", "MetaGen", "JSConsole", "formTextArea", "formButton",
+        "formRadChk", "formFile", "formList", "formFieldset", "formForm", "formHidden",
+        "BMBoxProps", "toolplugin", "styleSheetWiz"};
+    return names.contains(dialog);
+}
+
+} // namespace
+
+DialogFrame::DialogFrame(const QString &name, const QString &caption)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    if (!InsertRoute::hasPolicy(name))
+        qWarning("Dialog %s has no routes of its own", qPrintable(name));
+}
+
+void DialogFrame::load()
+{
+    if (topmostOnLoad(objectName()))
+        MakeTopmost(this);
+}
+
+InsertRoute::Route DialogFrame::route() const
+{
+    return InsertRoute::pick(InsertRoute::policyOf(objectName()), compOrEdit);
+}
+
+void DialogFrame::InsertHtml(const QString &html)
+{
+    using namespace InsertRoute;
+    switch (visibleRoute(route(), sourceShowing(), composerShowing())) {
+    case Route::Source:
+        toSource(html);
+        break;
+    case Route::Composer:
+        toComposer(html);
+        break;
+    case Route::Console:
+        toConsole(html);
+        break;
+    case Route::Nothing:
+        break;
+    }
+}
+
+void DialogFrame::unload()
+{
+    if (WindowDirectory::loaded(objectName()) == this)
+        WindowDirectory::unload(objectName());
+    else
+        close();
+}
+
+void DialogFrame::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (WindowDirectory::loaded(objectName()) == this)
+        WindowDirectory::unload(objectName());
+}
+
+template <class T>
+T *DialogFrame::named(T *control, const QString &name)
+{
+    control->setObjectName(name);
+    return control;
+}
+
+QLineEdit *DialogFrame::textField(const QString &name, const QString &text)
+{
+    return named(new QLineEdit(text, this), name);
+}
+
+QLineEdit *DialogFrame::numberField(const QString &name, const QString &text)
+{
+    QLineEdit *field = textField(name, text);
+    bindNumericField(field);
+    return field;
+}
+
+QCheckBox *DialogFrame::checkBox(const QString &name, const QString &caption, bool ticked)
+{
+    auto *box = named(new QCheckBox(caption, this), name);
+    box->setChecked(ticked);
+    return box;
+}
+
+QRadioButton *DialogFrame::optionButton(const QString &name, const QString &caption,
+                                        bool selected)
+{
+    auto *option = named(new QRadioButton(caption, this), name);
+    option->setChecked(selected);
+    return option;
+}
+
+QComboBox *DialogFrame::comboBox(const QString &name, const QStringList &items, bool editable,
+                                 const QString &text)
+{
+    auto *combo = named(new QComboBox(this), name);
+    combo->setEditable(editable);
+    combo->addItems(items);
+    if (editable)
+        combo->setEditText(text);
+    else
+        combo->setCurrentIndex(items.indexOf(text));
+    return combo;
+}
+
+QPushButton *DialogFrame::button(const QString &name, const QString &caption)
+{
+    auto *b = named(new QPushButton(caption, this), name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QPushButton *DialogFrame::cancelButton()
+{
+    QPushButton *b = button(QStringLiteral("CancelButton"), QStringLiteral("Cancel"));
+    connect(b, &QPushButton::clicked, this, &DialogFrame::unload);
+    return b;
+}
+
+QPushButton *DialogFrame::helpButton(const QString &page)
+{
+    QPushButton *b = button(QStringLiteral("btnHelp"), QStringLiteral("Help"));
+    connect(b, &QPushButton::clicked, this, [page] { ShowHelpPage(page); });
+    return b;
+}
+
+void DialogFrame::pickColourBox(QLineEdit *box)
+{
+    ColourButton::fillBox(m_colours, box);
+}
+
+void DialogFrame::pickColourText(QWidget *field)
+{
+    ColourButton::fillText(m_colours, field);
+}
+
+QPushButton *DialogFrame::colourBoxButton(const QString &name, QLineEdit *box,
+                                          const QString &caption)
+{
+    QPushButton *b = button(name, caption);
+    connect(b, &QPushButton::clicked, this, [this, box] { pickColourBox(box); });
+    return b;
+}
+
+QPushButton *DialogFrame::colourTextButton(const QString &name, QWidget *field,
+                                           const QString &caption)
+{
+    QPushButton *b = button(name, caption);
+    connect(b, &QPushButton::clicked, this, [this, field] { pickColourText(field); });
+    return b;
+}
+
+QWidget *DialogFrame::spinner(const QString &name, QLineEdit *field, int floor)
+{
+    return makeSpinner(this, name, field, floor);
+}

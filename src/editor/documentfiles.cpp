@@ -1,0 +1,45 @@
+#include "editor/documentfiles.h"
+
+#include "platform/prompter.h"
+#include "platform/textfiles.h"
+
+#include <QDir>
+
+namespace DocumentFiles {
+
+namespace {
+
+void report(const QString &what, const QString &path, const QString &reason)
+{
+    Prompter::tell(what.arg(QDir::toNativeSeparators(path)) + QStringLiteral("\r\n") + reason,
+                   QStringLiteral("Assistant: Quorl"), Prompter::Icon::Critical);
+}
+
+} // namespace
+
+void reportOpenFailure(const QString &path, const QString &reason)
+{
+    report(QStringLiteral("Unable to open %1"), path, reason);
+}
+
+bool read(const QString &path, QString *text)
+{
+    QString error;
+    if (TextFiles::read(path, text, &error))
+        return true;
+    reportOpenFailure(path, error);
+    return false;
+}
+
+bool write(const QString &path, const QString &text)
+{
+    QString error;
+    const bool endsWithBreak = text.endsWith(u'\n') || text.endsWith(u'\r');
+    const QString content = endsWithBreak ? text : text + QStringLiteral("\r\n");
+    if (TextFiles::write(path, content, &error))
+        return true;
+    report(QStringLiteral("Unable to save %1"), path, error);
+    return false;
+}
+
+} // namespace DocumentFiles

@@ -1,0 +1,104 @@
+#include "editor/openers.h"
+
+#include "platform/windowdirectory.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QWidget>
+
+namespace Openers {
+
+bool available(const Opener &opener)
+{
+    return WindowDirectory::isRegistered(opener.dialog)
+           && (opener.shows.isEmpty() || WindowDirectory::isRegistered(opener.shows));
+}
+
+bool write(QWidget *window, const QString &field, const QVariant &value)
+{
+    if (field == u"Caption") {
+        window->setWindowTitle(value.toString());
+        return true;
+    }
+    const qsizetype dot = field.indexOf(u'.');
+    const QString name = dot < 0 ? field : field.left(dot);
+    const QString member = dot < 0 ? QString() : field.mid(dot + 1);
+
+    if (member.isEmpty() && window->metaObject()->indexOfProperty(qPrintable(name)) >= 0)
+        return window->setProperty(qPrintable(name), value);
+
+    QWidget *control = window->findChild<QWidget *>(name);
+    if (!control)
+        return false;
+    if (member == u"Enabled") {
+        control->setEnabled(value.toBool());
+        return true;
+    }
+    if (member == u"ListIndex") {
+        if (auto *list = qobject_cast<QListWidget *>(control))
+            list->setCurrentRow(value.toInt());
+        else if (auto *combo = qobject_cast<QComboBox *>(control))
+            combo->setCurrentIndex(value.toInt());
+        else
+            return false;
+        return true;
+    }
+    if (!member.isEmpty())
+        return false;
+    if (auto *line = qobject_cast<QLineEdit *>(control))
+        line->setText(value.toString());
+    else if (auto *plain = qobject_cast<QPlainTextEdit *>(control))
+        plain->setPlainText(value.toString());
+    else if (auto *rich = qobject_cast<QTextEdit *>(control))
+        rich->setPlainText(value.toString());
+    else if (auto *button = qobject_cast<QAbstractButton *>(control))
+        button->setChecked(value.toBool());
+    else
+        return false;
+    return true;
+}
+
+void bindAll(QWidget *window, const QList<QPair<QString, Opener>> &table,
+             const std::function<QString()> &selectionText)
+{
+    for (const auto &[itemName, opener] : table) {
+        QAction *action = window->findChild<QAction *>(itemName);
+        Q_ASSERT_X(action, "Openers::bindAll", qPrintable(itemName));
+        if (!action || !available(opener))
+            continue;
+        action->setEnabled(true);
+        QObject::connect(action, &QAction::triggered, window, [opener, selectionText] {
+            open(opener, selectionText ? selectionText() : QString());
+        });
+    }
+}
+
+void showWindow(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void open(const Opener &opener, const QString &selectionText)
+{
+    QWidget *dialog = WindowDirectory::touch(opener.dialog);
+    if (!dialog)
+        return;
+    for (const Preset &preset : opener.presets) {
+        const QVariant value = preset.value.toString() == selection ? QVariant(selectionText)
+                                                                    : preset.value;
+        if (!write(dialog, preset.field, value))
+            qWarning("%s has no field %s", qPrintable(opener.dialog), qPrintable(preset.field));
+    }
+    QWidget *shown = opener.shows.isEmpty() ? dialog : WindowDirectory::touch(opener.shows);
+    if (shown)
+        showWindow(shown);
+}
+
+} // namespace Openers

@@ -1,0 +1,411 @@
+// The source window's command surface: menus, toolbar, format bar, the
+// dialog openers and the outside programs.
+
+#include "editor/menubuilder.h"
+#include "editor/openers.h"
+#include "editor/outsideprograms.h"
+#include "editor/recentfiles.h"
+#include "editor/sourcewindow.h"
+#include "editor/toolicons.h"
+#include "platform/prompter.h"
+#include "platform/sourcearea.h"
+
+#include <QCursor>
+#include <QToolBar>
+
+namespace {
+
+using Openers::Opener;
+using Openers::selection;
+
+QKeySequence key(QKeyCombination combination)
+{
+    return QKeySequence(combination);
+}
+
+// Which dialog each command opens for this window, and what it writes first.
+const QList<QPair<QString, Opener>> &sourceOpeners()
+{
+    const QString edit = QStringLiteral("edit");
+    static const QList<QPair<QString, Opener>> table = {
+        {"mnuHR", {"rule", {{"compOrEdit", edit}}, {}}},
+        {"mnuImage", {"frmImage", {{"compOrEdit", edit}}, {}}},
+        {"mnuRollImage", {"rollover", {}, {}}},
+        {"mnuBullets", {"bullets", {{"radBul", true}, {"listTypeNum.Enabled", false},
+                                    {"listTypeBul.Enabled", true}, {"listTypeBul.ListIndex", 0},
+                                    {"compOrEdit", edit}}, {}}},
+        {"mnuNumbering", {"bullets", {{"radNum", true}, {"listTypeNum.Enabled", true},
+                                      {"listTypeBul.Enabled", false},
+                                      {"listTypeNum.ListIndex", 0}, {"compOrEdit", edit}}, {}}},
+        {"mnuOmbrel", {"prewizard", {{"txtCompOrEdit", edit}}, "ombrel"}},
+        {"mnuiForm", {"formForm", {{"compOrEdit", edit}}, {}}},
+        {"mnuTextBox", {"formTextbox", {{"compOrEdit", edit},
+                                        {"Caption", "Insert Text Box : Quorl"}}, {}}},
+        {"mnuPassword", {"formTextbox", {{"compOrEdit", edit},
+                                         {"Caption", "Insert Password Box : Quorl"},
+                                         {"radYes", true}}, {}}},
+        {"mnuTextArea", {"formTextArea", {{"compOrEdit", edit}}, {}}},
+        {"mnuButton", {"formButton", {{"compOrEdit", edit}, {"radButton", true}}, {}}},
+        {"mnuSubmit", {"formButton", {{"compOrEdit", edit}, {"radSubmit", true}}, {}}},
+        {"mnuReset", {"formButton", {{"compOrEdit", edit}, {"radReset", true}}, {}}},
+        {"mnuRadio", {"formRadChk", {{"compOrEdit", edit}, {"radRadio", true}}, {}}},
+        {"mnuCheckBox", {"formRadChk", {{"compOrEdit", edit}, {"radCheckbox", true}}, {}}},
+        {"mnuDropDown", {"formList", {{"compOrEdit", edit}}, {}}},
+        {"mnuFileUpload", {"formFile", {{"compOrEdit", edit}}, {}}},
+        {"mnuFieldSet", {"formFieldset", {{"compOrEdit", edit}}, {}}},
+        {"mnuHidden", {"formHidden", {{"compOrEdit", edit}}, {}}},
+        {"mnuLinkMail", {"mail", {{"txtTextToDisp", selection}}, {}}},
+        {"mnuVisTbl", {"visTbl", {{"compOrEdit", edit}}, {}}},
+        {"mnuInsTable", {"table", {{"compOrEdit", edit}}, {}}},
+        {"mnuinsrowcol", {"frmrow", {}, {}}},
+        {"mnuHeading", {"heading", {{"compOrEdit", edit}, {"txtHeading", selection}}, {}}},
+        {"mnuRectangularBox", {"BMBoxProps", {{"txtCompOrEdit", edit}}, {}}},
+        {"mnuFont", {"frmFont", {{"compOrEdit", edit}}, {}}},
+        {"mnuHighlight", {"highlight", {{"txthighlight", selection},
+                                        {"compOrEdit", edit}}, {}}},
+        {"mnuMetaGen", {"MetaGen", {{"compOrEdit", edit}}, {}}},
+        {"mnuText", {"styleText", {{"txtStyle", selection}, {"compOrEdit", edit}}, {}}},
+        {"mnuMarquee", {"marquee", {{"txtMarquee", selection}, {"compOrEdit", edit}}, {}}},
+        {"mnuListLinks", {"ListURLs", {{"compOrEdit", edit}}, {}}},
+        {"mnuChangePointer", {"CursorArrow", {{"txtCode", selection}}, {}}},
+        {"mnuLayoutManager", {"LManager", {{"txtCompOrEdit", edit}}, {}}},
+        {"mnuNavigator", {"NavListURLs", {{"compOrEdit", edit}}, "NavMaker"}},
+        {"mnuStyleSheet", {"styleSheetWiz", {{"compOrEdit", edit}}, "styleSheet"}},
+        // Plain window openers.
+        {"mnuFind", {"FindMe", {}, {}}},
+        {"mnuEditProperties", {"EditProps", {}, {}}},
+        {"mnuCrashWizard", {"crashRecover", {}, {}}},
+        {"mnuTipOfDay", {"frmTip", {}, {}}},
+        {"mnuAbout", {"frmAbout", {}, {}}},
+        {"mnuPlugIn", {"toolplugin", {}, {}}},
+    };
+    return table;
+}
+
+} // namespace
+
+void SourceWindow::buildMenus()
+{
+    using namespace Menus;
+    QMenuBar *bar = menuBar();
+
+    mnuFile = menu(bar, "&File", "mnuFile");
+    mnuew = bind(item(mnuFile, "New", "mnuew", key(Qt::CTRL | Qt::Key_N)), this,
+                 &SourceWindow::New);
+    mnuOpen = bind(item(mnuFile, "&Open", "mnuOpen", key(Qt::CTRL | Qt::Key_O)), this,
+                   &SourceWindow::Open);
+    mnuSave = bind(item(mnuFile, "&Save", "mnuSave", key(Qt::CTRL | Qt::Key_S)), this,
+                   &SourceWindow::Save);
+    mnuSaveAs = bind(item(mnuFile, "Save &As", "mnuSaveAs"), this, &SourceWindow::SaveAs);
+    mnuRecent = subMenu(mnuFile, "Recent", "mnuRecent");
+    for (int i = 0; i < 5; ++i) {
+        recent[i] = item(mnuRecent, QString(), QStringLiteral("recent_%1").arg(i));
+        recent[i]->setVisible(false);
+        recent[i]->setEnabled(true);
+        connect(recent[i], &QAction::triggered, this, [this, i] { OpenRecent(i); });
+    }
+    RecentFiles::registerMenu(recent);
+    mnuFile->addSeparator();
+    mnuVevevodi = item(mnuFile, "Vevevodi", "mnuVevevodi", key(Qt::Key_F2));
+    mnuPreview = item(mnuFile, "Preview", "mnuPreview", key(Qt::Key_F5));
+    mnuFile->addSeparator();
+    mnuInsFile = bind(item(mnuFile, "Insert &File", "mnuInsFile"), this,
+                      &SourceWindow::InsertFile);
+    mnuFile->addSeparator();
+    mnuPageSetup = item(mnuFile, "Page Setup", "mnuPageSetup");
+    mnuPrint = item(mnuFile, "Print", "mnuPrint");
+    mnuFile->addSeparator();
+    mnuExit = bind(item(mnuFile, "E&xit", "mnuExit", key(Qt::CTRL | Qt::Key_E)), this,
+                   &SourceWindow::Exit);
+
+    mnuEdit = menu(bar, "&Edit", "mnuEdit");
+    mnuFind = item(mnuEdit, "&Find", "mnuFind", key(Qt::CTRL | Qt::Key_F));
+    mnuFindNext = item(mnuEdit, "Find &Next", "mnuFindNext", key(Qt::Key_F3));
+    mnuEdit->addSeparator();
+    mnuCopy = bind(item(mnuEdit, "&Copy", "mnuCopy"), this, &SourceWindow::copy);
+    mnuCut = bind(item(mnuEdit, "Cu&t", "mnuCut"), this, &SourceWindow::cut);
+    mnuPaste = bind(item(mnuEdit, "&Paste", "mnuPaste"), this, &SourceWindow::paste);
+    mnuEdit->addSeparator();
+    mnuLcase = item(mnuEdit, "&Lower Case", "mnuLcase");
+    mnuUcase = item(mnuEdit, "&Upper Case", "mnuUcase");
+    mnuTitleCase = item(mnuEdit, "&Title Case", "mnuTitleCase");
+    mnuIcase = item(mnuEdit, "&Inverted Case", "mnuIcase");
+    mnuEdit->addSeparator();
+    mnuSelectAll = bind(item(mnuEdit, "Select All", "mnuSelectAll", key(Qt::CTRL | Qt::Key_A)),
+                        this, &SourceWindow::selectAll);
+    connect(mnuEdit, &QMenu::aboutToShow, this, &SourceWindow::onEditMenuOpening);
+
+    mnuView = menu(bar, "&View", "mnuView");
+    item(mnuView, "&Vevevodi", "mnuViewVevevodi");
+    fixedCheckItem(mnuView, "Editor", "mnuEditor");
+    item(mnuView, "&Preview", "mnuViewPreview");
+    mnuView->addSeparator();
+    connect(bind(item(mnuView, "&Tintor", "mnuTintor")), &QAction::triggered, this,
+            &OutsidePrograms::startTintor);
+    item(mnuView, "&Meta Generator", "mnuMetaGen");
+    item(mnuView, "&Editor Properties", "mnuEditProperties");
+
+    mnuFormat = menu(bar, "F&ormat", "mnuFormat");
+    item(mnuFormat, "&Bold", "mnuBold", key(Qt::CTRL | Qt::Key_B));
+    item(mnuFormat, "&Italics", "mnuItalics", key(Qt::CTRL | Qt::Key_I));
+    item(mnuFormat, "&Underline", "mnuUnderline", key(Qt::CTRL | Qt::Key_U));
+    mnuFormat->addSeparator();
+    item(mnuFormat, "F&ont", "mnuFont");
+    mnuFormat->addSeparator();
+    item(mnuFormat, "Preformat", "mnuPreformat");
+    item(mnuFormat, "Superscript", "mnuSuperscript");
+    item(mnuFormat, "Subscript", "mnuSubscript");
+    mnuFormat->addSeparator();
+    QMenu *align = subMenu(mnuFormat, "&Align", "mnuAlign");
+    item(align, "&Left", "mnuALeft");
+    item(align, "&Center", "mnuACenter");
+    item(align, "&Right", "mnuARight");
+    item(align, "&Justify", "mnuAJustify");
+    item(mnuFormat, "Indent", "mnuIndent");
+    item(mnuFormat, "Outdent", "mnuOutdent");
+    mnuFormat->addSeparator();
+    item(mnuFormat, "Tabify", "mnuTabify", key(Qt::Key_F6));
+    item(mnuFormat, "Untabify", "mnuUntabify", key(Qt::Key_F7));
+    item(mnuFormat, "Highlight", "mnuHighlight");
+    mnuFormat->addSeparator();
+    QMenu *others = subMenu(mnuFormat, "Others", "mnuOthers");
+    for (const char *name : {"Abbreviation", "Big", "Code", "Emphasis", "Keyboard", "Quote",
+                             "Small", "Strong"})
+        item(others, name, QStringLiteral("mnu") + QLatin1String(name));
+
+    mnuInsert = menu(bar, "&Insert", "mnuInsert");
+    item(mnuInsert, "&Horizontal Rule", "mnuHR");
+    item(mnuInsert, "&Image", "mnuImage");
+    item(mnuInsert, "&Rollover Image", "mnuRollImage");
+    item(mnuInsert, "Page Title", "mnuPageTitle");
+    mnuInsert->addSeparator();
+    item(mnuInsert, "&Bullets", "mnuBullets");
+    item(mnuInsert, "&Numbering", "mnuNumbering");
+    mnuInsert->addSeparator();
+    QMenu *form = subMenu(mnuInsert, "&Form", "mnuForm");
+    item(form, "Open Ombrel (Visual Form Design)", "mnuOmbrel");
+    form->addSeparator();
+    const std::pair<const char *, const char *> formItems[] = {
+        {"Form", "mnuiForm"}, {"Text Box", "mnuTextBox"}, {"Password", "mnuPassword"},
+        {"Text Area", "mnuTextArea"}, {"Button", "mnuButton"}, {"Submit", "mnuSubmit"},
+        {"Reset", "mnuReset"}, {"Radio", "mnuRadio"}, {"Checkbox", "mnuCheckBox"},
+        {"Drop Down Box", "mnuDropDown"}, {"File Upload", "mnuFileUpload"},
+        {"Fieldset", "mnuFieldSet"}, {"Hidden", "mnuHidden"}};
+    for (const auto &[caption, name] : formItems)
+        item(form, caption, name);
+    mnuInsert->addSeparator();
+    item(mnuInsert, "Hyper&link", "mnuHyperlink", key(Qt::CTRL | Qt::Key_K));
+    item(mnuInsert, "Link to mail ID", "mnuLinkMail");
+    item(mnuInsert, "Bookmarks", "mnuBookmarks", key(Qt::CTRL | Qt::Key_G));
+    mnuInsert->addSeparator();
+    QMenu *table = subMenu(mnuInsert, "&Table", "mnuTable");
+    item(table, "Visual Table", "mnuVisTbl");
+    table->addSeparator();
+    item(table, "&Table", "mnuInsTable");
+    item(table, "&Insert Rows and Columns", "mnuinsrowcol");
+    mnuInsert->addSeparator();
+    item(mnuInsert, "&Heading", "mnuHeading");
+    item(mnuInsert, "Paragraph", "mnuParagraph");
+    QMenu *lineBreak = subMenu(mnuInsert, "Break", "mnuBreak");
+    item(lineBreak, "&Line Break", "mnuLineBreak");
+    item(lineBreak, "&Word Break", "mnuWordBreak");
+    item(lineBreak, "&No Break", "mnuNoBreak");
+    item(mnuInsert, "Comment", "mnuComment");
+    item(mnuInsert, "Rectangular Box", "mnuRectangularBox");
+
+    mnuOptions = menu(bar, "O&ptions", "mnuoptions");
+    item(mnuOptions, "Smart Select", "mnusmartsel", key(Qt::CTRL | Qt::Key_F12));
+    item(mnuOptions, "Spell Check", "mnuSpell");
+    mnuAutoRecog = checkItem(mnuOptions, "Auto Tag Recognition", "mnuAutoRecog", false);
+    item(mnuOptions, "Auto Delete", "mnuAutoDelete", key(Qt::ALT | Qt::Key_Backspace));
+    item(mnuOptions, "Find End Tag", "mnuFindEndTag");
+    mnuOptions->addSeparator();
+    QMenu *tempClip = subMenu(mnuOptions, "Temporary Clipboard", "mnuTempClip");
+    item(tempClip, "Show Temporary Clipboard", "mnuShowTempClip", key(Qt::CTRL | Qt::Key_M));
+    item(tempClip, "Copy To Temporary Clipboard", "mnuCopyToTemp", key(Qt::CTRL | Qt::Key_D));
+    item(mnuOptions, "Restore Point", "mnuRestore");
+    mnuOptions->addSeparator();
+    QMenu *protect = subMenu(mnuOptions, "&Protect Code", "mnuProtect");
+    item(protect, "Prevent Right Click", "mnuPreventRightClick");
+    item(protect, "Disable IE Image Toolbar", "mnuDisImgTbar");
+    item(protect, "Protect Text", "mnuProtectText");
+    item(mnuOptions, "Crash Recovery Wizard", "mnuCrashWizard");
+
+    mnuStyle = menu(bar, "&Style", "mnuStyle");
+    item(mnuStyle, "&Text", "mnuText");
+    item(mnuStyle, "&Marquee", "mnuMarquee");
+    item(mnuStyle, "&List with links", "mnuListLinks");
+    QMenu *insertStyle = subMenu(mnuStyle, "&Insert", "mnuInsertStyle");
+    item(insertStyle, "&Layer", "mnuInsLayer");
+    item(insertStyle, "&Flash", "mnuFlash");
+    item(insertStyle, "Make page &defaut", "mnuMakeDefault");
+    item(insertStyle, "&Bookmark Page", "mnuBookmarkPage");
+    item(mnuStyle, "&Change Pointer", "mnuChangePointer");
+
+    mnuTools = menu(bar, "Tools", "mnuTools");
+    item(mnuTools, "Templates", "mnuTemplates");
+    item(mnuTools, "Create Template", "mnuCreateTemplate");
+    item(mnuTools, "Import Template", "mnuImportTemplate");
+    item(mnuTools, "More templates", "mnuMoreTemplates");
+    mnuTools->addSeparator();
+    item(mnuTools, "Layout Manager", "mnuLayoutManager");
+    item(mnuTools, "Style Sheet Creator", "mnuStyleSheet");
+    item(mnuTools, "Navigation Bar Creator", "mnuNavigator");
+    connect(bind(item(mnuTools, "FTP Client", "mnuFTPClient")), &QAction::triggered, this,
+            &OutsidePrograms::startFtpClient);
+    mnuTools->addSeparator();
+    item(mnuTools, "Plug-In Tools", "mnuPlugIn");
+
+    mnuHelp = menu(bar, "&Help", "mnuHelp");
+    item(mnuHelp, "HTML Tutorial", "mnuHTMLtutorial");
+    item(mnuHelp, "Tip of the day", "mnuTipOfDay");
+    item(mnuHelp, "Visit Author Online", "mnuAuthorOnline");
+    item(mnuHelp, "About", "mnuAbout");
+
+    // The same wraps as the toolbar's alignment buttons.
+    bind(Menus::find(this, "mnuALeft"), this, &SourceWindow::alignLeft);
+    bind(Menus::find(this, "mnuACenter"), this, &SourceWindow::alignCenter);
+    bind(Menus::find(this, "mnuARight"), this, &SourceWindow::alignRight);
+
+    buildOpeners();
+}
+
+void SourceWindow::buildOpeners()
+{
+    Openers::bindAll(this, sourceOpeners(), [this] { return area->selText(); });
+}
+
+void SourceWindow::buildToolbars()
+{
+    Toolbar1 = addToolBar(QStringLiteral("Toolbar"));
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    // Key, tool tip, icon key; an empty key is a separator.
+    const std::tuple<const char *, const char *, const char *> buttons[] = {
+        {"New", "New", "New"}, {"Open", "Open", "Open"}, {"Save", "Save", "Save"},
+        {"Forward", "Preview", "Forward"}, {"Print", "Print", "Print"}, {"", "", ""},
+        {"Copy", "Copy", "Copy"}, {"Cut", "Cut", "Cut"}, {"Paste", "Paste", "Paste"},
+        {"Delete", "Delete", "Delete"}, {"", "", ""},
+        {"Bold", "Bold", "Bold"}, {"Italic", "Italic", "Italic"},
+        {"Underline", "Underline", "Underline"}, {"", "", ""},
+        {"Align Left", "Align Left", "Align Left"}, {"Center", "Center", "Center"},
+        {"Align Right", "Align Right", "Align Right"}, {"", "", ""},
+        {"Find", "Find", "Find"}, {"", "", ""},
+        {"btnOpenVevevodi", "Open Vevevodi", "Organizer"}};
+    for (const auto &[buttonKey, tip, icon] : buttons) {
+        if (!*buttonKey) {
+            Toolbar1->addSeparator();
+            continue;
+        }
+        const QString k = QString::fromLatin1(buttonKey);
+        QAction *button = Toolbar1->addAction(ToolIcons::icon(QLatin1String(icon)),
+                                              QLatin1String(tip));
+        button->setObjectName(k);
+        button->setToolTip(QLatin1String(tip));
+        connect(button, &QAction::triggered, this, [this, k] { toolbarClick(k); });
+        m_toolbarKeys.insert(k, button);
+    }
+    syncToolbar();
+
+    frmformatbar = new QToolBar(QStringLiteral("Format"), this);
+    frmformatbar->setObjectName(QStringLiteral("frmformatbar"));
+    frmformatbar->setMovable(false);
+    addToolBar(Qt::TopToolBarArea, frmformatbar);
+    insertToolBarBreak(frmformatbar);
+    // Button, tool tip, the menu item it runs or the menu it pops up.
+    const std::tuple<const char *, const char *, const char *> formatButtons[] = {
+        {"btnTools", "Tools", "mnuTools"},
+        {"btnTintor", "Tintor: Handy Colour Picking Tool", "mnuTintor"},
+        {"btnSpell", "", "mnuSpell"},
+        {"btnShowTempClip", "Show Temporary Clipboard", "mnuShowTempClip"},
+        {"btnCopyTempClip", "Copy to temporary clipboard", "mnuCopyToTemp"},
+        {"btnForm", "", "mnuForm"},
+        {"btnOutdent", "", "mnuOutdent"},
+        {"btnIndent", "", "mnuIndent"},
+        {"btnTable", "Insert Table", "mnuTable"},
+        {"btnRule", "Insert Horizontal Rule", "mnuHR"},
+        {"btnImage", "Insert Image", "mnuImage"},
+        {"btnHighlight", "Hihlight Selected Text", "mnuHighlight"},
+        {"btnFont", "Font", "mnuFont"},
+        {"btnLinks", "Insert Hyperlink", "mnuHyperlink"},
+        {"btnBullets", "Bullets", "mnuBullets"},
+        {"btnNumbering", "Numbering", "mnuNumbering"}};
+    for (const auto &[name, tip, target] : formatButtons) {
+        QAction *button = frmformatbar->addAction(ToolIcons::icon(QLatin1String(name)),
+                                                  QString());
+        button->setObjectName(QLatin1String(name));
+        button->setToolTip(QLatin1String(tip));
+        if (QMenu *popup = findChild<QMenu *>(QLatin1String(target))) {
+            connect(button, &QAction::triggered, this, [popup] {
+                Prompter::instance().popupMenu(popup, QCursor::pos());
+            });
+        } else if (QAction *command = Menus::find(this, QLatin1String(target))) {
+            Menus::forward(button, command);
+        }
+    }
+}
+
+void SourceWindow::syncToolbar()
+{
+    // A button whose command is not built yet stays disabled with it.
+    const std::pair<const char *, QAction *> forwarded[] = {
+        {"New", mnuew}, {"Open", mnuOpen}, {"Save", mnuSave}, {"Forward", mnuPreview},
+        {"Print", mnuPrint}, {"Copy", mnuCopy}, {"Cut", mnuCut}, {"Paste", mnuPaste},
+        {"Bold", Menus::find(this, "mnuBold")}, {"Italic", Menus::find(this, "mnuItalics")},
+        {"Underline", Menus::find(this, "mnuUnderline")}, {"Find", mnuFind},
+        {"btnOpenVevevodi", mnuVevevodi}};
+    for (const auto &[buttonKey, command] : forwarded) {
+        QAction *button = m_toolbarKeys.value(QLatin1String(buttonKey));
+        button->setEnabled(command->isEnabled());
+        connect(command, &QAction::changed, button,
+                [button, command] { button->setEnabled(command->isEnabled()); });
+    }
+}
+
+void SourceWindow::toolbarClick(const QString &buttonKey)
+{
+    const std::pair<const char *, std::function<void()>> actions[] = {
+        {"Print", [this] { mnuPrint->trigger(); }},
+        {"New", [this] { mnuew->trigger(); }},
+        {"Open", [this] { mnuOpen->trigger(); }},
+        {"Save", [this] { mnuSave->trigger(); }},
+        {"Forward", [this] { mnuPreview->trigger(); }},
+        {"Copy", [this] { copy(); }},
+        {"Cut", [this] { cut(); }},
+        {"Paste", [this] { paste(); }},
+        {"Delete", [this] { area->setSelText(QString()); }},
+        {"Bold", [this] { Menus::find(this, "mnuBold")->trigger(); }},
+        {"Italic", [this] { Menus::find(this, "mnuItalics")->trigger(); }},
+        {"Underline", [this] { Menus::find(this, "mnuUnderline")->trigger(); }},
+        {"Align Left", [this] { alignLeft(); }},
+        {"Center", [this] { alignCenter(); }},
+        {"Align Right", [this] { alignRight(); }},
+        {"Find", [this] { mnuFind->trigger(); }},
+        {"btnOpenVevevodi", [this] { mnuVevevodi->trigger(); }}};
+    for (const auto &[k, action] : actions) {
+        if (buttonKey == QLatin1String(k)) {
+            action();
+            return;
+        }
+    }
+}
+
+void SourceWindow::wrapSelection(const QString &prefix, const QString &suffix)
+{
+    area->setSelText(prefix + area->selText() + suffix);
+}
+
+void SourceWindow::alignLeft()
+{
+    wrapSelection(QStringLiteral("<P align=\"left\">"), QStringLiteral("</P>"));
+}
+
+void SourceWindow::alignCenter()
+{
+    wrapSelection(QStringLiteral("<CENTER>"), QStringLiteral("</CENTER>"));
+}
+
+void SourceWindow::alignRight()
+{
+    wrapSelection(QStringLiteral("<P align=\"right\">"), QStringLiteral("</P>"));
+}

@@ -1,0 +1,646 @@
+// The composer's editing commands that the engine does not do itself (table
+// editing on a grid that respects spans, layering of positioned elements,
+// snapping while dragging them) and one undo history that covers every change
+// of the document, whoever made it. Runs in the application's own script world.
+(function () {
+    'use strict';
+    if (window.qvEdit)
+        return;
+    const E = {};
+    window.qvEdit = E;
+
+    // ---- selection helpers ------------------------------------------------
+
+    function selectionNode(which) {
+        const sel = document.getSelection();
+        if (!sel || sel.rangeCount === 0)
+            return null;
+        const node = which === 'focus' ? sel.focusNode : sel.anchorNode;
+        return node && node.nodeType === Node.TEXT_NODE ? node.parentNode : node;
+    }
+
+    function cellOf(node) {
+        return node && node.closest ? node.closest('td,th') : null;
+    }
+
+    function placeCaret(node) {
+        const sel = document.getSelection();
+        if (!sel || !node)
+            return;
+        const range = document.createRange();
+        range.selectNodeContents(node);
+        range.collapse(true);
+        sel.removeAllRanges();
+        sel.addRange(range);
+    }
+
+    // ---- the table grid ---------------------------------------------------
+
+    // rows: the table's own rows; at[r][c]: the cell covering that slot.
+    function grid(table) {
+        const rows = Array.from(table.rows);
+        const at = rows.map(() => []);
+        let width = 0;
+        rows.forEach((tr, r) => {
+            let c = 0;
+            for (const cell of Array.from(tr.cells)) {
+                while (at[r][c])
+                    c++;
+                const rs = Math.max(1, cell.rowSpan || 1);
+                const cs = Math.max(1, cell.colSpan || 1);
+                for (let i = 0; i < rs && r + i < rows.length; i++)
+                    for (let j = 0; j < cs; j++)
+                        at[r + i][c + j] = cell;
+                c += cs;
+                width = Math.max(width, c);
+            }
+        });
+        return { rows: rows, at: at, width: width };
+    }
+
+    function origin(g, cell) {
+        for (let r = 0; r < g.rows.length; r++) {
+            const c = g.at[r].indexOf(cell);
+            if (c >= 0)
+                return { r: r, c: c };
+        }
+        return null;
+    }
+
+    function spanOf(g, cell) {
+        const o = origin(g, cell);
+        return { r: o.r, c: o.c,
+                 r2: o.r + Math.min(cell.rowSpan || 1, g.rows.length - o.r) - 1,
+                 c2: o.c + (cell.colSpan || 1) - 1 };
+    }
+
+    // A span of one is written as no span at all.
+    function setSpan(cell, name, value) {
+        if (value > 1)
+            cell.setAttribute(name, String(value));
+        else
+            cell.removeAttribute(name);
+    }
+
+    function newCellLike(cell) {
+        const made = document.createElement(cell ? cell.tagName.toLowerCase() : 'td');
+        made.innerHTML = '&nbsp;';
+        return made;
+    }
+
+    // Inserts cell into row tr so that it stands at grid column c.
+    function insertAtColumn(g, r, tr, cell, c) {
+        for (const existing of Array.from(tr.cells)) {
+            if (origin(g, existing).c >= c) {
+                tr.insertBefore(cell, existing);
+                return;
+            }
+        }
+        tr.appendChild(cell);
+    }
+
+    // The current table and the rectangle of grid slots the selection covers.
+    function tableSelection() {
+        const a = cellOf(selectionNode('anchor'));
+        const f = cellOf(selectionNode('focus')) || a;
+        if (!a || !f || a.closest('table') !== f.closest('table'))
+            return null;
+        const table = a.closest('table');
+        const g = grid(table);
+        const sa = spanOf(g, a), sf = spanOf(g, f);
+        return { table: table, g: g, cell: a,
+                 r: Math.min(sa.r, sf.r), r2: Math.max(sa.r2, sf.r2),
+                 c: Math.min(sa.c, sf.c), c2: Math.max(sa.c2, sf.c2) };
+    }
+
+    function removeIfEmpty(table) {
+        for (const tr of Array.from(table.rows))
+            if (tr.cells.length === 0)
+                tr.remove();
+        if (table.rows.length === 0)
+            table.remove();
+    }
+
+    function insertRow(t) {
+        const g = t.g, r = t.r;
+        const tr = g.rows[r].parentNode.insertRow(g.rows[r].sectionRowIndex);
+        const done = new Set();
+        for (let c = 0; c < g.width; c++) {
+            const cell = g.at[r][c];
+            if (cell && origin(g, cell).r < r) {
+                if (!done.has(cell))
+                    cell.rowSpan = (cell.rowSpan || 1) + 1;
+                done.add(cell);
+            } else {
+                tr.appendChild(newCellLike(cell));
+            }
+        }
+        return true;
+    }
+
+    function insertColumn(t) {
+        const g = t.g, c = t.c;
+        const done = new Set();
+        g.rows.forEach((tr, r) => {
+            const cell = g.at[r][c];
+            if (cell && done.has(cell))
+                return;
+            if (cell) {
+                done.add(cell);
+                const o = origin(g, cell);
+                if (o.c < c) {
+                    cell.colSpan = (cell.colSpan || 1) + 1;
+                    return;
+                }
+                if (o.r < r)
+                    return;
+                const made = newCellLike(cell);
+                if ((cell.rowSpan || 1) > 1)
+                    made.rowSpan = cell.rowSpan;
+                tr.insertBefore(made, cell);
+            } else if (!g.at[r].slice(0, c).some((x) => x && done.has(x) && x.rowSpan > 1)) {
+                insertAtColumn(g, r, tr, newCellLike(null), c);
+            }
+        });
+        return true;
+    }
+
+    function insertCell(t) {
+        t.cell.parentNode.insertBefore(newCellLike(t.cell), t.cell);
+        return true;
+    }
+
+    function deleteRows(t) {
+        const g = t.g;
+        const doomed = new Set(g.rows.slice(t.r, t.r2 + 1));
+        const handled = new Set();
+        for (let r = 0; r < g.rows.length; r++) {
+            for (let c = 0; c < g.width; c++) {
+                const cell = g.at[r][c];
+                if (!cell || handled.has(cell))
+                    continue;
+                handled.add(cell);
+                const s = spanOf(g, cell);
+                const overlap = Math.max(0, Math.min(s.r2, t.r2) - Math.max(s.r, t.r) + 1);
+                if (overlap === 0)
+                    continue;
+                const left = (s.r2 - s.r + 1) - overlap;
+                if (left === 0)
+                    continue; // goes with its row
+                setSpan(cell, 'rowspan', left);
+                if (s.r >= t.r) {
+                    // Starts in a deleted row: moves down to the first row kept.
+                    const target = g.rows[t.r2 + 1];
+                    insertAtColumn(g, t.r2 + 1, target, cell, s.c);
+                }
+            }
+        }
+        const table = t.table;
+        doomed.forEach((tr) => tr.remove());
+        removeIfEmpty(table);
+        return true;
+    }
+
+    function deleteColumns(t) {
+        const g = t.g;
+        const handled = new Set();
+        for (let r = 0; r < g.rows.length; r++) {
+            for (let c = t.c; c <= t.c2; c++) {
+                const cell = g.at[r][c];
+                if (!cell || handled.has(cell))
+                    continue;
+                handled.add(cell);
+                const s = spanOf(g, cell);
+                const overlap = Math.min(s.c2, t.c2) - Math.max(s.c, t.c) + 1;
+                const left = (s.c2 - s.c + 1) - overlap;
+                if (left === 0)
+                    cell.remove();
+                else
+                    setSpan(cell, 'colspan', left);
+            }
+        }
+        removeIfEmpty(t.table);
+        return true;
+    }
+
+    function deleteCells(t) {
+        const g = t.g;
+        const doomed = new Set();
+        for (let r = t.r; r <= t.r2; r++)
+            for (let c = t.c; c <= t.c2; c++)
+                if (g.at[r][c])
+                    doomed.add(g.at[r][c]);
+        doomed.forEach((cell) => cell.remove());
+        removeIfEmpty(t.table);
+        return true;
+    }
+
+    function mergeCells(t) {
+        const g = t.g;
+        const cells = new Set();
+        for (let r = t.r; r <= t.r2; r++)
+            for (let c = t.c; c <= t.c2; c++) {
+                const cell = g.at[r][c];
+                if (!cell)
+                    return false;
+                const s = spanOf(g, cell);
+                // A cell reaching out of the rectangle cannot be merged into it.
+                if (s.r < t.r || s.r2 > t.r2 || s.c < t.c || s.c2 > t.c2)
+                    return false;
+                cells.add(cell);
+            }
+        if (cells.size < 2)
+            return false;
+        const keep = g.at[t.r][t.c];
+        cells.forEach((cell) => {
+            if (cell === keep)
+                return;
+            if (cell.textContent.trim() !== '' || cell.querySelector('img,table,input')) {
+                keep.appendChild(document.createTextNode(' '));
+                while (cell.firstChild)
+                    keep.appendChild(cell.firstChild);
+            }
+            cell.remove();
+        });
+        setSpan(keep, 'rowspan', t.r2 - t.r + 1);
+        setSpan(keep, 'colspan', t.c2 - t.c + 1);
+        return true;
+    }
+
+    function splitCell(t) {
+        const g = t.g, cell = t.cell;
+        const s = spanOf(g, cell);
+        if (s.r2 > s.r || s.c2 > s.c) {
+            // A merged cell falls apart into single cells.
+            cell.removeAttribute('rowspan');
+            cell.removeAttribute('colspan');
+            for (let r = s.r; r <= s.r2; r++) {
+                for (let c = s.c; c <= s.c2; c++) {
+                    if (r === s.r && c === s.c)
+                        continue;
+                    const fresh = grid(t.table);
+                    insertAtColumn(fresh, r, fresh.rows[r], newCellLike(cell), c);
+                }
+            }
+            return true;
+        }
+        // A single cell becomes two side by side; the column widens around them.
+        const done = new Set([cell]);
+        for (let r = 0; r < g.rows.length; r++) {
+            const other = g.at[r][s.c];
+            if (other && !done.has(other)) {
+                done.add(other);
+                other.colSpan = (other.colSpan || 1) + 1;
+            }
+        }
+        cell.parentNode.insertBefore(newCellLike(cell), cell.nextSibling);
+        return true;
+    }
+
+    const tableCommands = {
+        5021: insertRow, 5020: insertColumn, 5019: insertCell, 5007: deleteRows,
+        5006: deleteColumns, 5005: deleteCells, 5029: mergeCells, 5047: splitCell,
+    };
+
+    // ---- layering of positioned elements ---------------------------------
+
+    let lastClicked = null;
+
+    function isPositioned(el) {
+        if (!el || el.nodeType !== Node.ELEMENT_NODE || el === document.body
+                || el === document.documentElement)
+            return false;
+        const p = getComputedStyle(el).position;
+        return p === 'absolute' || p === 'relative' || p === 'fixed';
+    }
+
+    function positionedAt(node) {
+        for (let el = node; el && el !== document.body; el = el.parentElement)
+            if (isPositioned(el))
+                return el;
+        return null;
+    }
+
+    function zOf(el) {
+        const z = parseInt(el.style.zIndex, 10);
+        return isNaN(z) ? 0 : z;
+    }
+
+    function others(el) {
+        return Array.from(document.body.querySelectorAll('*'))
+            .filter((x) => x !== el && isPositioned(x));
+    }
+
+    function layer(id) {
+        const el = positionedAt(selectionNode('anchor'))
+            || (lastClicked && lastClicked.isConnected ? lastClicked : null);
+        if (!el)
+            return false;
+        const z = zOf(el);
+        const above = others(el).map(zOf).filter((v) => v >= 0);
+        const below = others(el).map(zOf).filter((v) => v < 0);
+        let next = z;
+        if (id === 5041)      // front of its own layer
+            next = z >= 0 ? Math.max(z, 1 + Math.max(0, ...above)) : Math.min(-1, 1 + Math.max(z, ...below));
+        else if (id === 5040) // back of its own layer
+            next = z >= 0 ? Math.max(0, Math.min(z, Math.min(...above, z + 1) - 1))
+                          : Math.min(z, Math.min(...below, 0) - 1);
+        else if (id === 5037)
+            next = z + 1 === 0 ? 1 : z + 1;
+        else if (id === 5036)
+            next = z - 1 === 0 && z > 0 ? 0 : z - 1;
+        else if (id === 5039)
+            next = z < 0 ? 1 + Math.max(0, ...above) : z;
+        else if (id === 5038)
+            next = z >= 0 ? Math.min(-1, Math.min(0, ...below) - 1) : z;
+        if (next === z && el.style.zIndex !== '')
+            return true;
+        el.style.zIndex = String(next);
+        return true;
+    }
+
+    // ---- dragging positioned elements ------------------------------------
+
+    E.snapToGrid = false;
+    E.gridSize = 8;
+    let drag = null;
+
+    function nearEdge(el, x, y) {
+        const b = el.getBoundingClientRect();
+        const edge = 6;
+        const inside = x >= b.left - edge && x <= b.right + edge
+            && y >= b.top - edge && y <= b.bottom + edge;
+        const deep = x > b.left + edge && x < b.right - edge
+            && y > b.top + edge && y < b.bottom - edge;
+        return inside && !deep;
+    }
+
+    document.addEventListener('mousedown', (e) => {
+        const el = positionedAt(e.target);
+        lastClicked = el || lastClicked;
+        if (!el || e.button !== 0 || !nearEdge(el, e.clientX, e.clientY))
+            return;
+        const style = getComputedStyle(el);
+        drag = { el: el, x: e.clientX, y: e.clientY,
+                 left: parseFloat(style.left) || 0, top: parseFloat(style.top) || 0,
+                 moved: false };
+        e.preventDefault();
+    }, true);
+
+    document.addEventListener('mousemove', (e) => {
+        if (!drag)
+            return;
+        let left = drag.left + e.clientX - drag.x;
+        let top = drag.top + e.clientY - drag.y;
+        if (E.snapToGrid) {
+            left = Math.round(left / E.gridSize) * E.gridSize;
+            top = Math.round(top / E.gridSize) * E.gridSize;
+        }
+        drag.el.style.left = left + 'px';
+        drag.el.style.top = top + 'px';
+        drag.moved = true;
+        e.preventDefault();
+    }, true);
+
+    document.addEventListener('mouseup', () => {
+        if (drag && drag.moved)
+            E.boundary();
+        drag = null;
+    }, true);
+
+    // ---- one undo history for every change --------------------------------
+
+    const limit = { steps: 100, chars: 64 * 1024 * 1024 };
+    let undo = [], redo = [];
+    let current = null;     // the document as it stood after the last step
+    let open = false;       // a step has begun and not been closed
+    let quiet = false;      // our own restore is not a change
+    let idle = 0;
+
+    function snapshot() {
+        const root = document.documentElement;
+        const attrs = Array.from(root.attributes).map((a) => [a.name, a.value]);
+        return { attrs: attrs, html: root.innerHTML, caret: caretPath() };
+    }
+
+    function caretPath() {
+        const sel = document.getSelection();
+        if (!sel || sel.rangeCount === 0)
+            return null;
+        const path = [];
+        for (let n = sel.anchorNode; n && n !== document.documentElement; n = n.parentNode)
+            path.unshift(Array.prototype.indexOf.call(n.parentNode.childNodes, n));
+        return { path: path, offset: sel.anchorOffset };
+    }
+
+    function restoreCaret(caret) {
+        if (!caret)
+            return;
+        let n = document.documentElement;
+        for (const i of caret.path) {
+            if (!n.childNodes[i])
+                return placeCaret(document.body);
+            n = n.childNodes[i];
+        }
+        const sel = document.getSelection();
+        const range = document.createRange();
+        try {
+            range.setStart(n, Math.min(caret.offset,
+                n.nodeType === Node.TEXT_NODE ? n.length : n.childNodes.length));
+        } catch (e) {
+            return placeCaret(document.body);
+        }
+        range.collapse(true);
+        sel.removeAllRanges();
+        sel.addRange(range);
+    }
+
+    function restore(state) {
+        quiet = true;
+        const root = document.documentElement;
+        for (const a of Array.from(root.attributes))
+            root.removeAttribute(a.name);
+        for (const [name, value] of state.attrs)
+            root.setAttribute(name, value);
+        root.innerHTML = state.html;
+        observer.takeRecords();
+        quiet = false;
+        restoreCaret(state.caret);
+        current = state;
+    }
+
+    function size(state) {
+        return state.html.length;
+    }
+
+    function trim() {
+        let total = undo.reduce((n, s) => n + size(s), 0);
+        while (undo.length > limit.steps || (undo.length > 1 && total > limit.chars))
+            total -= size(undo.shift());
+    }
+
+    function changed() {
+        if (quiet)
+            return;
+        if (!open) {
+            open = true;
+            undo.push(current);
+            redo = [];
+            trim();
+            E.onChange && E.onChange();
+        }
+        clearTimeout(idle);
+        // Typing runs into one step until it pauses.
+        idle = setTimeout(close, 700);
+    }
+
+    function close() {
+        clearTimeout(idle);
+        if (open) {
+            current = snapshot();
+            open = false;
+        }
+    }
+
+    const observer = new MutationObserver(changed);
+
+    // Ends the step under way, so the next change starts a new one. Commands
+    // and insertions call it before and after their work.
+    E.boundary = function () {
+        if (observer.takeRecords().length)
+            changed();
+        close();
+    };
+
+    E.undo = function () {
+        E.boundary();
+        if (!undo.length)
+            return false;
+        redo.push(current);
+        restore(undo.pop());
+        E.onChange && E.onChange();
+        return true;
+    };
+
+    E.redo = function () {
+        E.boundary();
+        if (!redo.length)
+            return false;
+        undo.push(current);
+        restore(redo.pop());
+        E.onChange && E.onChange();
+        return true;
+    };
+
+    E.canUndo = () => undo.length > 0 || open;
+    E.canRedo = () => redo.length > 0 && !open;
+
+    // The engine's own history does not see changes made through the DOM, so
+    // its undo and redo are replaced by ours.
+    document.addEventListener('beforeinput', (e) => {
+        if (e.inputType === 'historyUndo' || e.inputType === 'historyRedo') {
+            e.preventDefault();
+            e.inputType === 'historyUndo' ? E.undo() : E.redo();
+        }
+    }, true);
+    document.addEventListener('keydown', (e) => {
+        if (!(e.ctrlKey || e.metaKey) || e.altKey)
+            return;
+        const k = e.key.toLowerCase();
+        if (k === 'z' && !e.shiftKey) {
+            e.preventDefault();
+            E.undo();
+        } else if (k === 'y' || (k === 'z' && e.shiftKey)) {
+            e.preventDefault();
+            E.redo();
+        }
+    }, true);
+
+    E.reset = function () {
+        undo = [];
+        redo = [];
+        open = false;
+        clearTimeout(idle);
+        observer.disconnect();
+        current = snapshot();
+        observer.observe(document, { subtree: true, childList: true, attributes: true,
+                                     characterData: true });
+    };
+
+    // ---- the command table -------------------------------------------------
+
+    const engine = {
+        5000: ['bold'], 5023: ['italic'], 5048: ['underline'], 5004: ['delete'],
+        5051: ['insertUnorderedList'], 5030: ['insertOrderedList'], 5018: ['indent'],
+        5031: ['outdent'], 5025: ['justifyLeft'], 5024: ['justifyCenter'],
+        5026: ['justifyRight'], 5034: ['removeFormat'], 5050: ['unlink'],
+        5035: ['selectAll'],
+    };
+
+    // The engine can leave a new list inside the paragraph it came from,
+    // which no parser reads back the same way: the list takes its place.
+    function unwrapLists() {
+        for (const list of Array.from(document.querySelectorAll('p > ul, p > ol'))) {
+            const p = list.parentElement;
+            if (p.childNodes.length === 1)
+                p.replaceWith(list);
+            else
+                p.after(list);
+        }
+    }
+
+    // Runs a command id; false when it does not apply where the caret stands.
+    E.exec = function (id) {
+        id = Number(id);
+        if (id === 5049)
+            return E.undo();
+        if (id === 5033)
+            return E.redo();
+        E.boundary();
+        let done = false;
+        if (engine[id]) {
+            document.execCommand('styleWithCSS', false, false);
+            done = document.execCommand(engine[id][0], false, null);
+            if (id === 5051 || id === 5030)
+                unwrapLists();
+        } else if (tableCommands[id]) {
+            const t = tableSelection();
+            done = t ? tableCommands[id](t) : false;
+        } else if (id >= 5036 && id <= 5041) {
+            done = layer(id);
+        }
+        E.boundary();
+        return done;
+    };
+
+    // Inserts markup at the caret, replacing the selection, exactly as given:
+    // through the DOM, because the engine's own insertion drops some of it.
+    E.insertHtml = function (html) {
+        if (!html)
+            return false;
+        E.boundary();
+        const sel = document.getSelection();
+        let range;
+        if (sel && sel.rangeCount && document.body.contains(sel.getRangeAt(0).startContainer)) {
+            range = sel.getRangeAt(0);
+            range.deleteContents();
+        } else {
+            range = document.createRange();
+            range.selectNodeContents(document.body);
+            range.collapse(false);
+        }
+        const fragment = range.createContextualFragment(html);
+        const last = fragment.lastChild;
+        range.insertNode(fragment);
+        if (last) {
+            range.setStartAfter(last);
+            range.collapse(true);
+            sel.removeAllRanges();
+            sel.addRange(range);
+        }
+        E.boundary();
+        return true;
+    };
+
+    E.reset();
+})();

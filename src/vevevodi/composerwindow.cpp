@@ -1,0 +1,244 @@
+#include "vevevodi/composerwindow.h"
+
+#include "editor/menubuilder.h"
+#include "editor/openers.h"
+#include "editor/optfunctions.h"
+#include "editor/recentfiles.h"
+#include "editor/sourcewindow.h"
+#include "platform/htmleditview.h"
+#include "platform/prompter.h"
+#include "platform/sourcearea.h"
+#include "platform/textfiles.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+ComposerWindow *Composr()
+{
+    return WindowDirectory::touch<ComposerWindow>(QStringLiteral("Composr"));
+}
+
+ComposerWindow::ComposerWindow(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Composr"));
+    setWindowTitle(designCaption);
+    resize(960, 720);
+
+    txtComp = new HtmlEditView(this);
+    txtComp->setObjectName(QStringLiteral("txtComp"));
+    tagbar = new HtmlEditView(this);
+    tagbar->setObjectName(QStringLiteral("tagbar"));
+    tagbar->resize(20, 20);
+    tagbar->hide();
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(txtComp);
+    setCentralWidget(central);
+
+    menus = ComposerCommandMap::build(this);
+    RecentFiles::registerMenu(menus.recent);
+    bindFileCommands();
+    ComposerCommandMap::Editing editing;
+    editing.execOwn = [this](int id) { txtComp->ExecCommand(id); };
+    editing.execDefault = [](int id) { Composr()->txtComp->ExecCommand(id); };
+    editing.showDetails = [this](bool on) { txtComp->setShowDetails(on); };
+    editing.snapToGrid = [](bool on) { Composr()->txtComp->setSnapToGrid(on); };
+    editing.setHint = [this](const QString &hint) { setPanelText(1, hint); };
+    ComposerCommandMap::bindEditing(this, editing);
+    QAction *editor = Menus::bind(Menus::find(this, QStringLiteral("mnuEditor")), this,
+                                  &ComposerWindow::showSourceView);
+    QObject::connect(Menus::bind(Menus::find(this, QStringLiteral("mnuViewEditor"))),
+                     &QAction::triggered, editor, &QAction::trigger);
+
+    StatusBar1 = statusBar();
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    for (int i = 0; i < 2; ++i) {
+        m_panels[i] = new QLabel(StatusBar1);
+        m_panels[i]->setObjectName(QStringLiteral("panel%1").arg(i + 1));
+        if (i == 0)
+            StatusBar1->addWidget(m_panels[i], 1);
+        else
+            StatusBar1->addPermanentWidget(m_panels[i]);
+    }
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(200);
+    Timer1->setSingleShot(true);
+    connect(Timer1, &QTimer::timeout, this, &ComposerWindow::pumpTick);
+
+    TimeCrashSave = new QTimer(this);
+    TimeCrashSave->setObjectName(QStringLiteral("TimeCrashSave"));
+    TimeCrashSave->setInterval(5000);
+    connect(TimeCrashSave, &QTimer::timeout, this, &ComposerWindow::crashSaveTick);
+
+    connect(txtComp, &HtmlEditView::DisplayChanged, this, &ComposerWindow::titleupdate);
+    connect(txtComp, &HtmlEditView::onkeypress, this, &ComposerWindow::markModified);
+    connect(txtComp, &HtmlEditView::contentChanged, this, &ComposerWindow::markModified);
+    connect(txtComp, &HtmlEditView::onmousemove, this,
+            [this] { setPanelText(1, readyText); });
+}
+
+void ComposerWindow::load()
+{
+}
+
+bool ComposerWindow::isMainComposer() const
+{
+    return WindowDirectory::loaded(QStringLiteral("Composr")) == this;
+}
+
+QString ComposerWindow::panelText(int panel) const
+{
+    return m_panels[panel - 1]->text();
+}
+
+void ComposerWindow::setPanelText(int panel, const QString &text)
+{
+    m_panels[panel - 1]->setText(text);
+}
+
+void ComposerWindow::titleupdate()
+{
+    SourceWindow *source = Quorl();
+    const QString caption = SourceWindow::captionPrefix + u'(' + source->star
+                            + QStringLiteral(") ") + source->DocumentPath;
+    ComposerWindow *main = Composr();
+    if (main->windowTitle() != caption)
+        main->setWindowTitle(caption);
+}
+
+void ComposerWindow::markModified()
+{
+    Quorl()->star = QStringLiteral("*");
+    titleupdate();
+}
+
+bool ComposerWindow::CopyVevevodiToSource(GeneratorRewrite::Rewrites rewrites)
+{
+    const auto html = txtComp->documentHtml();
+    if (!html) {
+        Prompter::tell(QStringLiteral("The page did not answer in time, so nothing was copied. "
+                                      "Please try again."),
+                       QStringLiteral("Assistant: Quorl"), Prompter::Icon::Exclamation);
+        return false;
+    }
+    Quorl()->area->setText(GeneratorRewrite::apply(*html, rewrites));
+    return true;
+}
+
+void ComposerWindow::writeBackDocument(const QString &html)
+{
+    txtComp->setDocumentHtml(html);
+    markModified();
+}
+
+void ComposerWindow::showSourceView()
+{
+    if (!CopyVevevodiToSource(GeneratorRewrite::all))
+        return;
+    Openers::showWindow(Quorl());
+    hide();
+}
+
+void ShowVevevodi()
+{
+    SourceWindow *source = Quorl();
+    ComposerWindow *composer = Composr();
+    if (!source->DocumentPath.isEmpty())
+        composer->txtComp->setBaseFolder(QFileInfo(source->DocumentPath).absolutePath());
+    composer->txtComp->setDocumentHtml(source->area->text());
+    source->hide();
+    Openers::showWindow(composer);
+}
+
+// ---- the insertion pump ---------------------------------------------------------
+
+void ComposerWindow::stageInsertion(const QString &html)
+{
+    m_staged.append(html);
+    tagbar->setDocumentHtml(html);
+    Timer1->start();
+}
+
+void ComposerWindow::pumpTick()
+{
+    tagbar->hide();
+    Timer1->stop();
+    // The surface of a hidden composer cannot take the caret; what was
+    // staged waits until the composer is shown again.
+    if (!isVisible() || m_staged.isEmpty())
+        return;
+    const QStringList staged = std::exchange(m_staged, {});
+    tagbar->NewDocument();
+    txtComp->setFocus();
+    for (const QString &html : staged)
+        txtComp->insertHtml(html);
+}
+
+void ComposerWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_staged.isEmpty())
+        Timer1->start();
+}
+
+// ---- crash save -----------------------------------------------------------------
+
+void ComposerWindow::setCrashSave(const QString &tag, int seconds, bool enabled)
+{
+    TimeCrashSaveTag = tag;
+    if (seconds > 0)
+        TimeCrashSave->setInterval(seconds * 1000);
+    if (enabled && seconds > 0) {
+        setPanelText(2, QString());
+        TimeCrashSave->start();
+    } else {
+        TimeCrashSave->stop();
+    }
+}
+
+void ComposerWindow::crashSaveTick()
+{
+    // A zero interval means off, never a timer that fires without pause.
+    if (TimeCrashSave->interval() <= 0) {
+        TimeCrashSave->stop();
+        return;
+    }
+    ComposerWindow *main = Composr();
+    const QString &tag = TimeCrashSaveTag;
+    QString reason;
+    bool written = false;
+    if (tag.isEmpty() || tag.contains(u'/') || tag.contains(u'\\') || tag == QStringLiteral(".")
+        || tag == QStringLiteral("..")) {
+        reason = QStringLiteral("\"%1\" is not a valid file name").arg(tag);
+    } else {
+        const QString path = crashFile();
+        if (main->isVisible()) {
+            // Another read under way: this tick is skipped, not failed.
+            if (main->txtComp->isWaiting())
+                return;
+            const auto html = main->txtComp->documentHtml();
+            if (!html) {
+                setPanelText(2, QStringLiteral("Crash save skipped: the page did not answer"));
+                return;
+            }
+            written = TextFiles::write(path, *html, &reason);
+        } else {
+            written = TextFiles::write(path, Quorl()->area->text() + QStringLiteral("\r\n"),
+                                       &reason);
+        }
+    }
+    if (written) {
+        setPanelText(2, QString());
+        return;
+    }
+    main->TimeCrashSave->stop();
+    main->setPanelText(2, QStringLiteral("Crash save stopped: ") + reason);
+}

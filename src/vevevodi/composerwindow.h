@@ -1,0 +1,99 @@
+#pragma once
+
+#include "platform/commondialog.h"
+#include "platform/windowdirectory.h"
+#include "vevevodi/composercommandmap.h"
+#include "vevevodi/generatorrewrite.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+class HtmlEditView;
+class QLabel;
+class QStatusBar;
+class QTimer;
+
+// The composer "Composr": the page as a rendered document in `txtComp`. The
+// document state (path, marker, recent files) lives on the source window.
+// The main composer window is the one in the window directory; the file
+// viewer may open further ones, and dialogs always address the main one.
+class ComposerWindow : public QMainWindow, public LoadStep
+{
+    Q_OBJECT
+
+public:
+    explicit ComposerWindow(QWidget *parent = nullptr);
+
+    void load() override;
+
+    bool isMainComposer() const;
+
+    // Sets the main composer window's caption from the marker and the path.
+    void titleupdate();
+
+    // Copies this window's document into the source window's `area`, with
+    // the given GENERATOR rewrites. When the page does not answer in time it
+    // says so and changes nothing; the caller then stops.
+    bool CopyVevevodiToSource(GeneratorRewrite::Rewrites rewrites);
+
+    // A whole-document write-back by a command: the document changes, so
+    // the marker is set.
+    void writeBackDocument(const QString &html);
+
+    // The composer route of InsertHtml: stages the HTML and arms the pump,
+    // whose tick inserts everything staged, in order, at `txtComp`'s caret.
+    void stageInsertion(const QString &html);
+    QStringList stagedInsertions() const { return m_staged; }
+
+    // The crash-save timer as the crash recovery wizard sets it; an
+    // interval of 0 seconds leaves it off.
+    void setCrashSave(const QString &tag, int seconds, bool enabled);
+
+    // View > Editor: to the source window, with every GENERATOR rewrite.
+    void showSourceView();
+
+    // File commands, on the one document state of the source window.
+    void New();
+    void Open();
+    void Save();
+    void SaveAs();
+    void OpenRecent(int index);
+    void Exit();
+    // The crash file of the crash-save name, when one is set.
+    QString crashFile() const;
+
+    QString panelText(int panel) const;
+    void setPanelText(int panel, const QString &text);
+
+    HtmlEditView *txtComp = nullptr;
+    HtmlEditView *tagbar = nullptr;   // the hidden staging control
+    QTimer *Timer1 = nullptr;         // the insertion pump, one-shot
+    QTimer *TimeCrashSave = nullptr;
+    QString TimeCrashSaveTag;         // the crash file's base name
+    QStatusBar *StatusBar1 = nullptr;
+    ComposerCommandMap::Menus menus;
+    CommonDialog ComDlg;              // the composer's own file dialog
+
+    static inline const QString designCaption =
+        QStringLiteral("Untitled(): Quorl Vevevodi 3.0 - By Korrandel");
+    static inline const QString readyText =
+        QStringLiteral("Ready: Quorl Vevevodi 3.0 - By: Korrandel");
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void bindFileCommands();
+    bool SaveToDocumentPath();
+    bool loadFile(const QString &path);
+    void markModified();
+    void pumpTick();
+    void crashSaveTick();
+
+    QStringList m_staged;
+    QLabel *m_panels[2] = {};
+};
+
+// The main composer window, created and loaded on first use.
+ComposerWindow *Composr();

@@ -1,0 +1,400 @@
+#include "editor/recentfiles.h"
+#include "editor/sourcewindow.h"
+#include "editor/windowregistry.h"
+#include "platform/programexit.h"
+#include "platform/settingsstore.h"
+#include "platform/sourcearea.h"
+#include "support/files.h"
+#include "support/scriptedprompter.h"
+#include "support/testenv.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTest>
+
+using Msg = ScriptedPrompter::Message;
+using Icon = Prompter::Icon;
+using Buttons = Prompter::Buttons;
+using Answer = Prompter::Answer;
+
+namespace {
+
+QByteArray bytesOf(const QString &path)
+{
+    return TestFiles::bytes(path);
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QVERIFY(TestFiles::write(path, content));
+}
+
+QStringList visibleRecent(SourceWindow *w)
+{
+    QStringList out;
+    for (QAction *a : w->recent)
+        out << (a->isVisible() ? RecentFiles::pathOf(a) : QString("-"));
+    return out;
+}
+
+} // namespace
+
+class TestSourceFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void openShowsTheFileAndFillsRecent();
+    void sameFileTwiceAndOverflow();
+    void composerSchemeAndBothMenus();
+    void savedBytes_data();
+    void savedBytes();
+    void saveFirstTimeAsksForAName();
+    void unreadableFileChangesNothing();
+    void failedSaveKeepsMarkerAndPath();
+    void newPrompts();
+    void recentPromptsAndOpens();
+    void insertFile();
+    void exitAnswers_data();
+    void exitAnswers();
+    void closeUnloadsTheListAndRunsExit();
+
+private:
+    TestEnv m_env;
+    SourceWindow *w = nullptr;
+    int m_exits = 0;
+};
+
+void TestSourceFiles::initTestCase()
+{
+    registerWindows();
+    ProgramExit::setHandlerForTests([this] { ++m_exits; });
+}
+
+void TestSourceFiles::init()
+{
+    m_env.clearSettings();
+    w = Quorl();
+}
+
+void TestSourceFiles::cleanup()
+{
+    WindowDirectory::unloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestSourceFiles::openShowsTheFileAndFillsRecent()
+{
+    const QString path = m_env.scratch("a & b.html");
+    writeFile(path, "<P>one</P>\r\n");
+    ScriptedPrompter p;
+    p.expect(ScriptedPrompter::OpenFile{"", path});
+    w->Open();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(p.lastFileRequest().filter, QString("HTML Files (*.html) (*.html);;"
+                                                 "HTM Files (*.htm) (*.htm)"));
+    QCOMPARE(w->area->text(), QString("<P>one</P>\r\n"));
+    QCOMPARE(w->DocumentPath, path);
+    QCOMPARE(w->star, QString("*"));
+    QCOMPARE(w->windowTitle(), SourceWindow::captionPrefix + "(*) " + path);
+    QCOMPARE(w->comdlg.FileName, QString());
+    QCOMPARE(visibleRecent(w), QStringList({"-", "-", "-", "-", path}));
+    // The "&" of the path is shown, not taken as an access key.
+    QCOMPARE(w->recent[4]->text(), QString(path).replace("&", "&&"));
+    QCOMPARE(SettingsStore::value("MRUs", "5"), path);
+}
+
+void TestSourceFiles::sameFileTwiceAndOverflow()
+{
+    ScriptedPrompter p;
+    const QString a = m_env.scratch("a.html");
+    writeFile(a, "a");
+    for (int i = 0; i < 2; ++i) {
+        p.expect(ScriptedPrompter::OpenFile{"", a});
+        w->Open();
+    }
+    QCOMPARE(visibleRecent(w), QStringList({"-", "-", "-", a, a}));
+    QStringList names;
+    for (int i = 0; i < 5; ++i) {
+        names << m_env.scratch(QString("f%1.html").arg(i));
+        writeFile(names.last(), "x");
+        p.expect(ScriptedPrompter::OpenFile{"", names.last()});
+        w->Open();
+    }
+    QCOMPARE(visibleRecent(w), names);
+    QCOMPARE(SettingsStore::value("MRUs", "0"), a);  // shifted out, never shown
+    QV_VERIFY_PROMPTS(p);
+}
+
+void TestSourceFiles::composerSchemeAndBothMenus()
+{
+    // A second window's Recent items, as the composer registers its own.
+    QMenu other;
+    RecentFiles::Menu items;
+    for (auto &item : items)
+        item = other.addAction(QString());
+    RecentFiles::registerMenu(items);
+
+    RecentFiles::addFromComposer("/p/one.html");
+    RecentFiles::addFromComposer("/p/two.html");
+    QCOMPARE(SettingsStore::value("MRUs", "4"), QString("/p/two.html"));
+    QCOMPARE(SettingsStore::value("MRUs", "3"), QString("/p/one.html"));
+    QCOMPARE(visibleRecent(w), QStringList({"-", "-", "-", "/p/one.html", "/p/two.html"}));
+    QCOMPARE(RecentFiles::pathOf(items[4]), QString("/p/two.html"));
+    QVERIFY(items[4]->isVisible());
+
+    // A path already listed changes nothing, not even the menus.
+    w->recent[0]->setVisible(true);
+    RecentFiles::addFromComposer("/p/one.html");
+    QCOMPARE(SettingsStore::value("MRUs", "4"), QString("/p/two.html"));
+    QVERIFY(w->recent[0]->isVisible());
+
+    // The source side shifts the same keys by its own scheme and shows its
+    // keys "1" to "5" in both windows.
+    RecentFiles::addFromSource("/p/three.html");
+    QCOMPARE(visibleRecent(w), QStringList({"-", "/p/one.html", "/p/two.html", "-",
+                                            "/p/three.html"}));
+    QCOMPARE(RecentFiles::pathOf(items[4]), QString("/p/three.html"));
+}
+
+void TestSourceFiles::savedBytes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("abc gets one line break") << "abc" << QByteArray("abc\r\n");
+    QTest::newRow("a final break is not doubled") << "a\r\nb\r\n" << QByteArray("a\r\nb\r\n");
+    QTest::newRow("non-ascii as utf-8, no bom") << QString::fromUtf8("<P>caf\u00e9 \u20ac</P>")
+                                                << QByteArray("<P>caf\xc3\xa9 \xe2\x82\xac</P>\r\n");
+}
+
+void TestSourceFiles::savedBytes()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    const QString path = m_env.scratch("saved.html");
+    w->area->setText(text);
+    w->DocumentPath = path;
+    ScriptedPrompter p;
+    w->Save();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(bytesOf(path), bytes);
+    QCOMPARE(w->star, QString());
+    QCOMPARE(w->windowTitle(), SourceWindow::captionPrefix + "() " + path);
+
+    // Open and save again: byte for byte the same.
+    p.expect(ScriptedPrompter::OpenFile{"", path});
+    w->Open();
+    w->Save();
+    QCOMPARE(bytesOf(path), bytes);
+    QV_VERIFY_PROMPTS(p);
+}
+
+void TestSourceFiles::saveFirstTimeAsksForAName()
+{
+    w->area->setText("page");
+    ScriptedPrompter p;
+    p.expect(ScriptedPrompter::SaveFile{"", std::nullopt});
+    w->Save();
+    QCOMPARE(w->star, QString("*"));
+    QCOMPARE(w->DocumentPath, QString());
+    QCOMPARE(p.lastFileRequest().defaultSuffix, QString("html"));
+
+    const QString path = m_env.scratch("named");
+    p.expect(ScriptedPrompter::SaveFile{"", path});
+    w->Save();
+    QCOMPARE(w->DocumentPath, path + ".html");
+    QCOMPARE(bytesOf(path + ".html"), QByteArray("page\r\n"));
+    QCOMPARE(w->star, QString());
+    QCOMPARE(visibleRecent(w).last(), path + ".html");
+    QCOMPARE(w->comdlg.FileName, QString());
+
+    // Save As writes the new file and leaves the recent list alone.
+    const QString other = m_env.scratch("other.html");
+    w->area->setSelStart(w->area->textLength());
+    w->area->setSelText("!");
+    p.expect(ScriptedPrompter::SaveFile{"", other});
+    w->SaveAs();
+    QCOMPARE(w->DocumentPath, other);
+    QCOMPARE(bytesOf(other), QByteArray("page!\r\n"));
+    QCOMPARE(visibleRecent(w).last(), path + ".html");
+    QV_VERIFY_PROMPTS(p);
+}
+
+void TestSourceFiles::unreadableFileChangesNothing()
+{
+    const QString kept = m_env.scratch("kept.html");
+    w->area->setText("my page");
+    w->DocumentPath = kept;
+    w->star = "*";
+    w->titleupdate();
+    const QString caption = w->windowTitle();
+    const QString missing = m_env.scratch("gone.html");
+    SettingsStore::setValue("MRUs", "5", missing);
+    RecentFiles::showKeys(1);
+
+    ScriptedPrompter p;
+    p.expect(ScriptedPrompter::OpenFile{"", missing});
+    p.expect(Msg{"", "Assistant: Quorl", Icon::Critical, Buttons::Ok});
+    w->Open();
+    w->star.clear();  // the Recent entry would ask to save a modified page first
+    p.expect(Msg{"", "Assistant: Quorl", Icon::Critical, Buttons::Ok});
+    w->OpenRecent(4);
+    QVERIFY(p.shownMessages().at(0).startsWith("Unable to open " + missing + "\r\n"));
+    QVERIFY(p.shownMessages().at(0).size() > QString("Unable to open " + missing).size() + 2);
+    QCOMPARE(w->area->text(), QString("my page"));
+    QCOMPARE(w->DocumentPath, kept);
+    QCOMPARE(w->windowTitle(), caption);
+}
+
+void TestSourceFiles::failedSaveKeepsMarkerAndPath()
+{
+    const QString old = m_env.scratch("old.html");
+    w->area->setText("text");
+    w->DocumentPath = old;
+    const QString bad = m_env.scratch("no/folder/new.html");
+    ScriptedPrompter p;
+    p.expect(ScriptedPrompter::SaveFile{"", bad});
+    p.expect(Msg{"", "Assistant: Quorl", Icon::Critical, Buttons::Ok});
+    w->SaveAs();
+    QCOMPARE(w->DocumentPath, old);
+    QCOMPARE(w->star, QString("*"));
+    QVERIFY(p.shownMessages().value(0).startsWith("Unable to save " + bad));
+
+    w->DocumentPath = bad;
+    p.expect(Msg{"", "Assistant: Quorl", Icon::Critical, Buttons::Ok});
+    w->Save();
+    QCOMPARE(w->star, QString("*"));
+    QCOMPARE(w->DocumentPath, bad);
+}
+
+void TestSourceFiles::newPrompts()
+{
+    w->area->setText("edited");
+    w->DocumentPath = m_env.scratch("doc.html");
+    ScriptedPrompter p;
+    // Yes: Save runs; the path is gone already, so it asks for a name.
+    p.expect(Msg{"File not saved. Save file now?", "Assistant: Quorl", Icon::Question,
+                 Buttons::YesNo, Answer::Yes});
+    p.expect(ScriptedPrompter::SaveFile{"", std::nullopt});
+    w->New();
+    QCOMPARE(w->area->text(), QString("edited"));
+    QCOMPARE(w->DocumentPath, QString());
+
+    p.expect(Msg{"File not saved. Save file now?", "Assistant: Quorl", Icon::Question,
+                 Buttons::YesNo, Answer::No});
+    w->New();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(w->area->text(), w->blankPageHtml);
+    QCOMPARE(w->star, QString());
+    QCOMPARE(w->windowTitle(), QString("Quorl Vevevodi: By Korrandel - () Untitled"));
+
+    w->New();  // unmodified: no question
+    QV_VERIFY_PROMPTS(p);
+}
+
+void TestSourceFiles::recentPromptsAndOpens()
+{
+    const QString current = m_env.scratch("current.html");
+    const QString other = m_env.scratch("other.html");
+    writeFile(other, "<P>other</P>");
+    SettingsStore::setValue("MRUs", "5", other);
+    RecentFiles::showKeys(1);
+    w->area->setText("mine");
+    w->DocumentPath = current;
+
+    ScriptedPrompter p;
+    const QString q = "File not saved. Would you like to save your file first?";
+    p.expect(Msg{q, "Assistant: Quorl", Icon::Question, Buttons::YesNo, Answer::Yes});
+    w->OpenRecent(4);
+    QCOMPARE(bytesOf(current), QByteArray("mine\r\n"));   // saved, not opened
+    QCOMPARE(w->area->text(), QString("mine"));
+
+    w->star = "*";
+    p.expect(Msg{q, "Assistant: Quorl", Icon::Question, Buttons::YesNo, Answer::No});
+    w->OpenRecent(4);
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(w->area->text(), QString("<P>other</P>"));
+    QCOMPARE(w->DocumentPath, other);
+    QCOMPARE(w->comdlg.FileName, other);
+    QCOMPARE(w->star, QString("*"));
+    QCOMPARE(visibleRecent(w), QStringList({"-", "-", "-", "-", other}));  // not reordered
+}
+
+void TestSourceFiles::insertFile()
+{
+    const QString part = m_env.scratch("part.html");
+    writeFile(part, "<B>one</B>\n<I>two</I>");
+    w->area->setText("[]");
+    w->area->setSelStart(1);
+    ScriptedPrompter p;
+    // Cancel inserts nothing, whatever name an earlier command left behind.
+    w->comdlg.FileName = part;
+    p.expect(ScriptedPrompter::OpenFile{"", std::nullopt});
+    w->InsertFile();
+    QCOMPARE(w->area->text(), QString("[]"));
+
+    p.expect(ScriptedPrompter::OpenFile{"", part});
+    w->InsertFile();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(w->area->text(), QString("[<B>one</B>\r\n<I>two</I>\r\n]"));
+    QCOMPARE(w->comdlg.FileName, part);
+}
+
+void TestSourceFiles::exitAnswers_data()
+{
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("tempFile");
+    QTest::addColumn<int>("exits");
+    QTest::addColumn<QString>("crashKey");
+    QTest::newRow("no") << Answer::No << true << 0 << "unset";
+    QTest::newRow("yes with the temporary file") << Answer::Yes << true << 1 << "0";
+    QTest::newRow("yes without it") << Answer::Yes << false << 1 << "unset";
+}
+
+void TestSourceFiles::exitAnswers()
+{
+    QFETCH(Answer, answer);
+    QFETCH(bool, tempFile);
+    QFETCH(int, exits);
+    QFETCH(QString, crashKey);
+    QFile::remove(SourceWindow::crashTempFile());
+    if (tempFile)
+        writeFile(SourceWindow::crashTempFile(), "x");
+    m_exits = 0;
+    ScriptedPrompter p;
+    p.expect(Msg{"Are you sure you want to exit?", "Confirm Exit: Quorl Vevevodi",
+                 Icon::Question, Buttons::YesNo, answer, Answer::No});
+    w->Exit();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(m_exits, exits);
+    QCOMPARE(SettingsStore::value("Crash", "crash", "unset"), crashKey);
+    QCOMPARE(QFile::exists(SourceWindow::crashTempFile()), tempFile && answer == Answer::No);
+    QFile::remove(SourceWindow::crashTempFile());
+}
+
+void TestSourceFiles::closeUnloadsTheListAndRunsExit()
+{
+    WindowDirectory::registerWindow("table", [] { return new QWidget; });
+    WindowDirectory::registerWindow("frmHelp", [] { return new QWidget; });
+    WindowDirectory::touch("table");
+    WindowDirectory::touch("frmHelp");
+    m_exits = 0;
+    ScriptedPrompter p;
+    p.expect(Msg{"Are you sure you want to exit?", "Confirm Exit: Quorl Vevevodi",
+                 Icon::Question, Buttons::YesNo, Answer::No});
+    w->show();
+    QVERIFY(!w->close());   // the close is refused
+    QV_VERIFY_PROMPTS(p);
+    QVERIFY(w->isVisible());
+    QVERIFY(!WindowDirectory::isLoaded("table"));
+    QVERIFY(WindowDirectory::isLoaded("frmHelp"));  // not in the list
+    QCOMPARE(m_exits, 0);
+}
+
+QTEST_MAIN(TestSourceFiles)
+#include "tst_sourcefiles.moc"

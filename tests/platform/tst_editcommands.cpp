@@ -1,0 +1,366 @@
+// The editing commands' DOM work on the real engine: a small page in design
+// mode, a selection, one command id, and the document that results.
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QSignalSpy>
+
+#include "platform/htmlfinddialog.h"
+#include "platform/htmlfontdialog.h"
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+static void initResources()
+{
+    Q_INIT_RESOURCE(editcommands);
+}
+
+namespace {
+
+class Harness
+{
+public:
+    Harness()
+    {
+        initResources();
+        QFile file(":/qv/js/editcommands.js");
+        file.open(QIODevice::ReadOnly);
+        m_script = QString::fromUtf8(file.readAll());
+        m_view.resize(600, 400);
+        m_view.settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+        m_view.show();
+    }
+
+    bool load(const QString &body)
+    {
+        QSignalSpy loaded(m_view.page(), &QWebEnginePage::loadFinished);
+        m_view.setHtml("<!DOCTYPE html><html><head><title>t</title></head><body>" + body
+                       + "</body></html>");
+        if (!loaded.wait(10000))
+            return false;
+        run("document.designMode = 'on';" + m_script);
+        return true;
+    }
+
+    QVariant run(const QString &js)
+    {
+        QVariant result;
+        bool done = false;
+        m_view.page()->runJavaScript(js, QWebEngineScript::ApplicationWorld,
+                                     [&](const QVariant &v) { result = v; done = true; });
+        QElapsedTimer timer;
+        timer.start();
+        while (!done && timer.elapsed() < 10000)
+            QTest::qWait(5);
+        if (!done)
+            qWarning("script did not answer: %s", qPrintable(js.left(80)));
+        return result;
+    }
+
+    // Selects from the start of the element at anchor to the end of the one
+    // at focus (the same element when focus is empty).
+    void select(const QString &anchor, const QString &focus = QString())
+    {
+        run(QString("(() => { const a = document.querySelector('%1');"
+                    " const f = document.querySelector('%2');"
+                    " const r = document.createRange(); r.setStart(a, 0);"
+                    " r.setEnd(f, f.childNodes.length);"
+                    " const s = document.getSelection(); s.removeAllRanges();"
+                    " s.addRange(r); })()")
+                .arg(anchor, focus.isEmpty() ? anchor : focus));
+    }
+
+    QString body() { return run("document.body.innerHTML").toString(); }
+    bool exec(int id) { return run(QString("qvEdit.exec(%1)").arg(id)).toBool(); }
+    QWebEnginePage *page() { return m_view.page(); }
+
+private:
+    QWebEngineView m_view;
+    QString m_script;
+};
+
+const QString k2x2 = "<table><tbody><tr><td id=\"a\">a</td><td id=\"b\">b</td></tr>"
+                     "<tr><td id=\"c\">c</td><td id=\"d\">d</td></tr></tbody></table>";
+
+} // namespace
+
+class TestEditCommands : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase() { delete h; }
+    void tableCommands_data();
+    void tableCommands();
+    void engineCommands_data();
+    void engineCommands();
+    void layering_data();
+    void layering();
+    void undoCoversEveryChange();
+    void insertHtmlKeepsTheMarkup();
+    void fontChoiceWritesFontElements();
+    void findDialog();
+
+private:
+    Harness *h = nullptr;
+};
+
+void TestEditCommands::initTestCase()
+{
+    h = new Harness;
+}
+
+void TestEditCommands::tableCommands_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<QString>("anchor");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<bool>("applies");
+    QTest::addColumn<QString>("expected");
+    const QString nb = "<td>&nbsp;</td>";
+    QTest::newRow("insert row above")
+        << k2x2 << "#c" << "" << 5021 << true
+        << "<table><tbody><tr><td id=\"a\">a</td><td id=\"b\">b</td></tr><tr>" + nb + nb
+               + "</tr><tr><td id=\"c\">c</td><td id=\"d\">d</td></tr></tbody></table>";
+    QTest::newRow("insert row through a rowspan")
+        << "<table><tbody><tr><td id=\"a\" rowspan=\"2\">a</td><td>b</td></tr>"
+           "<tr><td id=\"d\">d</td></tr></tbody></table>"
+        << "#d" << "" << 5021 << true
+        << "<table><tbody><tr><td id=\"a\" rowspan=\"3\">a</td><td>b</td></tr><tr>" + nb
+               + "</tr><tr><td id=\"d\">d</td></tr></tbody></table>";
+    QTest::newRow("insert column left")
+        << k2x2 << "#b" << "" << 5020 << true
+        << "<table><tbody><tr><td id=\"a\">a</td>" + nb + "<td id=\"b\">b</td></tr><tr>"
+               "<td id=\"c\">c</td>" + nb + "<td id=\"d\">d</td></tr></tbody></table>";
+    QTest::newRow("insert column through a colspan")
+        << "<table><tbody><tr><td id=\"a\" colspan=\"2\">a</td></tr>"
+           "<tr><td>c</td><td id=\"d\">d</td></tr></tbody></table>"
+        << "#d" << "" << 5020 << true
+        << "<table><tbody><tr><td id=\"a\" colspan=\"3\">a</td></tr><tr><td>c</td>" + nb
+               + "<td id=\"d\">d</td></tr></tbody></table>";
+    QTest::newRow("insert cell")
+        << k2x2 << "#d" << "" << 5019 << true
+        << "<table><tbody><tr><td id=\"a\">a</td><td id=\"b\">b</td></tr><tr>"
+               "<td id=\"c\">c</td>" + nb + "<td id=\"d\">d</td></tr></tbody></table>";
+    QTest::newRow("delete row")
+        << k2x2 << "#a" << "" << 5007 << true
+        << "<table><tbody><tr><td id=\"c\">c</td><td id=\"d\">d</td></tr></tbody></table>";
+    QTest::newRow("delete a row that starts a rowspan")
+        << "<table><tbody><tr><td id=\"a\" rowspan=\"2\">a</td><td id=\"b\">b</td></tr>"
+           "<tr><td id=\"d\">d</td></tr></tbody></table>"
+        << "#b" << "" << 5007 << true
+        << "<table><tbody><tr><td id=\"a\">a</td><td id=\"d\">d</td></tr></tbody></table>";
+    QTest::newRow("delete the last rows removes the table")
+        << "<p>x</p>" + k2x2 << "#a" << "#d" << 5007 << true << "<p>x</p>";
+    QTest::newRow("delete column")
+        << k2x2 << "#b" << "" << 5006 << true
+        << "<table><tbody><tr><td id=\"a\">a</td></tr><tr><td id=\"c\">c</td></tr>"
+           "</tbody></table>";
+    QTest::newRow("delete column narrows a colspan")
+        << "<table><tbody><tr><td id=\"a\" colspan=\"2\">a</td></tr>"
+           "<tr><td>c</td><td id=\"d\">d</td></tr></tbody></table>"
+        << "#d" << "" << 5006 << true
+        << "<table><tbody><tr><td id=\"a\">a</td></tr><tr><td>c</td></tr>"
+           "</tbody></table>";
+    QTest::newRow("delete cells")
+        << k2x2 << "#c" << "#d" << 5005 << true
+        << "<table><tbody><tr><td id=\"a\">a</td><td id=\"b\">b</td></tr></tbody></table>";
+    QTest::newRow("merge a row")
+        << k2x2 << "#a" << "#b" << 5029 << true
+        << "<table><tbody><tr><td id=\"a\" colspan=\"2\">a b</td></tr><tr><td id=\"c\">c"
+           "</td><td id=\"d\">d</td></tr></tbody></table>";
+    QTest::newRow("merge a block")
+        << k2x2 << "#a" << "#d" << 5029 << true
+        << "<table><tbody><tr><td id=\"a\" rowspan=\"2\" colspan=\"2\">a b c d</td></tr>"
+           "<tr></tr></tbody></table>";
+    QTest::newRow("merge refuses a cell reaching out")
+        << "<table><tbody><tr><td id=\"a\">a</td><td id=\"b\" rowspan=\"2\">b</td></tr>"
+           "<tr><td id=\"c\">c</td></tr></tbody></table>"
+        << "#a" << "#a" << 5029 << false
+        << "<table><tbody><tr><td id=\"a\">a</td><td id=\"b\" rowspan=\"2\">b</td></tr>"
+           "<tr><td id=\"c\">c</td></tr></tbody></table>";
+    QTest::newRow("split a merged cell")
+        << "<table><tbody><tr><td id=\"a\" colspan=\"2\">a</td></tr>"
+           "<tr><td>c</td><td>d</td></tr></tbody></table>"
+        << "#a" << "" << 5047 << true
+        << "<table><tbody><tr><td id=\"a\">a</td>" + nb + "</tr><tr><td>c</td><td>d</td>"
+               "</tr></tbody></table>";
+    QTest::newRow("split a single cell")
+        << k2x2 << "#a" << "" << 5047 << true
+        << "<table><tbody><tr><td id=\"a\">a</td>" + nb + "<td id=\"b\">b</td></tr><tr>"
+               "<td id=\"c\" colspan=\"2\">c</td><td id=\"d\">d</td></tr></tbody></table>";
+    for (int id : {5021, 5020, 5019, 5007, 5006, 5005, 5029, 5047})
+        QTest::addRow("%d outside a table does nothing", id)
+            << "<p id=\"p\">text</p>" + k2x2 << "#p" << "" << id << false
+            << "<p id=\"p\">text</p>" + k2x2;
+}
+
+void TestEditCommands::tableCommands()
+{
+    QFETCH(QString, fixture);
+    QFETCH(QString, anchor);
+    QFETCH(QString, focus);
+    QFETCH(int, id);
+    QFETCH(bool, applies);
+    QFETCH(QString, expected);
+    QVERIFY(h->load(fixture));
+    h->select(anchor, focus);
+    QCOMPARE(h->exec(id), applies);
+    QCOMPARE(h->body(), expected);
+}
+
+void TestEditCommands::engineCommands_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("bold") << "<p id=\"p\">word</p>" << 5000 << "<p id=\"p\"><b>word</b></p>";
+    QTest::newRow("italic") << "<p id=\"p\">word</p>" << 5023 << "<p id=\"p\"><i>word</i></p>";
+    QTest::newRow("underline") << "<p id=\"p\">w</p>" << 5048 << "<p id=\"p\"><u>w</u></p>";
+    QTest::newRow("bullets") << "<p id=\"p\">w</p>" << 5051 << "<ul><li>w</li></ul>";
+    QTest::newRow("numbering") << "<p id=\"p\">w</p>" << 5030 << "<ol><li>w</li></ol>";
+    QTest::newRow("centre") << "<p id=\"p\">w</p>" << 5024
+                            << "<p id=\"p\" style=\"text-align: center;\">w</p>";
+    QTest::newRow("remove formatting") << "<p id=\"p\"><b>bo</b><i>it</i></p>" << 5034
+                                       << "<p id=\"p\">boit</p>";
+    QTest::newRow("unlink") << "<p id=\"p\"><a href=\"x.html\">link</a></p>" << 5050
+                            << "<p id=\"p\">link</p>";
+}
+
+void TestEditCommands::engineCommands()
+{
+    QFETCH(QString, fixture);
+    QFETCH(int, id);
+    QFETCH(QString, expected);
+    QVERIFY(h->load(fixture));
+    h->select("#p");
+    QVERIFY(h->exec(id));
+    QCOMPARE(h->body(), expected);
+}
+
+void TestEditCommands::layering_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("z");
+    // a: 2, b: 3 above the text; c: -1 below it.
+    QTest::newRow("front") << "#a" << 5041 << "4";
+    QTest::newRow("front when in front already") << "#b" << 5041 << "3";
+    QTest::newRow("back of its layer") << "#b" << 5040 << "1";
+    QTest::newRow("forward") << "#a" << 5037 << "3";
+    QTest::newRow("backward") << "#a" << 5036 << "1";
+    QTest::newRow("above text") << "#c" << 5039 << "4";
+    QTest::newRow("above text when above") << "#a" << 5039 << "2";
+    QTest::newRow("below text") << "#a" << 5038 << "-2";
+}
+
+void TestEditCommands::layering()
+{
+    QFETCH(QString, element);
+    QFETCH(int, id);
+    QFETCH(QString, z);
+    QVERIFY(h->load("<div id=\"a\" style=\"position: absolute; z-index: 2;\">a</div>"
+                    "<div id=\"b\" style=\"position: absolute; z-index: 3;\">b</div>"
+                    "<div id=\"c\" style=\"position: absolute; z-index: -1;\">c</div>"
+                    "<p id=\"p\">text</p>"));
+    h->select(element);
+    QVERIFY(h->exec(id));
+    QCOMPARE(h->run("document.querySelector('" + element + "').style.zIndex").toString(), z);
+    // Without a positioned element nothing happens.
+    QVERIFY(h->load("<p id=\"p\">text</p>"));
+    h->select("#p");
+    QVERIFY(!h->exec(id));
+    QCOMPARE(h->body(), QString("<p id=\"p\">text</p>"));
+}
+
+void TestEditCommands::undoCoversEveryChange()
+{
+    QVERIFY(h->load(k2x2));
+    const QString original = h->body();
+    h->select("#a");
+    QVERIFY(h->exec(5021));            // our own DOM operation
+    const QString afterRow = h->body();
+    h->run("qvEdit.insertHtml('<b>x</b>')");  // an insertion
+    const QString afterInsert = h->body();
+    // A change made outside any command (as the user's typing would be).
+    h->run("document.querySelector('#d').textContent = 'typed';");
+    QTRY_VERIFY(h->run("qvEdit.canUndo()").toBool());
+    const QString afterTyping = h->body();
+
+    QVERIFY(h->exec(5049));
+    QCOMPARE(h->body(), afterInsert);
+    QVERIFY(h->exec(5049));
+    QCOMPARE(h->body(), afterRow);
+    QVERIFY(h->exec(5049));
+    QCOMPARE(h->body(), original);
+    QVERIFY(!h->exec(5049));           // nothing left to undo
+    QVERIFY(h->exec(5033));
+    QCOMPARE(h->body(), afterRow);
+    QVERIFY(h->exec(5033));
+    QVERIFY(h->exec(5033));
+    QCOMPARE(h->body(), afterTyping);
+    QVERIFY(!h->exec(5033));
+    // A new change after an undo drops what could be redone.
+    QVERIFY(h->exec(5049));
+    h->select("#a");
+    QVERIFY(h->exec(5000));
+    QVERIFY(!h->exec(5033));
+}
+
+void TestEditCommands::insertHtmlKeepsTheMarkup()
+{
+    QVERIFY(h->load("<p id=\"p\">ab</p>"));
+    h->run("(() => { const t = document.querySelector('#p').firstChild;"
+           " const r = document.createRange(); r.setStart(t, 1); r.setEnd(t, 1);"
+           " getSelection().removeAllRanges(); getSelection().addRange(r); })()");
+    const QString markup = "<!-- note --><span onclick=\"go()\" style=\"color: red\">x</span>"
+                           "<script>var a = 1;</script>";
+    QVERIFY(h->run("qvEdit.insertHtml(" + QString(markup).replace("\"", "\\\"")
+                       .prepend('"').append('"') + ")").toBool());
+    QCOMPARE(h->body(), "<p id=\"p\">a" + markup + "b</p>");
+}
+
+void TestEditCommands::fontChoiceWritesFontElements()
+{
+    QVERIFY(h->load("<p id=\"p\">one</p><p id=\"q\">two</p>"));
+    h->select("#p", "#q");
+    HtmlFontDialog::Choice choice;
+    choice.face = "Arial";
+    choice.size = 5;
+    choice.color = QColor(255, 0, 0);
+    choice.bold = true;
+    h->run(HtmlFontDialog::script(choice));
+    // Each paragraph gets its own, well nested markup.
+    const QString body = h->body();
+    QCOMPARE(body.count("<font "), 2);
+    QVERIFY2(body.contains("face=\"Arial\""), qPrintable(body));
+    QVERIFY2(body.contains("size=\"5\""), qPrintable(body));
+    QVERIFY2(body.contains("color=\"#ff0000\""), qPrintable(body));
+    QCOMPARE(body.count("<b>"), 2);
+    QVERIFY(body.startsWith("<p id=\"p\">"));
+}
+
+void TestEditCommands::findDialog()
+{
+    QVERIFY(h->load("<p>alpha Beta gamma</p>"));
+    HtmlFindDialog dialog(h->page());
+    QSignalSpy searched(&dialog, &HtmlFindDialog::searched);
+    dialog.txtFind->setText("beta");
+    dialog.findNext();
+    QVERIFY(searched.wait(5000));
+    QCOMPARE(searched.takeFirst().at(0).toBool(), true);
+    QCOMPARE(h->run("getSelection().toString()").toString(), QString("Beta"));
+    dialog.txtFind->setText("delta");
+    dialog.findNext();
+    QVERIFY(searched.wait(5000));
+    QCOMPARE(searched.takeFirst().at(0).toBool(), false);
+}
+
+QTEST_MAIN(TestEditCommands)
+#include "tst_editcommands.moc"

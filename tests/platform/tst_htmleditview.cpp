@@ -1,0 +1,396 @@
+// The editing view on the real engine: what the document holds, loading and
+// reading in order, big pages, relative links, navigation and a dying renderer.
+
+#include "platform/clipboard.h"
+#include "platform/htmleditview.h"
+#include "support/scriptedprompter.h"
+#include "support/testenv.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QFile>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QWebEngineScript>
+
+#include <csignal>
+
+namespace {
+
+// Waits until every queued operation of the view has finished. The engine
+// runs its own work on this thread, so the wait wakes for every event rather
+// than sleeping between polls.
+bool settle(HtmlEditView &v, int ms = 15000)
+{
+    QTimer wake;
+    wake.start(20);
+    QElapsedTimer t;
+    t.start();
+    while (!v.isIdle() && t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return v.isIdle();
+}
+
+QString read(HtmlEditView &v)
+{
+    const auto html = v.documentHtml();
+    return html ? *html : QStringLiteral("<no result>");
+}
+
+QVariant app(HtmlEditView &v, const QString &js)
+{
+    return v.evaluate(js).value_or(QVariant(QStringLiteral("<no result>")));
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+const QString kPage = QStringLiteral(
+    "<!DOCTYPE html>\n<html><head><title>T</title></head><body><p id=\"p\">Hello</p>"
+    "<script>document.title = 'page script ran';</script></body></html>");
+
+} // namespace
+
+class TestHtmlEditView : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void roundTrip_data();
+    void roundTrip();
+    void editingLeavesNoTrace();
+    void pageScriptsOffWhileEditing();
+    void browseModeRunsThePageWithoutSeeingTheBridge();
+    void bigDocument();
+    void relativeLinksResolveAgainstTheFolder();
+    void loadFailureKeepsTheDocument();
+    void operationsInCallOrder();
+    void typedKeysAreInTheRead();
+    void timeoutGivesNoResult();
+    void noNavigationWhileEditing();
+    void changeSignal();
+    void clipboardCommands();
+    void insertKeepsTheMarkup();
+    void rendererCrashRestoresTheDocument();
+
+private:
+    TestEnv m_env;
+    HtmlEditView *v = nullptr;
+};
+
+void TestHtmlEditView::init()
+{
+    v = new HtmlEditView;
+    v->resize(640, 480);
+    v->show();
+    v->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(v));
+    QVERIFY(settle(*v));
+}
+
+void TestHtmlEditView::cleanup()
+{
+    delete v;
+    v = nullptr;
+}
+
+void TestHtmlEditView::roundTrip_data()
+{
+    QTest::addColumn<QString>("put");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("html5 page") << "<!DOCTYPE html>\n<html><head><title>T</title>"
+                                   "<meta charset=\"windows-1252\"></head><body><p>Caf\u00e9 "
+                                   "&amp; <b>bold</b></p></body></html>"
+                                << "<!DOCTYPE html>\n<html><head><title>T</title>"
+                                   "<meta charset=\"windows-1252\"></head><body><p>Caf\u00e9 "
+                                   "&amp; <b>bold</b></p></body></html>";
+    QTest::newRow("html4 doctype, head and a trailing comment")
+        << "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\r\n<HTML>\r\n"
+           "<HEAD>\r\n<META NAME=\"GENERATOR\" Content=\"Quorl Vevevodi\">\r\n<TITLE>x</TITLE>"
+           "\r\n<STYLE>p { color: red }</STYLE>\r\n</HEAD>\r\n<BODY>\r\n<P>&nbsp;</P>\r\n</BODY>"
+           "\r\n</HTML>\r\n<!--made here-->"
+        << "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\n<html><head>\n"
+           "<meta name=\"GENERATOR\" content=\"Quorl Vevevodi\">\n<title>x</title>\n"
+           "<style>p { color: red }</style>\n</head>\n<body>\n<p>&nbsp;</p>\n\n\n<!--made here-->"
+           "</body></html>";
+    QTest::newRow("fragment is wrapped")
+        << "<b>x</b>" << "<html><head></head><body><b>x</b></body></html>";
+    QTest::newRow("scripts and handlers are kept")
+        << "<html><head><script>var a = 1 < 2;</script></head><body onload=\"go()\">"
+           "<form><input name=\"q\"></form></body></html>"
+        << "<html><head><script>var a = 1 < 2;</script></head><body onload=\"go()\">"
+           "<form><input name=\"q\"></form></body></html>";
+}
+
+void TestHtmlEditView::roundTrip()
+{
+    QFETCH(QString, put);
+    QFETCH(QString, expected);
+    v->setDocumentHtml(put);
+    QCOMPARE(read(*v), expected);
+}
+
+void TestHtmlEditView::editingLeavesNoTrace()
+{
+    const QString page = "<html><head><title>t</title></head><body><table><tbody><tr>"
+                         "<td>cell</td></tr></tbody></table><p>text</p></body></html>";
+    v->setDocumentHtml(page);
+    v->setShowDetails(true);
+    v->setSnapToGrid(true);
+    // Design mode, not an attribute; the details outline comes from an
+    // adopted sheet that no serializer sees.
+    QCOMPARE(app(*v, "document.designMode").toString(), QString("on"));
+    QCOMPARE(app(*v, "getComputedStyle(document.querySelector('td')).outlineStyle").toString(),
+             QString("dotted"));
+    QCOMPARE(app(*v, "document.adoptedStyleSheets.length").toInt(), 1);
+    QCOMPARE(read(*v), page);
+
+    v->setFocus();
+    v->ExecCommand(5035);
+    v->ExecCommand(5002);
+    v->setShowDetails(false);
+    QCOMPARE(app(*v, "getComputedStyle(document.querySelector('td')).outlineStyle").toString(),
+             QString("none"));
+    QCOMPARE(read(*v), page);
+    QVERIFY(!read(*v).contains("contenteditable"));
+}
+
+void TestHtmlEditView::pageScriptsOffWhileEditing()
+{
+    v->setDocumentHtml(kPage);
+    QCOMPARE(app(*v, "document.title").toString(), QString("T"));
+    QVERIFY(read(*v).contains("<script>document.title = 'page script ran';</script>"));
+}
+
+void TestHtmlEditView::browseModeRunsThePageWithoutSeeingTheBridge()
+{
+    v->setDocumentHtml(
+        "<html><head><title>T</title></head><body><script>document.title = typeof qvBridge "
+        "+ '/' + typeof qvEdit + '/' + typeof qt + '/' + document.designMode;</script>"
+        "</body></html>");
+    v->setBrowseMode(true);
+    QVERIFY(settle(*v));
+    QTRY_COMPARE(v->title(), QString("undefined/undefined/undefined/off"));
+    v->setBrowseMode(false);
+    QVERIFY(settle(*v));
+    QCOMPARE(app(*v, "document.designMode").toString(), QString("on"));
+}
+
+void TestHtmlEditView::bigDocument()
+{
+    QString body;
+    const QString row = "<p>Line with some text and a <a href=\"x.html\">link</a> \u00e9</p>\n";
+    while (body.size() < 3 * 1024 * 1024)
+        body += row;
+    const QString page = "<html><head><title>big</title></head><body>" + body + "</body></html>";
+    v->setDocumentHtml(page);
+    const auto html = v->documentHtml(60000);
+    QVERIFY(html);
+    QCOMPARE(html->size(), page.size());
+    QCOMPARE(*html, page);
+}
+
+void TestHtmlEditView::relativeLinksResolveAgainstTheFolder()
+{
+    const QString folder = m_env.scratch("site with blanks");
+    QDir().mkpath(folder + "/img");
+    QImage image(7, 5, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(folder + "/img/dot.png"));
+    writeFile(folder + "/page.html",
+              "<html><head><title>p</title></head><body><img src=\"img/dot.png\"></body></html>");
+
+    QVERIFY(v->LoadDocument(folder + "/page.html"));
+    QTRY_COMPARE(app(*v, "document.images[0].naturalWidth").toInt(), 7);
+    QCOMPARE(v->baseFolder(), QFileInfo(folder).absoluteFilePath());
+
+    // A put keeps the folder of the document it replaces.
+    v->setDocumentHtml("<html><head></head><body><img src=\"img/dot.png\"></body></html>");
+    QTRY_COMPARE(app(*v, "document.images[0].naturalHeight").toInt(), 5);
+}
+
+void TestHtmlEditView::loadFailureKeepsTheDocument()
+{
+    v->setDocumentHtml("<html><head></head><body><p>kept</p></body></html>");
+    QString error;
+    QVERIFY(!v->LoadDocument(m_env.scratch("missing.html"), &error));
+    QVERIFY(!error.isEmpty());
+    const QString folder = m_env.scratch("dir.html");
+    QDir().mkpath(folder);
+    QVERIFY(!v->LoadDocument(folder, &error));
+    QCOMPARE(read(*v), QString("<html><head></head><body><p>kept</p></body></html>"));
+    QVERIFY(v->url().scheme() == "qvdoc");
+}
+
+void TestHtmlEditView::operationsInCallOrder()
+{
+    const QString path = m_env.scratch("loaded.html");
+    writeFile(path, "<html><head></head><body><p>loaded</p></body></html>");
+    v->setDocumentHtml("<p>first</p>");
+    QVERIFY(v->LoadDocument(path));
+    v->insertHtml("<i>x</i>");
+    QCOMPARE(read(*v), QString("<html><head></head><body><p>loaded</p><i>x</i></body></html>"));
+    v->setDocumentHtml("<p>a</p>");
+    v->setDocumentHtml("<p>b</p>");
+    QCOMPARE(read(*v), QString("<html><head></head><body><p>b</p></body></html>"));
+}
+
+void TestHtmlEditView::typedKeysAreInTheRead()
+{
+    v->setDocumentHtml("<html><head></head><body><p id=\"p\">abcdef</p></body></html>");
+    QVERIFY(settle(*v));
+    app(*v, "(() => { const r = document.createRange();"
+            " r.setStart(document.getElementById('p').firstChild, 6); r.collapse(true);"
+            " getSelection().removeAllRanges(); getSelection().addRange(r); })()");
+    v->setFocus();
+    QWidget *target = v->focusProxy() ? v->focusProxy() : v;
+    QInputMethodEvent typed;
+    typed.setCommitString("gh");
+    QApplication::sendEvent(target, &typed);
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(target, Qt::Key_Backspace);
+    // No waiting in between: the read must see every key already sent.
+    QCOMPARE(read(*v), QString("<html><head></head><body><p id=\"p\">abcd</p></body></html>"));
+}
+
+void TestHtmlEditView::timeoutGivesNoResult()
+{
+    v->setDocumentHtml("<p>x</p>");
+    QVERIFY(settle(*v));
+    // A page that is busy for a while.
+    v->runQueued("(() => { const end = Date.now() + 1500; while (Date.now() < end); })()");
+    QElapsedTimer t;
+    t.start();
+    QVERIFY(!v->documentHtml(300));
+    QVERIFY(t.elapsed() < 1200);
+
+    // A timer that fires during a wait does not start a second one.
+    std::optional<QString> inner = QStringLiteral("not run");
+    QTimer::singleShot(20, v, [&] { inner = v->documentHtml(); });
+    QCOMPARE(read(*v), QString("<html><head></head><body><p>x</p></body></html>"));
+    QVERIFY(!inner);
+}
+
+void TestHtmlEditView::noNavigationWhileEditing()
+{
+    const QString folder = m_env.scratch("nav");
+    QDir().mkpath(folder);
+    writeFile(folder + "/other.html", "<html><body><p>other</p></body></html>");
+    writeFile(folder + "/start.html",
+              "<html><head><meta http-equiv=\"refresh\" content=\"0; url=other.html\"></head>"
+              "<body><a id=\"a\" href=\"other.html\">go</a></body></html>");
+    QVERIFY(v->LoadDocument(folder + "/start.html"));
+    QVERIFY(settle(*v));
+    // The page asks to go elsewhere, and a click on the link.
+    app(*v, "document.getElementById('a').click()");
+    const QVariant pos = app(*v, "(() => { const r = document.getElementById('a')"
+                                 ".getBoundingClientRect(); return [r.x + 3, r.y + 3]; })()");
+    QWidget *target = v->focusProxy() ? v->focusProxy() : v;
+    const QPoint at(pos.toList().value(0).toInt(), pos.toList().value(1).toInt());
+    QTest::mouseClick(target, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(target, Qt::LeftButton, {}, at);
+    app(*v, "location.href = 'other.html'");
+    QTest::qWait(500);
+    QVERIFY(settle(*v));
+    QVERIFY(read(*v).contains("<a id=\"a\" href=\"other.html\">go</a>"));
+    QVERIFY(v->url().path().endsWith("start.html"));
+}
+
+void TestHtmlEditView::changeSignal()
+{
+    QSignalSpy changed(v, &HtmlEditView::contentChanged);
+    v->setDocumentHtml("<html><head></head><body><p id=\"p\">ab</p></body></html>");
+    QVERIFY(settle(*v));
+    v->ExecCommand(5035);
+    QVERIFY(settle(*v));
+    QTest::qWait(100);
+    QCOMPARE(changed.count(), 0);  // loading and selecting change nothing
+
+    v->setFocus();
+    QWidget *target = v->focusProxy() ? v->focusProxy() : v;
+    QTest::keyClick(target, Qt::Key_Backspace);
+    QTRY_VERIFY(changed.count() > 0);
+
+    changed.clear();
+    v->setDocumentHtml("<p>again</p>");
+    QVERIFY(settle(*v));
+    QTest::qWait(100);
+    QCOMPARE(changed.count(), 0);
+    v->insertHtml("<b>in</b>");
+    QTRY_VERIFY(changed.count() > 0);
+}
+
+void TestHtmlEditView::clipboardCommands()
+{
+    Clipboard::setText("before");
+    v->setDocumentHtml("<html><head></head><body><p>copy <b>me</b></p></body></html>");
+    v->setFocus();
+    v->ExecCommand(5035);
+    v->ExecCommand(5002);
+    QVERIFY(settle(*v));
+    QTRY_COMPARE(Clipboard::text(), QString("copy me"));
+    QVERIFY(Clipboard::html().contains("me</b>"));
+
+    v->ExecCommand(5003);
+    QVERIFY(settle(*v));
+    QCOMPARE(read(*v).contains("copy"), false);
+    v->ExecCommand(5032);
+    QVERIFY(settle(*v));
+    QVERIFY(read(*v).contains("<b>me</b>"));
+    QVERIFY(!v->ExecCommand(1234));
+}
+
+void TestHtmlEditView::insertKeepsTheMarkup()
+{
+    Clipboard::setText("user's copy");
+    v->setDocumentHtml("<html><head></head><body><p id=\"p\">one two</p></body></html>");
+    QVERIFY(settle(*v));
+    // Select "two" and replace it.
+    app(*v, "(() => { const t = document.getElementById('p').firstChild;"
+            " const r = document.createRange(); r.setStart(t, 4); r.setEnd(t, 7);"
+            " getSelection().removeAllRanges(); getSelection().addRange(r); })()");
+    const QString markup = "<!--c--><script>var x = 1;</script><style>b{}</style>"
+                           "<span onclick=\"f()\">s</span><form action=\"a\"><input></form>";
+    v->insertHtml(markup);
+    QCOMPARE(read(*v), "<html><head></head><body><p id=\"p\">one " + markup + "</p></body></html>");
+    QCOMPARE(Clipboard::text(), QString("user's copy"));
+}
+
+void TestHtmlEditView::rendererCrashRestoresTheDocument()
+{
+    const QString page = "<html><head></head><body><p>survives</p></body></html>";
+    v->setDocumentHtml(page);
+    QVERIFY(settle(*v));
+    QCOMPARE(read(*v), page);
+    QSignalSpy recovered(v, &HtmlEditView::rendererRecovered);
+    ScriptedPrompter prompts;
+    prompts.expect(ScriptedPrompter::Message{
+        "The page display stopped unexpectedly. The document has been restored as it was last "
+        "read; changes made in the last moments may be missing.",
+        "Assistant: Quorl", Prompter::Icon::Exclamation, Prompter::Buttons::Ok,
+        Prompter::Answer::Ok});
+    const qint64 pid = v->page()->renderProcessPid();
+    QVERIFY(pid > 0);
+    ::kill(pid_t(pid), SIGKILL);
+    QTRY_COMPARE_WITH_TIMEOUT(recovered.count(), 1, 15000);
+    QVERIFY(settle(*v));
+    QCOMPARE(read(*v), page);
+    QCOMPARE(app(*v, "document.designMode").toString(), QString("on"));
+    QV_VERIFY_PROMPTS(prompts);
+}
+
+QTEST_MAIN(TestHtmlEditView)
+#include "tst_htmleditview.moc"

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+class HtmlEditView;
+
+// Small helpers the window tests share.
+namespace TestFiles {
+
+// The file's bytes, or "<missing>".
+QByteArray bytes(const QString &path);
+// Writes the bytes; false when the file cannot be written.
+bool write(const QString &path, const QByteArray &bytes);
+
+} // namespace TestFiles
+
+namespace TestEngine {
+
+// Waits for pred without sleeping between checks. The engine's work runs on
+// this thread's event loop, so QTest::qWaitFor (which sleeps between rounds)
+// slows every page load down by seconds.
+bool waitUntil(const std::function<bool()> &pred, int timeoutMs = 15000);
+
+// Waits until every queued operation of the view has finished.
+bool settle(HtmlEditView *view);
+// What stands between <body> and </body> of the view's document.
+QString body(HtmlEditView *view);
+
+} // namespace TestEngine

@@ -1,0 +1,329 @@
+// The composer's File commands on the real engine: what they load, save and
+// remember, what they ask, and what a failure leaves behind.
+
+#include "editor/menubuilder.h"
+#include "editor/optfunctions.h"
+#include "editor/recentfiles.h"
+#include "editor/sourcewindow.h"
+#include "editor/windowregistry.h"
+#include "platform/htmleditview.h"
+#include "platform/programexit.h"
+#include "platform/settingsstore.h"
+#include "platform/sourcearea.h"
+#include "support/files.h"
+#include "support/scriptedprompter.h"
+#include "support/testenv.h"
+#include "vevevodi/composerwindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using Msg = ScriptedPrompter::Message;
+using Icon = Prompter::Icon;
+using Buttons = Prompter::Buttons;
+using Answer = Prompter::Answer;
+
+namespace {
+
+using TestEngine::settle;
+using TestFiles::bytes;
+
+QString body(ComposerWindow *c)
+{
+    return TestEngine::body(c->txtComp);
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QVERIFY(TestFiles::write(path, content));
+}
+
+const QString kSaveFirst = "File not saved. Would you like to save your file first?";
+
+} // namespace
+
+class TestComposerFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void openLoadsAndRemembers();
+    void openAListedFileKeepsTheList();
+    void openWhenModified();
+    void unreadableFileChangesNothing();
+    void saveWritesTheSourceText();
+    void failedSaveKeepsMarkerAndPath();
+    void newAsksAndClears();
+    void recentEntry();
+    void exitAnswers_data();
+    void exitAnswers();
+    void closeUnloadsTheListAndRunsExit();
+
+private:
+    void showComposer(const QString &page);
+
+    TestEnv m_env;
+    ComposerWindow *c = nullptr;
+    SourceWindow *q = nullptr;
+    int m_exits = 0;
+};
+
+void TestComposerFiles::initTestCase()
+{
+    registerWindows();
+    ProgramExit::setHandlerForTests([this] { ++m_exits; });
+}
+
+void TestComposerFiles::init()
+{
+    m_env.clearSettings();
+    q = Quorl();
+    c = Composr();
+    m_exits = 0;
+}
+
+void TestComposerFiles::cleanup()
+{
+    WindowDirectory::unloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestComposerFiles::showComposer(const QString &page)
+{
+    q->area->setText(page);
+    q->star.clear();
+    ShowVevevodi();
+    QVERIFY(QTest::qWaitForWindowExposed(c));
+    QVERIFY(settle(c->txtComp));
+}
+
+void TestComposerFiles::openLoadsAndRemembers()
+{
+    showComposer("<p>old</p>");
+    const QString path = m_env.scratch("page.html");
+    writeFile(path, "<html><head><title>T</title></head><body><p>from file</p></body></html>");
+    ScriptedPrompter p;
+    p.expect(ScriptedPrompter::OpenFile{"", path});
+    Menus::find(c, "mnuOpen")->trigger();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(body(c), QString("<p>from file</p>"));
+    QCOMPARE(q->DocumentPath, path);
+    QCOMPARE(q->star, QString());               // loading is not a change
+    QCOMPARE(c->windowTitle(), SourceWindow::captionPrefix + "() " + path);
+    QCOMPARE(q->comdlg.FileName, QString());
+    QCOMPARE(SettingsStore::value("MRUs", "4"), path);
+    QCOMPARE(RecentFiles::pathOf(c->menus.recent[4]), path);
+    QCOMPARE(RecentFiles::pathOf(q->recent[4]), path);  // both windows follow
+    QCOMPARE(p.lastFileRequest().defaultSuffix, QString("html"));
+}
+
+void TestComposerFiles::openAListedFileKeepsTheList()
+{
+    showComposer("<p>x</p>");
+    const QString a = m_env.scratch("a.html"), b = m_env.scratch("b.html");
+    writeFile(a, "<p>a</p>");
+    writeFile(b, "<p>b</p>");
+    ScriptedPrompter p;
+    for (const QString &path : {a, b, a}) {
+        p.expect(ScriptedPrompter::OpenFile{"", path});
+        c->Open();
+    }
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(SettingsStore::value("MRUs", "3"), a);
+    QCOMPARE(SettingsStore::value("MRUs", "4"), b);
+    QCOMPARE(body(c), QString("<p>a</p>"));
+    QCOMPARE(q->DocumentPath, a);
+}
+
+void TestComposerFiles::openWhenModified()
+{
+    showComposer("<p>mine</p>");
+    const QString current = m_env.scratch("current.html");
+    q->DocumentPath = current;
+    q->star = "*";
+    ScriptedPrompter p;
+    p.expect(Msg{kSaveFirst, "Assistant: Quorl", Icon::Question, Buttons::YesNo, Answer::Yes});
+    c->Open();   // saves, opens nothing
+    QV_VERIFY_PROMPTS(p);
+    QVERIFY(bytes(current).contains("<p>mine</p>"));
+    QCOMPARE(q->star, QString());
+
+    q->star = "*";
+    q->comdlg.Filter = "Text|*.txt";
+    p.expect(Msg{kSaveFirst, "Assistant: Quorl", Icon::Question, Buttons::YesNo, Answer::No});
+    p.expect(ScriptedPrompter::OpenFile{"", std::nullopt});
+    c->Open();
+    QV_VERIFY_PROMPTS(p);
+    // Answered No, the dialog keeps the filter of its last use.
+    QCOMPARE(p.lastFileRequest().filter, QString("Text (*.txt)"));
+    QCOMPARE(q->star, QString("*"));
+}
+
+void TestComposerFiles::unreadableFileChangesNothing()
+{
+    showComposer("<p>keep me</p>");
+    const QString kept = m_env.scratch("kept.html");
+    q->DocumentPath = kept;
+    const QString missing = m_env.scratch("gone.html");
+    ScriptedPrompter p;
+    p.expect(ScriptedPrompter::OpenFile{"", missing});
+    p.expect(Msg{"", "Assistant: Quorl", Icon::Critical, Buttons::Ok});
+    c->Open();
+    SettingsStore::setValue("MRUs", "4", missing);
+    RecentFiles::showKeys(0);
+    p.expect(Msg{"", "Assistant: Quorl", Icon::Critical, Buttons::Ok});
+    c->OpenRecent(4);
+    QV_VERIFY_PROMPTS(p);
+    QVERIFY(p.shownMessages().at(0).startsWith("Unable to open " + missing + "\r\n"));
+    QCOMPARE(body(c), QString("<p>keep me</p>"));
+    QCOMPARE(q->DocumentPath, kept);
+}
+
+void TestComposerFiles::saveWritesTheSourceText()
+{
+    showComposer("<html><head><META NAME=\"GENERATOR\" Content=\"Microsoft DHTML Editing "
+                 "Control\"></head><body><p>caf\u00e9</p></body></html>");
+    const QString path = m_env.scratch("saved");
+    ScriptedPrompter p;
+    p.expect(ScriptedPrompter::SaveFile{"", path});
+    c->Save();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(q->DocumentPath, path + ".html");
+    const QByteArray saved = bytes(path + ".html");
+    QVERIFY2(saved.contains("<p>caf\xc3\xa9</p>"), saved.constData());
+    QVERIFY(saved.endsWith("</html>\r\n"));
+    QVERIFY(!saved.endsWith("\r\n\r\n"));
+    QCOMPARE(q->area->text() + "\r\n", QString::fromUtf8(saved));
+    QCOMPARE(q->star, QString());
+    QCOMPARE(c->windowTitle(), SourceWindow::captionPrefix + "() " + path + ".html");
+    // The next dialog proposes the name Save left behind.
+    QCOMPARE(q->comdlg.FileName, path + ".html");
+
+    // A titled document is saved without a question.
+    q->star = "*";
+    c->Save();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(q->star, QString());
+}
+
+void TestComposerFiles::failedSaveKeepsMarkerAndPath()
+{
+    showComposer("<p>text</p>");
+    q->star = "*";
+    const QString old = m_env.scratch("old.html");
+    q->DocumentPath = old;
+    const QString bad = m_env.scratch("no/such/folder/new.html");
+    ScriptedPrompter p;
+    p.expect(ScriptedPrompter::SaveFile{"", bad});
+    p.expect(Msg{"", "Assistant: Quorl", Icon::Critical, Buttons::Ok});
+    c->SaveAs();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(q->DocumentPath, old);
+    QCOMPARE(q->star, QString("*"));
+    QCOMPARE(q->comdlg.FileName, QString());
+
+    q->DocumentPath.clear();
+    p.expect(ScriptedPrompter::SaveFile{"", bad});
+    p.expect(Msg{"", "Assistant: Quorl", Icon::Critical, Buttons::Ok});
+    c->Save();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(q->DocumentPath, QString());
+    QCOMPARE(q->star, QString("*"));
+}
+
+void TestComposerFiles::newAsksAndClears()
+{
+    showComposer("<p>page</p>");
+    q->DocumentPath = m_env.scratch("doc.html");
+    q->star = "*";
+    q->comdlg.FileName = "x.html";
+    ScriptedPrompter p;
+    const QString question = "Are you sure you want to close existing document?";
+    p.expect(Msg{question, "Assistant: Quorl", Icon::Question, Buttons::YesNo, Answer::No,
+                 Answer::No});
+    c->New();
+    QCOMPARE(body(c), QString("<p>page</p>"));
+    p.expect(Msg{question, "Assistant: Quorl", Icon::Question, Buttons::YesNo, Answer::Yes});
+    c->New();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(c->windowTitle(), QString("Untitled(): Quorl Vevevodi 3.0 - By Korrandel"));
+    QVERIFY(settle(c->txtComp));
+    QVERIFY(!body(c).contains("page"));
+    QCOMPARE(q->DocumentPath, QString());
+    QCOMPARE(q->comdlg.FileName, QString());
+    QCOMPARE(q->star, QString("*"));       // New leaves the marker alone
+}
+
+void TestComposerFiles::recentEntry()
+{
+    showComposer("<p>mine</p>");
+    const QString other = m_env.scratch("other.html");
+    writeFile(other, "<p>other</p>");
+    RecentFiles::addFromComposer(other);
+    ScriptedPrompter p;
+    q->star = "*";
+    q->DocumentPath = m_env.scratch("current.html");
+    p.expect(Msg{kSaveFirst, "Assistant: Quorl", Icon::Question, Buttons::YesNo, Answer::No});
+    c->menus.recent[4]->trigger();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(body(c), QString("<p>other</p>"));
+    QCOMPARE(q->DocumentPath, other);
+    QCOMPARE(q->comdlg.FileName, other);
+}
+
+void TestComposerFiles::exitAnswers_data()
+{
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<bool>("crashFile");
+    QTest::addColumn<int>("exits");
+    QTest::addColumn<QString>("crashKey");
+    QTest::newRow("no") << Answer::No << "doc" << true << 0 << "unset";
+    QTest::newRow("yes, no crash name") << Answer::Yes << "" << false << 1 << "0";
+    QTest::newRow("yes, crash file deleted") << Answer::Yes << "doc" << true << 1 << "0";
+    QTest::newRow("yes, crash file missing") << Answer::Yes << "doc" << false << 1 << "unset";
+}
+
+void TestComposerFiles::exitAnswers()
+{
+    QFETCH(Answer, answer);
+    QFETCH(QString, tag);
+    QFETCH(bool, crashFile);
+    QFETCH(int, exits);
+    QFETCH(QString, crashKey);
+    c->TimeCrashSaveTag = tag;
+    const QString path = QDir(m_env.programFolder()).filePath("Crash/doc.crw");
+    QFile::remove(path);
+    if (crashFile)
+        writeFile(path, "x");
+    ScriptedPrompter p;
+    p.expect(Msg{"Are you sure you want to exit?", "Confirm Exit: Quorl Vevevodi",
+                 Icon::Question, Buttons::YesNo, answer, Answer::No});
+    c->Exit();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(m_exits, exits);
+    QCOMPARE(SettingsStore::value("Crash", "crash", "unset"), crashKey);
+    QCOMPARE(QFile::exists(path), crashFile && answer == Answer::No);
+}
+
+void TestComposerFiles::closeUnloadsTheListAndRunsExit()
+{
+    WindowDirectory::registerWindow("insHTML", [] { return new QWidget; });
+    WindowDirectory::touch("insHTML");
+    showComposer("<p>x</p>");
+    ScriptedPrompter p;
+    p.expect(Msg{"Are you sure you want to exit?", "Confirm Exit: Quorl Vevevodi",
+                 Icon::Question, Buttons::YesNo, Answer::No});
+    QVERIFY(!c->close());
+    QV_VERIFY_PROMPTS(p);
+    QVERIFY(c->isVisible());
+    QVERIFY(!WindowDirectory::isLoaded("insHTML"));
+    QCOMPARE(m_exits, 0);
+}
+
+QTEST_MAIN(TestComposerFiles)
+#include "tst_composerfiles.moc"
