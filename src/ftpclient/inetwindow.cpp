@@ -70,13 +70,13 @@ void InetWindow::buildControls()
     });
     grid->addWidget(List1, 0, 0);
 
-    struct ButtonSpec {
+    struct ButtonDef {
         QPushButton **button;
         const char *name;
         const char *caption;
         void (InetWindow::*action)();
     };
-    const ButtonSpec specs[] = {
+    const ButtonDef defs[] = {
         {&Command1, "Command1", "Upload", &InetWindow::uploadCommand},
         {&Command2, "Command2", "Download", &InetWindow::downloadCommand},
         {&Command3, "Command3", "Browse", &InetWindow::browseCommand},
@@ -90,14 +90,14 @@ void InetWindow::buildControls()
         {&Command11, "Command11", "CD UP", &InetWindow::cdUpCommand},
     };
     auto *buttons = new QVBoxLayout;
-    for (const ButtonSpec &spec : specs) {
-        auto *button = new QPushButton(QString::fromLatin1(spec.caption), central);
-        button->setObjectName(QString::fromLatin1(spec.name));
+    for (const ButtonDef &def : defs) {
+        auto *button = new QPushButton(QString::fromLatin1(def.caption), central);
+        button->setObjectName(QString::fromLatin1(def.name));
         button->setFont(listFont());
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, spec.action);
-        *spec.button = button;
-        if (spec.button != &Command3)
+        connect(button, &QPushButton::clicked, this, def.action);
+        *def.button = button;
+        if (def.button != &Command3)
             buttons->addWidget(button);
     }
     buttons->addStretch();

@@ -45,6 +45,7 @@ private slots:
     void signInByEnterListsTheStartFolder();
     void signInWhileBusyOnlySetsTheConnection();
     void cancelKeepsTheTypedValues();
+    void repaintLoadsTheSigninDialogHidden();
     void refreshFollowsOnlyFolderChanges_data();
     void refreshFollowsOnlyFolderChanges();
     void commandWhileBusyIsDropped();
@@ -187,6 +188,16 @@ void TestInetWindow::cancelKeepsTheTypedValues()
     QCOMPARE(signin->txturl->text(), QStringLiteral("ftp.example.invalid"));
     QCOMPARE(w->Inet1->URL, m_server.url() + QStringLiteral("/"));
     signin->Command1->click();
+}
+
+void TestInetWindow::repaintLoadsTheSigninDialogHidden()
+{
+    WindowDirectory::unload(QStringLiteral("frmSignin"));
+    QTest::qWait(20);
+    QVERIFY(!WindowDirectory::isLoaded(QStringLiteral("frmSignin")));
+    w->repaint();
+    QTRY_VERIFY(WindowDirectory::isLoaded(QStringLiteral("frmSignin")));
+    QVERIFY(!WindowDirectory::loaded(QStringLiteral("frmSignin"))->isVisible());
 }
 
 void TestInetWindow::refreshFollowsOnlyFolderChanges_data()
