@@ -627,6 +627,8 @@ constexpr int kLastCommand = 5051;
 
 bool HtmlEditView::ExecCommand(int id)
 {
+    if (runOwnDialog(id))
+        return true;
     for (const Command &c : kCommands) {
         if (c.id != id)
             continue;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QPointer>
 #include <QQueue>
 #include <QUrl>
 #include <QWebEngineView>
@@ -9,6 +10,7 @@
 #include <optional>
 
 class QEventLoop;
+class HtmlFindDialog;
 class QTimer;
 class QWebChannel;
 class HtmlEditHost;
@@ -122,6 +124,9 @@ private:
     void tellRecovered();
     void applySettings();
     bool acceptsNavigation(const QUrl &url, bool mainFrame);
+    // The control's own find, font, hyperlink and image dialogs (5008,
+    // 5009, 5016, 5017); false for any other id.
+    bool runOwnDialog(int id);
 
     HtmlEditHost *m_host = nullptr;
     QWebChannel *m_channel = nullptr;
@@ -146,4 +151,5 @@ private:
     int m_renderersLost = 0;
     int m_readTimeout = 10000;
     int m_keysDelivered = 0;
+    QPointer<HtmlFindDialog> m_find;
 };

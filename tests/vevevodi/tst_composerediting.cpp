@@ -1,0 +1,252 @@
+// The composer's editing commands through its real editing control: the
+// control's own dialogs, undo over every kind of change, and which window's
+// control a command addresses.
+
+#include "editor/menubuilder.h"
+#include "editor/optfunctions.h"
+#include "editor/sourcewindow.h"
+#include "editor/windowregistry.h"
+#include "platform/htmleditview.h"
+#include "platform/htmlfinddialog.h"
+#include "platform/htmlfontdialog.h"
+#include "platform/htmlimagedialog.h"
+#include "platform/htmllinkdialog.h"
+#include "platform/sourcearea.h"
+#include "support/files.h"
+#include "support/scriptedprompter.h"
+#include "support/testenv.h"
+#include "vevevodi/composerwindow.h"
+
+#include <QCheckBox>
+#include <QFontComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolBar>
+
+namespace {
+
+using TestEngine::settle;
+
+// Puts the caret inside the element matched by selector, selecting its text.
+void selectIn(HtmlEditView *view, const QString &selector)
+{
+    view->runQueued(QString("(() => { const e = document.querySelector('%1');"
+                            " const r = document.createRange(); r.selectNodeContents(e);"
+                            " getSelection().removeAllRanges(); getSelection().addRange(r);"
+                            " })()").arg(selector));
+    QVERIFY(settle(view));
+}
+
+} // namespace
+
+class TestComposerEditing : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void fontDialog();
+    void imageAndLinkDialogs();
+    void cancelledDialogChangesNothing();
+    void findDialogOpens();
+    void undoAfterAPumpInsertion();
+    void undoAfterATableEdit();
+    void ownAndDefaultControls();
+    void menuKeysWhileThePageHasTheFocus();
+    void screenshotInDetailMode();
+
+private:
+    void showPage(const QString &body);
+    QString body() { return TestEngine::body(c->txtComp); }
+
+    TestEnv m_env;
+    ComposerWindow *c = nullptr;
+};
+
+void TestComposerEditing::initTestCase()
+{
+    registerWindows();
+}
+
+void TestComposerEditing::init()
+{
+    c = Composr();
+}
+
+void TestComposerEditing::cleanup()
+{
+    WindowDirectory::unloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestComposerEditing::showPage(const QString &pageBody)
+{
+    Quorl()->area->setText("<html><head><title>t</title></head><body>" + pageBody
+                           + "</body></html>");
+    ShowVevevodi();
+    QVERIFY(QTest::qWaitForWindowExposed(c));
+    QVERIFY(settle(c->txtComp));
+}
+
+void TestComposerEditing::fontDialog()
+{
+    showPage("<p id=\"p\">word</p>");
+    selectIn(c->txtComp, "#p");
+    ScriptedPrompter p;
+    p.expect(ScriptedPrompter::Dialog{"HtmlFontDialog", [](QDialog *d) {
+        auto *font = static_cast<HtmlFontDialog *>(d);
+        font->cmbFace->setEditText("Arial");
+        font->chkItalic->setChecked(true);
+    }});
+    Menus::find(c, "mnuFont")->trigger();
+    QV_VERIFY_PROMPTS(p);
+    QVERIFY(settle(c->txtComp));
+    QCOMPARE(body(), QString("<p id=\"p\"><font face=\"Arial\"><i>word</i></font></p>"));
+    // The whole choice is one step of the history.
+    c->txtComp->ExecCommand(5049);
+    QVERIFY(settle(c->txtComp));
+    QCOMPARE(body(), QString("<p id=\"p\">word</p>"));
+}
+
+void TestComposerEditing::imageAndLinkDialogs()
+{
+    showPage("<p id=\"p\">ab</p>");
+    selectIn(c->txtComp, "#p");
+    ScriptedPrompter p;
+    p.expect(ScriptedPrompter::Dialog{"HtmlImageDialog", [](QDialog *d) {
+        auto *image = static_cast<HtmlImageDialog *>(d);
+        image->txtSource->setText("pic.png");
+        image->txtAlt->setText("A \"pic\"");
+    }});
+    c->findChild<QToolBar *>("frmformatbar")->findChild<QAction *>("btnImage")->trigger();
+    p.expect(ScriptedPrompter::Dialog{"HtmlLinkDialog", [](QDialog *d) {
+        static_cast<HtmlLinkDialog *>(d)->txtAddress->setText("next.html");
+    }});
+    c->txtComp->ExecCommand(5016);
+    QV_VERIFY_PROMPTS(p);
+    QVERIFY(settle(c->txtComp));
+    QCOMPARE(body(), QString("<p id=\"p\"><img src=\"pic.png\" alt=\"A &quot;pic&quot;\" "
+                             "border=\"0\"><a href=\"next.html\">next.html</a></p>"));
+}
+
+void TestComposerEditing::cancelledDialogChangesNothing()
+{
+    showPage("<p id=\"p\">ab</p>");
+    selectIn(c->txtComp, "#p");
+    ScriptedPrompter p;
+    for (const char *name : {"HtmlFontDialog", "HtmlImageDialog", "HtmlLinkDialog"})
+        p.expect(ScriptedPrompter::Dialog{name, {}, false});
+    c->txtComp->ExecCommand(5009);
+    c->txtComp->ExecCommand(5017);
+    c->txtComp->ExecCommand(5016);
+    QV_VERIFY_PROMPTS(p);
+    QVERIFY(settle(c->txtComp));
+    QCOMPARE(body(), QString("<p id=\"p\">ab</p>"));
+}
+
+void TestComposerEditing::findDialogOpens()
+{
+    showPage("<p>needle</p>");
+    Menus::find(c, "mnuFind")->trigger();
+    auto *find = c->txtComp->findChild<HtmlFindDialog *>();
+    QVERIFY(find);
+    QVERIFY(find->isVisible());
+    Menus::find(c, "mnuFind")->trigger();   // the same dialog again
+    QCOMPARE(c->txtComp->findChildren<HtmlFindDialog *>().size(), 1);
+}
+
+void TestComposerEditing::undoAfterAPumpInsertion()
+{
+    showPage("<p id=\"p\">text</p>");
+    selectIn(c->txtComp, "#p");
+    c->stageInsertion("<hr width=\"50%\">");
+    QVERIFY(TestEngine::waitUntil([this] { return body().contains("<hr"); }));
+    QAction *undo = Menus::find(c, "mnuUndo");
+    undo->trigger();
+    QVERIFY(settle(c->txtComp));
+    QCOMPARE(body(), QString("<p id=\"p\">text</p>"));
+    Menus::find(c, "mnuRedo")->trigger();
+    QVERIFY(settle(c->txtComp));
+    QVERIFY(body().contains("<hr width=\"50%\">"));
+}
+
+void TestComposerEditing::undoAfterATableEdit()
+{
+    const QString table = "<table><tbody><tr><td id=\"a\">a</td><td>b</td></tr></tbody></table>";
+    showPage(table);
+    selectIn(c->txtComp, "#a");
+    Menus::find(c, "mnuInsCol")->trigger();
+    QVERIFY(settle(c->txtComp));
+    QVERIFY(body().contains("&nbsp;"));
+    Menus::find(c, "mnuUndo")->trigger();
+    QVERIFY(settle(c->txtComp));
+    QCOMPARE(body(), table);
+    // Merge outside a table does nothing and says nothing.
+    showPage("<p id=\"p\">x</p>");
+    selectIn(c->txtComp, "#p");
+    ScriptedPrompter p;
+    Menus::find(c, "mnuMerge")->trigger();
+    QVERIFY(settle(c->txtComp));
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(body(), QString("<p id=\"p\">x</p>"));
+}
+
+void TestComposerEditing::ownAndDefaultControls()
+{
+    showPage("<p>main</p>");
+    // A second composer window, as the file viewer opens them.
+    ComposerWindow second;
+    QVERIFY(!second.isMainComposer());
+    QVERIFY(!c->txtComp->SnapToGrid());
+    Menus::find(&second, "mnuSnap")->trigger();          // default: the main window's
+    QVERIFY(c->txtComp->SnapToGrid());
+    QVERIFY(!second.txtComp->SnapToGrid());
+    Menus::find(&second, "mnuShowDetails")->trigger();   // own
+    QVERIFY(second.txtComp->ShowDetails());
+    QVERIFY(!c->txtComp->ShowDetails());
+}
+
+void TestComposerEditing::menuKeysWhileThePageHasTheFocus()
+{
+    const QString table = "<table><tbody><tr><td id=\"a\">a</td></tr></tbody></table>";
+    showPage(table);
+    c->activateWindow();
+    c->txtComp->setFocus();
+    QWidget *page = c->txtComp->focusProxy();
+    QVERIFY(page);
+    QVERIFY(QTest::qWaitForWindowActive(c));
+    selectIn(c->txtComp, "#a");
+    Menus::find(c, "mnuInsRow")->trigger();
+    QVERIFY(settle(c->txtComp));
+    QVERIFY(body() != table);
+    QTest::keyClick(page, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(TestEngine::waitUntil([&] { return body() == table; }, 5000));
+    // A menu key the page has no use for reaches the menu.
+    ScriptedPrompter p;
+    p.expect(ScriptedPrompter::Message{"Are you sure you want to close existing document?",
+                                       "Assistant: Quorl", Prompter::Icon::Question,
+                                       Prompter::Buttons::YesNo, Prompter::Answer::No});
+    QTest::keyClick(page, Qt::Key_N, Qt::ControlModifier);
+    QV_VERIFY_PROMPTS(p);
+}
+
+void TestComposerEditing::screenshotInDetailMode()
+{
+    const QString out = qEnvironmentVariable("QV_SCREENSHOT");
+    if (out.isEmpty())
+        QSKIP("set QV_SCREENSHOT=<file> to write the picture");
+    showPage("<h2>Prices</h2><table border=\"0\"><tr><td>Tea</td><td>2</td></tr>"
+             "<tr><td>Cake</td><td>3</td></tr></table><form><input name=\"q\"></form>"
+             "<a name=\"end\"></a><div style=\"position:absolute;left:300px;top:60px\">"
+             "Layer</div>");
+    c->resize(700, 420);
+    Menus::find(c, "mnuShowDetails")->trigger();
+    QVERIFY(settle(c->txtComp));
+    QTest::qWait(300);
+    QVERIFY(c->grab().save(out));
+}
+
+QTEST_MAIN(TestComposerEditing)
+#include "tst_composerediting.moc"
