@@ -30,6 +30,16 @@ QAction *item(QMenu *menu, const QString &caption, const QString &name,
     return action;
 }
 
+void items(QMenu *menu, std::initializer_list<std::pair<const char *, const char *>> list)
+{
+    for (const auto &[caption, name] : list) {
+        if (!*caption)
+            menu->addSeparator();
+        else
+            item(menu, QString::fromUtf8(caption), QString::fromUtf8(name));
+    }
+}
+
 QAction *checkItem(QMenu *menu, const QString &caption, const QString &name, bool checked,
                    const QKeySequence &shortcut)
 {

@@ -5,6 +5,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <initializer_list>
+#include <utility>
+
 // Menus are declared item by item with their captions, names and keys. An
 // item starts disabled: it becomes usable only when a command is bound to it,
 // so a command that is not built yet can never pretend to work.
@@ -14,6 +17,8 @@ QMenu *menu(QMenuBar *bar, const QString &caption, const QString &name);
 QMenu *subMenu(QMenu *parent, const QString &caption, const QString &name);
 QAction *item(QMenu *menu, const QString &caption, const QString &name,
               const QKeySequence &shortcut = QKeySequence());
+// Several plain items in a row: caption and name, an empty caption a separator.
+void items(QMenu *menu, std::initializer_list<std::pair<const char *, const char *>> list);
 QAction *checkItem(QMenu *menu, const QString &caption, const QString &name, bool checked,
                    const QKeySequence &shortcut = QKeySequence());
 

@@ -204,14 +204,11 @@ void SourceWindow::buildMenus()
     item(table, "&Table", "mnuInsTable");
     item(table, "&Insert Rows and Columns", "mnuinsrowcol");
     mnuInsert->addSeparator();
-    item(mnuInsert, "&Heading", "mnuHeading");
-    item(mnuInsert, "Paragraph", "mnuParagraph");
-    QMenu *lineBreak = subMenu(mnuInsert, "Break", "mnuBreak");
-    item(lineBreak, "&Line Break", "mnuLineBreak");
-    item(lineBreak, "&Word Break", "mnuWordBreak");
-    item(lineBreak, "&No Break", "mnuNoBreak");
-    item(mnuInsert, "Comment", "mnuComment");
-    item(mnuInsert, "Rectangular Box", "mnuRectangularBox");
+    items(mnuInsert, {{"&Heading", "mnuHeading"}, {"Paragraph", "mnuParagraph"}});
+    items(subMenu(mnuInsert, "Break", "mnuBreak"),
+          {{"&Line Break", "mnuLineBreak"}, {"&Word Break", "mnuWordBreak"},
+           {"&No Break", "mnuNoBreak"}});
+    items(mnuInsert, {{"Comment", "mnuComment"}, {"Rectangular Box", "mnuRectangularBox"}});
 
     mnuOptions = menu(bar, "O&ptions", "mnuoptions");
     item(mnuOptions, "Smart Select", "mnusmartsel", key(Qt::CTRL | Qt::Key_F12));
@@ -225,42 +222,34 @@ void SourceWindow::buildMenus()
     item(tempClip, "Copy To Temporary Clipboard", "mnuCopyToTemp", key(Qt::CTRL | Qt::Key_D));
     item(mnuOptions, "Restore Point", "mnuRestore");
     mnuOptions->addSeparator();
-    QMenu *protect = subMenu(mnuOptions, "&Protect Code", "mnuProtect");
-    item(protect, "Prevent Right Click", "mnuPreventRightClick");
-    item(protect, "Disable IE Image Toolbar", "mnuDisImgTbar");
-    item(protect, "Protect Text", "mnuProtectText");
+    items(subMenu(mnuOptions, "&Protect Code", "mnuProtect"),
+          {{"Prevent Right Click", "mnuPreventRightClick"},
+           {"Disable IE Image Toolbar", "mnuDisImgTbar"}, {"Protect Text", "mnuProtectText"}});
     item(mnuOptions, "Crash Recovery Wizard", "mnuCrashWizard");
 
     mnuStyle = menu(bar, "&Style", "mnuStyle");
-    item(mnuStyle, "&Text", "mnuText");
-    item(mnuStyle, "&Marquee", "mnuMarquee");
-    item(mnuStyle, "&List with links", "mnuListLinks");
-    QMenu *insertStyle = subMenu(mnuStyle, "&Insert", "mnuInsertStyle");
-    item(insertStyle, "&Layer", "mnuInsLayer");
-    item(insertStyle, "&Flash", "mnuFlash");
-    item(insertStyle, "Make page &defaut", "mnuMakeDefault");
-    item(insertStyle, "&Bookmark Page", "mnuBookmarkPage");
+    items(mnuStyle, {{"&Text", "mnuText"}, {"&Marquee", "mnuMarquee"},
+                     {"&List with links", "mnuListLinks"}});
+    items(subMenu(mnuStyle, "&Insert", "mnuInsertStyle"),
+          {{"&Layer", "mnuInsLayer"}, {"&Flash", "mnuFlash"},
+           {"Make page &defaut", "mnuMakeDefault"}, {"&Bookmark Page", "mnuBookmarkPage"}});
     item(mnuStyle, "&Change Pointer", "mnuChangePointer");
 
     mnuTools = menu(bar, "Tools", "mnuTools");
-    item(mnuTools, "Templates", "mnuTemplates");
-    item(mnuTools, "Create Template", "mnuCreateTemplate");
-    item(mnuTools, "Import Template", "mnuImportTemplate");
-    item(mnuTools, "More templates", "mnuMoreTemplates");
-    mnuTools->addSeparator();
-    item(mnuTools, "Layout Manager", "mnuLayoutManager");
-    item(mnuTools, "Style Sheet Creator", "mnuStyleSheet");
-    item(mnuTools, "Navigation Bar Creator", "mnuNavigator");
+    items(mnuTools, {{"Templates", "mnuTemplates"}, {"Create Template", "mnuCreateTemplate"},
+                     {"Import Template", "mnuImportTemplate"},
+                     {"More templates", "mnuMoreTemplates"}, {"", ""},
+                     {"Layout Manager", "mnuLayoutManager"},
+                     {"Style Sheet Creator", "mnuStyleSheet"},
+                     {"Navigation Bar Creator", "mnuNavigator"}});
     connect(bind(item(mnuTools, "FTP Client", "mnuFTPClient")), &QAction::triggered, this,
             &OutsidePrograms::startFtpClient);
     mnuTools->addSeparator();
     item(mnuTools, "Plug-In Tools", "mnuPlugIn");
 
     mnuHelp = menu(bar, "&Help", "mnuHelp");
-    item(mnuHelp, "HTML Tutorial", "mnuHTMLtutorial");
-    item(mnuHelp, "Tip of the day", "mnuTipOfDay");
-    item(mnuHelp, "Visit Author Online", "mnuAuthorOnline");
-    item(mnuHelp, "About", "mnuAbout");
+    items(mnuHelp, {{"HTML Tutorial", "mnuHTMLtutorial"}, {"Tip of the day", "mnuTipOfDay"},
+                    {"Visit Author Online", "mnuAuthorOnline"}, {"About", "mnuAbout"}});
 
     // The same wraps as the toolbar's alignment buttons.
     bind(Menus::find(this, "mnuALeft"), this, &SourceWindow::alignLeft);

@@ -73,16 +73,6 @@ const QList<QPair<QString, Opener>> &composerOpeners()
     return table;
 }
 
-void items(QMenu *menu, std::initializer_list<std::pair<const char *, const char *>> list)
-{
-    for (const auto &[caption, name] : list) {
-        if (!*caption)
-            menu->addSeparator();
-        else
-            ::Menus::item(menu, caption, name);
-    }
-}
-
 } // namespace
 
 Menus build(QMainWindow *window)
