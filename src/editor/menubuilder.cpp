@@ -57,11 +57,16 @@ QAction *fixedCheckItem(QMenu *menu, const QString &caption, const QString &name
     return action;
 }
 
-void forward(QAction *button, QAction *command)
+void followEnabled(QAction *button, QAction *command)
 {
     button->setEnabled(command->isEnabled());
     QObject::connect(command, &QAction::changed, button,
                      [button, command] { button->setEnabled(command->isEnabled()); });
+}
+
+void forward(QAction *button, QAction *command)
+{
+    followEnabled(button, command);
     QObject::connect(button, &QAction::triggered, command, [command] { command->trigger(); });
 }
 

@@ -42,6 +42,9 @@ inline QAction *bind(QAction *action)
     return action;
 }
 
+// A button that is usable exactly while the command is.
+void followEnabled(QAction *button, QAction *command);
+
 // A button that runs exactly what the menu item runs, and is usable with it.
 void forward(QAction *button, QAction *command);
 

@@ -82,6 +82,31 @@ const QList<QPair<QString, Opener>> &sourceOpeners()
     return table;
 }
 
+// Toolbar buttons in bar order: key, tool tip, icon key and the menu item the
+// button runs ("Delete" has none; it runs its own command). An empty key is
+// a separator.
+struct ToolbarButton {
+    const char *key;
+    const char *tip;
+    const char *icon;
+    const char *item;
+};
+
+constexpr ToolbarButton kToolbar[] = {
+    {"New", "New", "New", "mnuew"}, {"Open", "Open", "Open", "mnuOpen"},
+    {"Save", "Save", "Save", "mnuSave"}, {"Forward", "Preview", "Forward", "mnuPreview"},
+    {"Print", "Print", "Print", "mnuPrint"}, {"", "", "", ""},
+    {"Copy", "Copy", "Copy", "mnuCopy"}, {"Cut", "Cut", "Cut", "mnuCut"},
+    {"Paste", "Paste", "Paste", "mnuPaste"}, {"Delete", "Delete", "Delete", ""},
+    {"", "", "", ""},
+    {"Bold", "Bold", "Bold", "mnuBold"}, {"Italic", "Italic", "Italic", "mnuItalics"},
+    {"Underline", "Underline", "Underline", "mnuUnderline"}, {"", "", "", ""},
+    {"Align Left", "Align Left", "Align Left", "mnuALeft"},
+    {"Center", "Center", "Center", "mnuACenter"},
+    {"Align Right", "Align Right", "Align Right", "mnuARight"}, {"", "", "", ""},
+    {"Find", "Find", "Find", "mnuFind"}, {"", "", "", ""},
+    {"btnOpenVevevodi", "Open Vevevodi", "Organizer", "mnuVevevodi"}};
+
 } // namespace
 
 void SourceWindow::buildMenus()
@@ -269,32 +294,21 @@ void SourceWindow::buildToolbars()
     Toolbar1 = addToolBar(QStringLiteral("Toolbar"));
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     Toolbar1->setMovable(false);
-    // Key, tool tip, icon key; an empty key is a separator.
-    const std::tuple<const char *, const char *, const char *> buttons[] = {
-        {"New", "New", "New"}, {"Open", "Open", "Open"}, {"Save", "Save", "Save"},
-        {"Forward", "Preview", "Forward"}, {"Print", "Print", "Print"}, {"", "", ""},
-        {"Copy", "Copy", "Copy"}, {"Cut", "Cut", "Cut"}, {"Paste", "Paste", "Paste"},
-        {"Delete", "Delete", "Delete"}, {"", "", ""},
-        {"Bold", "Bold", "Bold"}, {"Italic", "Italic", "Italic"},
-        {"Underline", "Underline", "Underline"}, {"", "", ""},
-        {"Align Left", "Align Left", "Align Left"}, {"Center", "Center", "Center"},
-        {"Align Right", "Align Right", "Align Right"}, {"", "", ""},
-        {"Find", "Find", "Find"}, {"", "", ""},
-        {"btnOpenVevevodi", "Open Vevevodi", "Organizer"}};
-    for (const auto &[buttonKey, tip, icon] : buttons) {
-        if (!*buttonKey) {
+    for (const ToolbarButton &b : kToolbar) {
+        if (!*b.key) {
             Toolbar1->addSeparator();
             continue;
         }
-        const QString k = QString::fromLatin1(buttonKey);
-        QAction *button = Toolbar1->addAction(ToolIcons::icon(QLatin1String(icon)),
-                                              QLatin1String(tip));
+        const QString k = QString::fromLatin1(b.key);
+        QAction *button = Toolbar1->addAction(ToolIcons::icon(QLatin1String(b.icon)),
+                                              QLatin1String(b.tip));
         button->setObjectName(k);
-        button->setToolTip(QLatin1String(tip));
+        button->setToolTip(QLatin1String(b.tip));
+        // A button whose command is not built yet stays disabled with it.
+        if (*b.item)
+            Menus::followEnabled(button, Menus::find(this, QLatin1String(b.item)));
         connect(button, &QAction::triggered, this, [this, k] { toolbarClick(k); });
-        m_toolbarKeys.insert(k, button);
     }
-    syncToolbar();
 
     frmformatbar = new QToolBar(QStringLiteral("Format"), this);
     frmformatbar->setObjectName(QStringLiteral("frmformatbar"));
@@ -334,46 +348,16 @@ void SourceWindow::buildToolbars()
     }
 }
 
-void SourceWindow::syncToolbar()
-{
-    // A button whose command is not built yet stays disabled with it.
-    const std::pair<const char *, QAction *> forwarded[] = {
-        {"New", mnuew}, {"Open", mnuOpen}, {"Save", mnuSave}, {"Forward", mnuPreview},
-        {"Print", mnuPrint}, {"Copy", mnuCopy}, {"Cut", mnuCut}, {"Paste", mnuPaste},
-        {"Bold", Menus::find(this, "mnuBold")}, {"Italic", Menus::find(this, "mnuItalics")},
-        {"Underline", Menus::find(this, "mnuUnderline")}, {"Find", mnuFind},
-        {"btnOpenVevevodi", mnuVevevodi}};
-    for (const auto &[buttonKey, command] : forwarded) {
-        QAction *button = m_toolbarKeys.value(QLatin1String(buttonKey));
-        button->setEnabled(command->isEnabled());
-        connect(command, &QAction::changed, button,
-                [button, command] { button->setEnabled(command->isEnabled()); });
-    }
-}
-
 void SourceWindow::toolbarClick(const QString &buttonKey)
 {
-    const std::pair<const char *, std::function<void()>> actions[] = {
-        {"Print", [this] { mnuPrint->trigger(); }},
-        {"New", [this] { mnuew->trigger(); }},
-        {"Open", [this] { mnuOpen->trigger(); }},
-        {"Save", [this] { mnuSave->trigger(); }},
-        {"Forward", [this] { mnuPreview->trigger(); }},
-        {"Copy", [this] { copy(); }},
-        {"Cut", [this] { cut(); }},
-        {"Paste", [this] { paste(); }},
-        {"Delete", [this] { area->setSelText(QString()); }},
-        {"Bold", [this] { Menus::find(this, "mnuBold")->trigger(); }},
-        {"Italic", [this] { Menus::find(this, "mnuItalics")->trigger(); }},
-        {"Underline", [this] { Menus::find(this, "mnuUnderline")->trigger(); }},
-        {"Align Left", [this] { alignLeft(); }},
-        {"Center", [this] { alignCenter(); }},
-        {"Align Right", [this] { alignRight(); }},
-        {"Find", [this] { mnuFind->trigger(); }},
-        {"btnOpenVevevodi", [this] { mnuVevevodi->trigger(); }}};
-    for (const auto &[k, action] : actions) {
-        if (buttonKey == QLatin1String(k)) {
-            action();
+    if (buttonKey == u"Delete") {
+        area->setSelText(QString());
+        return;
+    }
+    // Keys are compared whole and case-sensitively; each stands once.
+    for (const ToolbarButton &b : kToolbar) {
+        if (*b.item && buttonKey == QLatin1String(b.key)) {
+            Menus::find(this, QLatin1String(b.item))->trigger();
             return;
         }
     }

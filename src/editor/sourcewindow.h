@@ -3,7 +3,6 @@
 #include "platform/commondialog.h"
 #include "platform/windowdirectory.h"
 
-#include <QHash>
 #include <QMainWindow>
 
 #include <array>
@@ -123,14 +122,12 @@ private:
     void buildMenus();
     void buildOpeners();
     void buildToolbars();
-    void syncToolbar();
     void buildStatusBar();
     void onAreaChange();
     void onEditMenuOpening();
     void updateInsertPanel();
 
     std::array<QLabel *, 6> m_panels{};
-    QHash<QString, QAction *> m_toolbarKeys;
 };
 
 // The one source window of the program, created and loaded on first use.

@@ -1,5 +1,6 @@
 #include "platform/htmleditview.h"
 
+#include "platform/htmlmarkup.h"
 #include "platform/prompter.h"
 #include "platform/textfiles.h"
 
@@ -141,29 +142,6 @@ QString leadingDoctype(const QString &html)
     return end < 0 ? QString() : html.mid(i, end - i + 1);
 }
 
-QString jsString(const QString &text)
-{
-    QString out;
-    out.reserve(text.size() + 16);
-    out += u'"';
-    for (QChar c : text) {
-        switch (c.unicode()) {
-        case '"': out += QStringLiteral("\\\""); break;
-        case '\\': out += QStringLiteral("\\\\"); break;
-        case '\n': out += QStringLiteral("\\n"); break;
-        case '\r': out += QStringLiteral("\\r"); break;
-        case 0x2028: out += QStringLiteral("\\u2028"); break;
-        case 0x2029: out += QStringLiteral("\\u2029"); break;
-        default:
-            if (c.unicode() < 0x20)
-                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-            else
-                out += c;
-        }
-    }
-    out += u'"';
-    return out;
-}
 
 } // namespace
 
@@ -456,7 +434,7 @@ void HtmlEditView::onLoadFinished(bool)
     const quint64 op = m_loadOp;
     QString fill;
     if (op && op == m_current && !m_pendingFill.isNull())
-        fill = QStringLiteral("qvBridge.fill(") + jsString(m_pendingFill) + QStringLiteral(");");
+        fill = QStringLiteral("qvBridge.fill(") + HtmlMarkup::jsString(m_pendingFill) + QStringLiteral(");");
     m_pendingFill = QString();
     QPointer<HtmlEditView> self(this);
     page()->runJavaScript(
@@ -648,7 +626,7 @@ void HtmlEditView::insertHtml(const QString &html)
 {
     if (html.isEmpty())
         return;
-    runQueued(QStringLiteral("qvBridge.insertHtml(%1)").arg(jsString(html)));
+    runQueued(QStringLiteral("qvBridge.insertHtml(%1)").arg(HtmlMarkup::jsString(html)));
 }
 
 std::optional<QString> HtmlEditView::selectedText(int timeoutMs)

@@ -1,5 +1,7 @@
 #include "platform/htmlfinddialog.h"
 
+#include "platform/htmlmarkup.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -44,7 +46,7 @@ void HtmlFindDialog::findNext()
         return;
     // The page's own find selects the match, so typing replaces it.
     const QString script = QStringLiteral("window.find(%1, %2, %3, true, false, false, false)")
-                               .arg(jsString(text),
+                               .arg(HtmlMarkup::jsString(text),
                                     chkMatchCase->isChecked() ? "true" : "false",
                                     chkBackwards->isChecked() ? "true" : "false");
     m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld,
@@ -54,18 +56,4 @@ void HtmlFindDialog::findNext()
                                                        : tr("The text was not found."));
                               Q_EMIT searched(found);
                           });
-}
-
-QString HtmlFindDialog::jsString(const QString &text)
-{
-    QString out = QStringLiteral("\"");
-    for (const QChar c : text) {
-        if (c == u'"' || c == u'\\')
-            out += u'\\';
-        if (c.unicode() < 0x20 || c == QChar(0x2028) || c == QChar(0x2029))
-            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out + u'"';
 }

@@ -17,8 +17,6 @@ public:
     explicit HtmlFindDialog(QWebEnginePage *page, QWidget *parent = nullptr);
 
     void findNext();
-    // A text as a JavaScript string literal.
-    static QString jsString(const QString &text);
 
     QLineEdit *txtFind = nullptr;
     QCheckBox *chkMatchCase = nullptr;

@@ -1,5 +1,6 @@
 #include "platform/htmlfontdialog.h"
 
+#include "platform/htmlmarkup.h"
 #include "platform/prompter.h"
 
 #include <QCheckBox>
@@ -7,8 +8,6 @@
 #include <QDialogButtonBox>
 #include <QFontComboBox>
 #include <QFormLayout>
-#include <QJsonDocument>
-#include <QJsonValue>
 #include <QPushButton>
 
 HtmlFontDialog::HtmlFontDialog(QWidget *parent)
@@ -60,16 +59,10 @@ HtmlFontDialog::Choice HtmlFontDialog::choice() const
 
 QString HtmlFontDialog::script(const Choice &choice)
 {
-    auto quoted = [](const QString &value) {
-        return QString::fromUtf8(QJsonDocument::fromVariant(QVariantList{value}).toJson(
-                                     QJsonDocument::Compact))
-            .mid(1)
-            .chopped(1);
-    };
     QStringList calls{QStringLiteral("document.execCommand('styleWithCSS', false, false)")};
     if (!choice.face.isEmpty())
         calls << QStringLiteral("document.execCommand('fontName', false, %1)")
-                     .arg(quoted(choice.face));
+                     .arg(HtmlMarkup::jsString(choice.face));
     if (choice.size >= 1 && choice.size <= 7)
         calls << QStringLiteral("document.execCommand('fontSize', false, '%1')").arg(choice.size);
     if (choice.color.isValid())

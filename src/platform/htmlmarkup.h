@@ -2,12 +2,15 @@
 
 #include <QString>
 
-// Small pieces of markup the editing control's own dialogs build.
+// Small pieces of text the editing control builds: markup for its dialogs
+// and literals for the scripts it hands the page.
 namespace HtmlMarkup {
 
 // A value made safe inside a double-quoted attribute.
 QString attribute(const QString &value);
 // Text made safe as element content.
 QString text(const QString &value);
+// Text as a double-quoted JavaScript string literal.
+QString jsString(const QString &value);
 
 } // namespace HtmlMarkup

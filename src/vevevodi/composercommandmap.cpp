@@ -255,12 +255,6 @@ const std::tuple<const char *, const char *, const char *, const char *> kToolba
     {"showCode", "Open Editor", "Organizer", "mnuEditor"},
 };
 
-// The order in which the toolbar's command compares keys.
-constexpr const char *kDispatchOrder[] = {
-    "Properties", "Print", "New", "Open", "Save", "Forward", "Copy", "Cut", "Paste",
-    "Delete", "Undo", "Redo", "Bold", "Italic", "Underline", "Align Left", "Center",
-    "Align Right", "Find", "showCode"};
-
 // Button, tool tip, the item it runs (or the menu it pops up), status-bar hint.
 const std::tuple<const char *, const char *, const char *, const char *> kFormatBar[] = {
     {"btnTools", "Tools", "mnuTools", ""},
@@ -342,10 +336,7 @@ void bindEditing(QMainWindow *window, const Editing &editing)
                                              QLatin1String(tip));
         button->setObjectName(QLatin1String(key));
         button->setToolTip(QLatin1String(tip));
-        QAction *command = ::Menus::find(window, QLatin1String(item));
-        button->setEnabled(command->isEnabled());
-        QObject::connect(command, &QAction::changed, button,
-                         [button, command] { button->setEnabled(command->isEnabled()); });
+        ::Menus::followEnabled(button, ::Menus::find(window, QLatin1String(item)));
         const QString k = QLatin1String(key);
         QObject::connect(button, &QAction::triggered, window,
                          [window, k] { toolbarClick(window, k); });
@@ -378,15 +369,12 @@ void bindEditing(QMainWindow *window, const Editing &editing)
 
 void toolbarClick(QMainWindow *window, const QString &key)
 {
-    for (const char *candidate : kDispatchOrder) {
-        if (key != QLatin1String(candidate))
-            continue;
-        for (const auto &[k, tip, icon, item] : kToolbar) {
-            if (key == QLatin1String(k)) {
-                if (QAction *command = ::Menus::find(window, QLatin1String(item)))
-                    command->trigger();
-                return;
-            }
+    // Keys are compared whole and case-sensitively; each stands once.
+    for (const auto &[k, tip, icon, item] : kToolbar) {
+        if (key == QLatin1String(k)) {
+            if (QAction *command = ::Menus::find(window, QLatin1String(item)))
+                command->trigger();
+            return;
         }
     }
 }
