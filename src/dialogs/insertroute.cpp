@@ -28,6 +28,7 @@ const QHash<QString, Policy> &policies()
                              "styleSheetWiz"});
         set(sourceAlways, {"highlight", "frmrow", "mail", "rollover", "CursorArrow", "bullets"});
         set(composerAlways, {"JSConsole", "pageProps", "loading"});
+        set(deliversNothing, {"NavMaker", "styleSheet", "toolplugin"});
         return t;
     }();
     return table;

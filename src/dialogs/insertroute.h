@@ -27,6 +27,9 @@ inline constexpr Policy eachOrNothing{Route::Source, Route::Composer, Route::Con
 inline constexpr Policy sourceAlways{Route::Source, Route::Source, Route::Source, Route::Source};
 inline constexpr Policy composerAlways{Route::Composer, Route::Composer, Route::Composer,
                                        Route::Composer};
+// Windows that hand their work on to another window instead.
+inline constexpr Policy deliversNothing{Route::Nothing, Route::Nothing, Route::Nothing,
+                                        Route::Nothing};
 
 // The policy of the dialog registered under name; editElseComposer for a
 // name that is not in the table.

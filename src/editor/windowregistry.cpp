@@ -1,11 +1,19 @@
 #include "editor/windowregistry.h"
 
+#include "dialogs/metagendialog.h"
+#include "dialogs/pagepropsdialog.h"
+#include "dialogs/rolloverdialog.h"
 #include "dialogs/tabledialog.h"
 #include "editor/aboutwindow.h"
 #include "editor/editprops.h"
 #include "editor/helpwindow.h"
 #include "editor/sourcewindow.h"
 #include "platform/windowdirectory.h"
+#include "sitetools/navlisturls.h"
+#include "sitetools/navmaker.h"
+#include "sitetools/stylesheetwindow.h"
+#include "sitetools/stylesheetwizard.h"
+#include "sitetools/toolplugin.h"
 #include "vevevodi/composerwindow.h"
 
 namespace {
@@ -26,4 +34,12 @@ void registerWindows()
     add<EditPropsWindow>("EditProps");
     add<AboutWindow>("frmAbout");
     add<TableDialog>("table");
+    add<RolloverDialog>("rollover");
+    add<PagePropsDialog>("pageProps");
+    add<MetaGenDialog>("MetaGen");
+    add<StyleSheetWindow>("styleSheet");
+    add<StyleSheetWizard>("styleSheetWiz");
+    add<NavMaker>("NavMaker");
+    add<NavListURLs>("NavListURLs");
+    add<ToolPlugin>("toolplugin");
 }

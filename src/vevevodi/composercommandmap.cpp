@@ -67,7 +67,9 @@ const QList<QPair<QString, Opener>> &composerOpeners()
         {"mnuFileViewer", {"FileViewer", {}, {}}},
         {"mnuPageProps", {"pageProps", {}, {}}},
         {"mnuJavaScriptCons", {"JSConsole", {}, {}}},
-        {"mnuStyleSheet", {"styleSheet", {}, {}}},
+        // The wizard's target starts as "comp", but one first opened from the
+        // source window keeps "edit" until the composer writes its own.
+        {"mnuStyleSheet", {"styleSheetWiz", {{"compOrEdit", comp}}, "styleSheet"}},
         {"mnuPlugIn", {"toolplugin", {}, {}}},
     };
     return table;

@@ -1,0 +1,76 @@
+#include "dialogs/documentedit.h"
+
+#include "dialogs/insertroute.h"
+#include "editor/sourcewindow.h"
+#include "platform/sourcearea.h"
+#include "vevevodi/composerwindow.h"
+
+#include <algorithm>
+
+void EditMessage::show() const
+{
+    Prompter::tell(text, title, icon);
+}
+
+DocumentEdit DocumentEdit::refuse(const EditMessage &why)
+{
+    DocumentEdit edit;
+    edit.refused = true;
+    edit.message = why;
+    return edit;
+}
+
+EditedText::EditedText(const QString &text, qsizetype caret)
+    : m_text(text), m_caret(std::clamp<qsizetype>(caret, 0, text.size()))
+{
+}
+
+qsizetype EditedText::find(QLatin1String needle, qsizetype from) const
+{
+    // A case-insensitive search on the text itself: lower-casing a copy may
+    // change its length and with it every position found.
+    return m_text.indexOf(needle, from, Qt::CaseInsensitive);
+}
+
+void EditedText::insert(qsizetype position, const QString &piece, bool atCaretToo)
+{
+    m_text.insert(position, piece);
+    if (position < m_caret || (atCaretToo && position == m_caret))
+        m_caret += piece.size();
+}
+
+DocumentEdit EditedText::result(std::optional<EditMessage> message) const
+{
+    DocumentEdit edit;
+    edit.text = m_text;
+    edit.caret = m_caret;
+    edit.message = std::move(message);
+    return edit;
+}
+
+namespace WholeDocument {
+
+bool inComposer(bool composerTarget)
+{
+    using namespace InsertRoute;
+    const Route route = composerTarget ? Route::Composer : Route::Source;
+    return visibleRoute(route, sourceShowing(), composerShowing()) == Route::Composer;
+}
+
+std::optional<QString> read(bool composer, GeneratorRewrite::Rewrites rewrites)
+{
+    if (composer && !Composr()->CopyVevevodiToSource(rewrites))
+        return std::nullopt;
+    return Quorl()->area->text();
+}
+
+void write(bool composer, const DocumentEdit &edit)
+{
+    SourceArea *area = Quorl()->area;
+    area->setText(edit.text);
+    area->setSelStart(edit.caret);
+    if (composer)
+        Composr()->writeBackDocument(area->text());
+}
+
+} // namespace WholeDocument

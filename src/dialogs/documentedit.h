@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/prompter.h"
+#include "vevevodi/generatorrewrite.h"
+
+#include <QString>
+
+#include <optional>
+
+// A message that goes with a whole-document edit: the reason it was refused,
+// or a notice shown after it was made.
+struct EditMessage {
+    QString text;
+    QString title;
+    Prompter::Icon icon = Prompter::Icon::None;
+
+    void show() const;
+};
+
+// The result of a command that rewrites the whole document: the new text
+// and where the caret goes, or a refusal that leaves the document as it was.
+struct DocumentEdit {
+    bool refused = false;
+    QString text;
+    qsizetype caret = 0;
+    std::optional<EditMessage> message;
+
+    static DocumentEdit refuse(const EditMessage &why);
+};
+
+// A document under edit: insertions keep the caret on the text it stood by.
+class EditedText
+{
+public:
+    EditedText(const QString &text, qsizetype caret);
+
+    const QString &text() const { return m_text; }
+    qsizetype caret() const { return m_caret; }
+
+    // First occurrence of an ASCII tag text at or after from, in any case; -1 when absent.
+    qsizetype find(QLatin1String needle, qsizetype from = 0) const;
+    // Inserts at position; the caret moves along when the insertion lies
+    // before it (at the caret itself, too, when atCaretToo).
+    void insert(qsizetype position, const QString &piece, bool atCaretToo = true);
+
+    DocumentEdit result(std::optional<EditMessage> message = std::nullopt) const;
+
+private:
+    QString m_text;
+    qsizetype m_caret;
+};
+
+// Where a whole-document edit reads and writes: the source text, or the
+// composer's document by way of the source text.
+namespace WholeDocument {
+
+// True when an edit for a composer target goes to the composer: it does
+// unless the source window is the one showing (the composer's document is
+// then older than the source text and would overwrite it).
+bool inComposer(bool composerTarget);
+
+// The document text; for the composer its document is first copied into the
+// source text with the given GENERATOR rewrites. Nothing when the composer
+// did not answer (it has said so).
+std::optional<QString> read(bool composer, GeneratorRewrite::Rewrites rewrites = {});
+
+// Writes an edit that was made back to the source text and, for the
+// composer, on to its document.
+void write(bool composer, const DocumentEdit &edit);
+
+} // namespace WholeDocument

@@ -1,0 +1,202 @@
+#include "sitetools/navlisturls.h"
+
+#include "editor/openers.h"
+#include "editor/sourcewindow.h"
+#include "platform/sourcearea.h"
+#include "sitetools/stylesheetwizard.h"
+#include "vevevodi/composerwindow.h"
+
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString assistant = QStringLiteral("Assistant: Quorl");
+
+QStringList entries(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
+
+} // namespace
+
+QString navStyleSheet(const QString &code)
+{
+    const QLatin1String end("</style>");
+    const qsizetype at = code.indexOf(end);
+    return at < 0 ? QString() : code.left(at + end.size());
+}
+
+QString navBar(const QStringList &points, const QStringList &urls)
+{
+    QString bar = QStringLiteral("<br><div id=\"navigation\"><ul>");
+    for (qsizetype i = 0; i < points.size() && i < urls.size(); ++i)
+        bar += QStringLiteral("<li id=\"lBasic\"><a href=\"") + urls.at(i)
+               + QStringLiteral("\">") + points.at(i) + QStringLiteral("</a></li>\r\n");
+    return bar + QStringLiteral("</ul></div><br>");
+}
+
+DocumentEdit navStyleEdit(const QString &text, qsizetype caret, const QString &styleSheet)
+{
+    EditedText doc(text, caret);
+    const qsizetype head = doc.find(QLatin1String("<head>"));
+    doc.insert(head < 0 ? 0 : head + 6, styleSheet, false);
+    return doc.result(head < 0 ? std::optional(styleSheetAtStartNotice()) : std::nullopt);
+}
+
+NavListURLs::NavListURLs()
+    : DialogFrame(QStringLiteral("NavListURLs"), QStringLiteral("List With Linked Points : Quorl"))
+{
+    lblPoints = new QLabel(QStringLiteral("Points: Enter the points here, and press Enter after "
+                                          "the point"), this);
+    lblPoints->setObjectName(QStringLiteral("lblPoints"));
+    txtPoints = textField(QStringLiteral("txtPoints"));
+    listPoints = new QListWidget(this);
+    listPoints->setObjectName(QStringLiteral("listPoints"));
+    listURL = new QListWidget(this);
+    listURL->setObjectName(QStringLiteral("listURL"));
+    btnAdd = button(QStringLiteral("btnAdd"), QStringLiteral("Add Point"));
+    btnRemove = button(QStringLiteral("btnRemove"), QStringLiteral("Remove"));
+    btnUp = button(QStringLiteral("btnUp"), QString());
+    btnUp->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+    btnUp->setToolTip(QStringLiteral("Move Up"));
+    btnDown = button(QStringLiteral("btnDown"), QString());
+    btnDown->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    btnDown->setToolTip(QStringLiteral("Move Down"));
+    btnClear = button(QStringLiteral("btnClear"), QStringLiteral("Clear"));
+    btnInsert = button(QStringLiteral("btnInsert"), QStringLiteral("Create Navigation Bar"));
+    btnHelp = helpButton(QStringLiteral("navmaker.qhp"));
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(lblPoints, 0, 0, 1, 3);
+    grid->addWidget(txtPoints, 1, 0, 1, 2);
+    grid->addWidget(btnAdd, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Options"), this), 2, 0);
+    grid->addWidget(new QLabel(QStringLiteral("URL"), this), 2, 1);
+    grid->addWidget(listPoints, 3, 0);
+    grid->addWidget(listURL, 3, 1);
+    auto *side = new QVBoxLayout;
+    side->addWidget(btnUp);
+    side->addWidget(btnDown);
+    side->addWidget(btnRemove);
+    side->addWidget(btnClear);
+    side->addStretch();
+    grid->addLayout(side, 3, 2);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(btnHelp);
+    buttons->addStretch();
+    buttons->addWidget(btnInsert);
+    grid->addLayout(buttons, 4, 0, 1, 3);
+    resize(560, 400);
+
+    connect(btnAdd, &QPushButton::clicked, this, &NavListURLs::addPoint);
+    connect(txtPoints, &QLineEdit::returnPressed, this, &NavListURLs::addPoint);
+    connect(btnRemove, &QPushButton::clicked, this, &NavListURLs::removePoint);
+    connect(btnUp, &QPushButton::clicked, this, [this] { movePoint(-1); });
+    connect(btnDown, &QPushButton::clicked, this, [this] { movePoint(1); });
+    connect(btnClear, &QPushButton::clicked, this, &NavListURLs::clearPoints);
+    connect(btnInsert, &QPushButton::clicked, this, &NavListURLs::createBar);
+    // A point and its address are one pair.
+    connect(listPoints, &QListWidget::currentRowChanged, listURL,
+            [this](int row) { listURL->setCurrentRow(row); });
+}
+
+QStringList NavListURLs::points() const
+{
+    return entries(listPoints);
+}
+
+QStringList NavListURLs::urls() const
+{
+    return entries(listURL);
+}
+
+void NavListURLs::addPoint()
+{
+    const std::optional<QString> url = Prompter::instance().input(
+        QStringLiteral("Enter the url/location to which the point has to be linked to"),
+        QStringLiteral("Enter address/URL"), QStringLiteral("http://www.example.com/"));
+    if (url && !url->isEmpty()) {
+        listURL->addItem(*url);
+        listPoints->addItem(txtPoints->text());
+    } else {
+        Prompter::tell(QStringLiteral("Valid URL was not entered"),
+                       QCoreApplication::applicationName(), Prompter::Icon::None);
+    }
+    txtPoints->clear();
+}
+
+void NavListURLs::removePoint()
+{
+    const int row = listPoints->currentRow();
+    if (row < 0) {
+        Prompter::tell(QStringLiteral("No point selected to remove. Please click on a point in "
+                                      "the options list"),
+                       assistant, Prompter::Icon::Exclamation);
+        return;
+    }
+    delete listPoints->takeItem(row);
+    delete listURL->takeItem(row);
+}
+
+void NavListURLs::movePoint(int step)
+{
+    const int row = listPoints->currentRow();
+    const int to = row + step;
+    if (row < 0 || to < 0 || to >= listPoints->count())
+        return;
+    for (QListWidget *list : {listURL, listPoints}) {
+        list->insertItem(to, list->takeItem(row));
+        list->setCurrentRow(to);
+    }
+}
+
+void NavListURLs::clearPoints()
+{
+    if (Prompter::ask(QStringLiteral("Are you sure you wish to clear the list?"), assistant,
+                      Prompter::Icon::Question, Prompter::Buttons::YesNo, Prompter::Answer::No)
+        != Prompter::Answer::Yes)
+        return;
+    listPoints->clear();
+    listURL->clear();
+}
+
+void NavListURLs::createBar()
+{
+    txtCode = navStyleSheet(txtCode);
+    const QString bar = navBar(points(), urls());
+    const bool composer = WholeDocument::inComposer(route() != InsertRoute::Route::Source);
+    SourceArea *area = Quorl()->area;
+    if (!composer) {
+        InsertRoute::toSource(bar);
+        const DocumentEdit edit = navStyleEdit(area->text(), area->selStart(), txtCode);
+        if (edit.message)
+            edit.message->show();
+        WholeDocument::write(false, edit);
+        Openers::showWindow(Quorl());
+        Composr()->writeBackDocument(area->text());
+    } else {
+        // The composer's page as it stands now takes the style sheet first;
+        // the bar is staged only then, so the write-back cannot overwrite it.
+        const std::optional<QString> text = WholeDocument::read(true, GeneratorRewrite::all);
+        if (!text)
+            return;
+        const DocumentEdit edit = navStyleEdit(*text, 0, txtCode);
+        if (edit.message)
+            edit.message->show();
+        WholeDocument::write(true, edit);
+        InsertRoute::toComposer(bar);
+        Quorl()->hide();
+    }
+    unload();
+}

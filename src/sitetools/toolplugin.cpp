@@ -1,0 +1,73 @@
+#include "sitetools/toolplugin.h"
+
+#include "platform/programfolder.h"
+#include "platform/programlauncher.h"
+#include "platform/prompter.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+std::optional<QStringList> pluginTools(const QString &folder)
+{
+    const QDir dir(folder);
+    if (folder.isEmpty() || !dir.exists())
+        return std::nullopt;
+    // Programs here carry no ".exe": a tool is any file that may be run.
+    return dir.entryList(QDir::Files | QDir::Executable, QDir::Name);
+}
+
+ToolPlugin::ToolPlugin()
+    : DialogFrame(QStringLiteral("toolplugin"), QStringLiteral("Plug in Tools: Quorl Vevevodi"))
+{
+    lstTools = new QListWidget(this);
+    lstTools->setObjectName(QStringLiteral("lstTools"));
+    OKButton = button(QStringLiteral("OKButton"), QStringLiteral("Launch"));
+    CancelButton = cancelButton();
+    CancelButton->setText(QStringLiteral("Close"));
+    btnHelp = helpButton(QStringLiteral("plugTool.qhp"));
+    btnHelp->setText(QStringLiteral("Show Help"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lstTools, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(btnHelp);
+    buttons->addStretch();
+    buttons->addWidget(OKButton);
+    buttons->addWidget(CancelButton);
+    layout->addLayout(buttons);
+    resize(380, 320);
+
+    connect(OKButton, &QPushButton::clicked, this, &ToolPlugin::launch);
+}
+
+QString ToolPlugin::folder()
+{
+    return ProgramFolder::resolve(QStringLiteral("tools"));
+}
+
+void ToolPlugin::load()
+{
+    DialogFrame::load();
+    const std::optional<QStringList> tools = pluginTools(folder());
+    if (!tools) {
+        Prompter::tell(QStringLiteral("Error\r\nUnable to load tools. Folder must be removed or "
+                                      "moved."),
+                       QStringLiteral("Assistant: Quorl"), Prompter::Icon::Critical);
+        return;
+    }
+    lstTools->addItems(*tools);
+}
+
+void ToolPlugin::launch()
+{
+    const QListWidgetItem *chosen = lstTools->currentItem();
+    if (!chosen)
+        return;
+    if (!ProgramLauncher::start(QDir(folder()).filePath(chosen->text())))
+        Prompter::tell(QStringLiteral("Error\r\nUnable to launch tool. Please report this "
+                                      "problem to the author of Quorl Vevevodi."),
+                       QStringLiteral("Assistant: Quorl"), Prompter::Icon::Critical);
+}
