@@ -38,9 +38,12 @@ QString bodyAttributes(const PagePropsValues &v)
         if (v.watermark)
             background += QStringLiteral(" bgproperties=\"fixed\"");
     }
-    return u' ' + attribute("bgcolor", v.bgColour) + attribute("text", v.textColour)
-           + attribute("link", v.linkColour) + attribute("alink", v.aLinkColour)
-           + attribute("vlink", v.vLinkColour) + background;
+    const QString attributes = attribute("bgcolor", v.bgColour)
+                               + attribute("text", v.textColour)
+                               + attribute("link", v.linkColour)
+                               + attribute("alink", v.aLinkColour)
+                               + attribute("vlink", v.vLinkColour) + background;
+    return attributes.isEmpty() ? QStringLiteral(" ") : attributes;
 }
 
 DocumentEdit pagePropsEdit(const QString &text, const PagePropsValues &values)

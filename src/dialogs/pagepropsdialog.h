@@ -17,8 +17,8 @@ struct PagePropsValues {
     bool removeImage = false;
 };
 
-// The attributes the dialog adds to the BODY start tag, each value quoted,
-// starting with the blank that separates them from "<body".
+// The attributes the dialog adds to the BODY start tag, each value quoted
+// and each after a blank; a single blank when there are none.
 QString bodyAttributes(const PagePropsValues &values);
 
 // The page with those attributes right after its first "<body", in front of
