@@ -73,4 +73,19 @@ void write(bool composer, const DocumentEdit &edit)
         Composr()->writeBackDocument(area->text());
 }
 
+bool apply(bool composer, GeneratorRewrite::Rewrites rewrites,
+           const std::function<DocumentEdit(const QString &)> &edit)
+{
+    const std::optional<QString> text = read(composer, rewrites);
+    if (!text)
+        return false;
+    const DocumentEdit made = edit(*text);
+    if (made.message)
+        made.message->show();
+    if (made.refused)
+        return false;
+    write(composer, made);
+    return true;
+}
+
 } // namespace WholeDocument

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // A message that goes with a whole-document edit: the reason it was refused,
@@ -67,5 +68,11 @@ std::optional<QString> read(bool composer, GeneratorRewrite::Rewrites rewrites =
 // Writes an edit that was made back to the source text and, for the
 // composer, on to its document.
 void write(bool composer, const DocumentEdit &edit);
+
+// Reads the document, makes the edit on it, shows the edit's message and
+// writes the result back; false when nothing was written (the edit was
+// refused, or the composer did not answer).
+bool apply(bool composer, GeneratorRewrite::Rewrites rewrites,
+           const std::function<DocumentEdit(const QString &)> &edit);
 
 } // namespace WholeDocument

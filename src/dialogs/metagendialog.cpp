@@ -187,15 +187,9 @@ void MetaGenDialog::onOK()
     // The composer's page is taken as it stands now: a copy taken when the
     // dialog opened would lose what was typed there since.
     const bool composer = WholeDocument::inComposer(compOrEdit == u"comp");
-    const std::optional<QString> text = WholeDocument::read(
-        composer, GeneratorRewrite::OwnGenerator | GeneratorRewrite::Engine2800);
-    if (!text)
-        return;
-    const DocumentEdit edit = metaEdit(*text, values());
-    if (edit.message)
-        edit.message->show();
-    if (edit.refused)
-        return;
-    WholeDocument::write(composer, edit);
-    unload();
+    const MetaValues meta = values();
+    if (WholeDocument::apply(composer,
+                             GeneratorRewrite::OwnGenerator | GeneratorRewrite::Engine2800,
+                             [&meta](const QString &text) { return metaEdit(text, meta); }))
+        unload();
 }

@@ -192,15 +192,8 @@ PagePropsValues PagePropsDialog::values() const
 
 void PagePropsDialog::onOK()
 {
-    const bool composer = WholeDocument::inComposer(true);
-    const std::optional<QString> text = WholeDocument::read(composer);
-    if (!text)
-        return;
-    const DocumentEdit edit = pagePropsEdit(*text, values());
-    if (edit.message)
-        edit.message->show();
-    if (edit.refused)
-        return;
-    WholeDocument::write(composer, edit);
-    unload();
+    const PagePropsValues page = values();
+    if (WholeDocument::apply(WholeDocument::inComposer(true), {},
+                             [&page](const QString &text) { return pagePropsEdit(text, page); }))
+        unload();
 }

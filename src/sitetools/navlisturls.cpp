@@ -175,26 +175,22 @@ void NavListURLs::createBar()
 {
     txtCode = navStyleSheet(txtCode);
     const QString bar = navBar(points(), urls());
-    const bool composer = WholeDocument::inComposer(route() != InsertRoute::Route::Source);
-    SourceArea *area = Quorl()->area;
-    if (!composer) {
+    const QString &sheet = txtCode;
+    if (!WholeDocument::inComposer(route() != InsertRoute::Route::Source)) {
+        SourceArea *area = Quorl()->area;
         InsertRoute::toSource(bar);
-        const DocumentEdit edit = navStyleEdit(area->text(), area->selStart(), txtCode);
-        if (edit.message)
-            edit.message->show();
-        WholeDocument::write(false, edit);
+        WholeDocument::apply(false, {}, [&sheet, area](const QString &text) {
+            return navStyleEdit(text, area->selStart(), sheet);
+        });
         Openers::showWindow(Quorl());
         Composr()->writeBackDocument(area->text());
     } else {
         // The composer's page as it stands now takes the style sheet first;
         // the bar is staged only then, so the write-back cannot overwrite it.
-        const std::optional<QString> text = WholeDocument::read(true, GeneratorRewrite::all);
-        if (!text)
+        if (!WholeDocument::apply(true, GeneratorRewrite::all, [&sheet](const QString &text) {
+                return navStyleEdit(text, 0, sheet);
+            }))
             return;
-        const DocumentEdit edit = navStyleEdit(*text, 0, txtCode);
-        if (edit.message)
-            edit.message->show();
-        WholeDocument::write(true, edit);
         InsertRoute::toComposer(bar);
         Quorl()->hide();
     }

@@ -137,13 +137,10 @@ void StyleSheetWizard::useWithinDocument()
         return;
     }
     const bool composer = WholeDocument::inComposer(compOrEdit == u"comp");
-    const std::optional<QString> text = WholeDocument::read(composer);
-    if (!text)
+    if (!WholeDocument::apply(composer, {}, [&block](const QString &text) {
+            return styleSheetEdit(text, block);
+        }))
         return;
-    const DocumentEdit edit = styleSheetEdit(*text, block);
-    if (edit.message)
-        edit.message->show();
-    WholeDocument::write(composer, edit);
     if (!composer)
         Openers::showWindow(Quorl());
     endTool();

@@ -6,7 +6,7 @@
 #include "editor/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/sourcearea.h"
-#include "support/files.h"
+#include "support/composerpage.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 #include "vevevodi/composerwindow.h"
@@ -190,21 +190,15 @@ void TestMetaGen::copyrightSurvivesSaveAndReopen()
 
 void TestMetaGen::intoTheComposer()
 {
-    SourceWindow *quorl = Quorl();
-    quorl->area->setText("<html><head><title>t</title></head><body><p id=\"p\">one</p></body>"
-                         "</html>");
-    quorl->show();
-    ShowVevevodi();
-    ComposerWindow *composer = Composr();
-    HtmlEditView *page = composer->txtComp;
-    QVERIFY(TestEngine::settle(page));
+    HtmlEditView *page = showPageInComposer();
+    QVERIFY(page);
 
     // The composer's command hands over "comp"; the page is edited while the
     // dialog is open.
     Openers::open({"MetaGen", {{"compOrEdit", "comp"}}, {}}, QString());
     auto *dialog = qobject_cast<MetaGenDialog *>(WindowDirectory::loaded("MetaGen"));
     QVERIFY(dialog);
-    QVERIFY(page->evaluate("(document.getElementById('p').textContent = 'edited', true)"));
+    QVERIFY(editParagraph(page));
     dialog->txtAuthor->setText("Anna");
     dialog->OKButton->click();
     flushDeletes();
@@ -217,8 +211,8 @@ void TestMetaGen::intoTheComposer()
             .value_or(QVariant()).toString();
     };
     QTRY_COMPARE(state(), QString("Anna|edited"));
-    QVERIFY(quorl->area->text().contains("<META NAME=\"Author\" CONTENT=\"Anna\">\r\n"));
-    QVERIFY(!quorl->isVisible());
+    QVERIFY(Quorl()->area->text().contains("<META NAME=\"Author\" CONTENT=\"Anna\">\r\n"));
+    QVERIFY(!Quorl()->isVisible());
 }
 
 QTEST_MAIN(TestMetaGen)

@@ -6,7 +6,7 @@
 #include "platform/sourcearea.h"
 #include "sitetools/navlisturls.h"
 #include "sitetools/navmaker.h"
-#include "support/files.h"
+#include "support/composerpage.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 #include "vevevodi/composerwindow.h"
@@ -106,10 +106,11 @@ void TestNavBar::templateText()
 {
     const QString &text = navTemplate();
     QCOMPARE(text.size(), 1730);
-    QVERIFY(text.startsWith("<style>\r\n/* Navigation */\r\n\r\n#navigation\r\n{\r\n\tfloat: left; "
-                            "\r\n"));
+    QVERIFY(text.startsWith("<style>\r\n/* Navigation */\r\n\r\n#navigation\r\n{\r\n"
+                            "\tfloat: left; \r\n"));
     QVERIFY(text.contains("\tlist-style-type: none;\r\n\r\n\tcolor: getBasicColour;\r\n"));
-    QVERIFY(text.contains("}\r\n</style>\r\n\r\n<div id=\"navigation\">\r\n\t\t\r\n\t\t\t<ul>\r\n"));
+    QVERIFY(text.contains("}\r\n</style>\r\n\r\n<div id=\"navigation\">\r\n\t\t\r\n"
+                          "\t\t\t<ul>\r\n"));
     QVERIFY(text.contains("\t\t\t\t<li id=\"lBasict\"><A href=\"#03\">Link 5</a></li>\r\n"));
     QVERIFY(text.endsWith("\t\t\t</ul>\r\n\t\t\r\n\t\t</div>\r\n"));
 }
@@ -325,22 +326,16 @@ void TestNavBar::insertIntoSource()
 
 void TestNavBar::insertIntoComposer()
 {
-    SourceWindow *quorl = Quorl();
-    quorl->area->setText("<html><head><title>t</title></head><body><p id=\"p\">one</p></body>"
-                         "</html>");
-    quorl->show();
-    ShowVevevodi();
-    ComposerWindow *composer = Composr();
-    HtmlEditView *page = composer->txtComp;
-    QVERIFY(TestEngine::settle(page));
-
-    NavListURLs *window = proceedFrom(composer);
+    HtmlEditView *page = showPageInComposer();
+    QVERIFY(page);
+    NavListURLs *window = proceedFrom(Composr());
     QVERIFY(window);
     QCOMPARE(window->compOrEdit, QString("comp"));
     addPoint(window, "Start", "index.html");
     addPoint(window, "News", "news.html");
     // Typed into the composer while the creator was open.
-    QVERIFY(page->evaluate("(document.getElementById('p').textContent = 'edited', true)"));
+    QVERIFY(editParagraph(page));
+    SourceWindow *quorl = Quorl();
     quorl->star.clear();
     window->btnInsert->click();
     flushDeletes();

@@ -6,7 +6,7 @@
 #include "platform/sourcearea.h"
 #include "sitetools/stylesheetwindow.h"
 #include "sitetools/stylesheetwizard.h"
-#include "support/files.h"
+#include "support/composerpage.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 #include "vevevodi/composerwindow.h"
@@ -269,19 +269,12 @@ void TestStyleSheet::withinSourceWithoutHead()
 
 void TestStyleSheet::withinComposer()
 {
-    SourceWindow *quorl = Quorl();
-    quorl->area->setText("<html><head><title>t</title></head><body><p id=\"p\">one</p></body>"
-                         "</html>");
-    quorl->show();
-    ShowVevevodi();
-    ComposerWindow *composer = Composr();
-    HtmlEditView *page = composer->txtComp;
-    QVERIFY(TestEngine::settle(page));
-
-    StyleSheetWizard *second = openWizard(composer);
+    HtmlEditView *page = showPageInComposer();
+    QVERIFY(page);
+    StyleSheetWizard *second = openWizard(Composr());
     QVERIFY(second);
     second->radInt->setChecked(true);
-    QVERIFY(page->evaluate("(document.getElementById('p').textContent = 'edited', true)"));
+    QVERIFY(editParagraph(page));
     ScriptedPrompter prompts;
     prompts.expect(ScriptedPrompter::Message{"Paste code in current document?",
                                              "Assistant: Quorl", Prompter::Icon::Question,
@@ -296,8 +289,8 @@ void TestStyleSheet::withinComposer()
             .value_or(QVariant()).toString();
     };
     QTRY_COMPARE(state(), QString("2 h1 { font-size: 20px; }|edited"));
-    QVERIFY(quorl->area->text().contains("<title>t</title>" + styleBlock(rules) + "</head>"));
-    QVERIFY(!quorl->isVisible());
+    QVERIFY(Quorl()->area->text().contains("<title>t</title>" + styleBlock(rules) + "</head>"));
+    QVERIFY(!Quorl()->isVisible());
 }
 
 QTEST_MAIN(TestStyleSheet)
