@@ -40,6 +40,7 @@ private Q_SLOTS:
     void insertFromSourceWindow();
     void missingFieldsKeepDialogOpen();
     void nameLosesBlanks();
+    void browseFillsOnlyOnAChoice();
 
 private:
     TestEnv m_env;
@@ -259,6 +260,20 @@ void TestRollover::nameLosesBlanks()
     QTest::keyClicks(dialog->txtName, " ");
     QCOMPARE(dialog->txtName->text(), QString("mybtn"));
     QCOMPARE(dialog->txtName->cursorPosition(), 3);
+}
+
+void TestRollover::browseFillsOnlyOnAChoice()
+{
+    auto *dialog = WindowDirectory::touch<RolloverDialog>("rollover");
+    ScriptedPrompter prompts;
+    prompts.expect(ScriptedPrompter::OpenFile{"", QString("/pics/a.gif")});
+    prompts.expect(ScriptedPrompter::OpenFile{"", std::nullopt});
+    dialog->btnBrowseFirst->click();
+    // The shared dialog still holds the first file; a cancel must not copy it.
+    dialog->btnBrowseSecond->click();
+    QV_VERIFY_PROMPTS(prompts);
+    QCOMPARE(dialog->txtFirstImage->text(), QString("/pics/a.gif"));
+    QCOMPARE(dialog->txtSecondImage->text(), QString());
 }
 
 QTEST_MAIN(TestRollover)
