@@ -1,0 +1,268 @@
+#include "platform/spellchecker.h"
+
+#include "platform/prompter.h"
+#include "platform/spelldialog.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QLocale>
+#include <QSet>
+
+#include <hunspell.hxx>
+
+namespace {
+
+QString &testDictionary()
+{
+    static QString base;
+    return base;
+}
+
+bool isApostrophe(QChar c)
+{
+    return c == u'\'' || c == QChar(0x2019);
+}
+
+bool isWordChar(QChar c)
+{
+    return c.isLetterOrNumber() || c.isMark();
+}
+
+// The end of the markup that starts at i with '<', or i + 1 when the '<' is
+// plain text. Script and style elements end after their end tags.
+qsizetype skipMarkup(const QString &text, qsizetype i)
+{
+    const qsizetype n = text.size();
+    if (text.mid(i, 4) == u"<!--") {
+        const qsizetype end = text.indexOf(QStringLiteral("-->"), i + 4);
+        return end < 0 ? n : end + 3;
+    }
+    if (i + 1 >= n)
+        return n;
+    const QChar next = text.at(i + 1);
+    if (!next.isLetter() && next != u'/' && next != u'!' && next != u'?')
+        return i + 1;
+    // The tag ends at the first '>' outside a quoted attribute value.
+    qsizetype j = i + 1;
+    QChar quote;
+    for (; j < n; ++j) {
+        const QChar c = text.at(j);
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == u'"' || c == u'\'') {
+            quote = c;
+        } else if (c == u'>') {
+            break;
+        }
+    }
+    if (j >= n)
+        return n;
+    qsizetype nameEnd = i + 1;
+    while (nameEnd < j && text.at(nameEnd).isLetterOrNumber())
+        ++nameEnd;
+    const QString name = text.mid(i + 1, nameEnd - i - 1).toLower();
+    if (name == u"script" || name == u"style") {
+        const qsizetype close = text.indexOf(QStringLiteral("</") + name, j,
+                                             Qt::CaseInsensitive);
+        if (close < 0)
+            return n;
+        const qsizetype gt = text.indexOf(u'>', close);
+        return gt < 0 ? n : gt + 1;
+    }
+    return j + 1;
+}
+
+// The end of an entity starting at i with '&', or i + 1 when it is none.
+qsizetype skipEntity(const QString &text, qsizetype i)
+{
+    qsizetype j = i + 1;
+    if (j < text.size() && text.at(j) == u'#')
+        ++j;
+    const qsizetype first = j;
+    while (j < text.size() && text.at(j).isLetterOrNumber() && j - first < 32)
+        ++j;
+    if (j > first && j < text.size() && text.at(j) == u';')
+        return j + 1;
+    return i + 1;
+}
+
+QStringList dictionaryFolders()
+{
+    return {QStringLiteral("/usr/share/hunspell"), QStringLiteral("/usr/share/myspell"),
+            QStringLiteral("/usr/share/myspell/dicts")};
+}
+
+bool hasDictionary(const QString &base)
+{
+    return QFileInfo(base + QStringLiteral(".aff")).isReadable()
+           && QFileInfo(base + QStringLiteral(".dic")).isReadable();
+}
+
+} // namespace
+
+void SpellChecker::setDictionaryForTests(const QString &base)
+{
+    testDictionary() = base;
+}
+
+QString SpellChecker::defaultDictionary()
+{
+    if (!testDictionary().isEmpty())
+        return testDictionary();
+    const QStringList names{QLocale::system().name(), QStringLiteral("en_US")};
+    for (const QString &name : names) {
+        for (const QString &folder : dictionaryFolders()) {
+            const QString base = folder + u'/' + name;
+            if (hasDictionary(base))
+                return base;
+        }
+    }
+    return QStringLiteral("/usr/share/hunspell/en_US");
+}
+
+SpellChecker::SpellChecker()
+    : SpellChecker(defaultDictionary())
+{
+}
+
+SpellChecker::SpellChecker(const QString &base)
+{
+    if (!hasDictionary(base)) {
+        m_reason = QStringLiteral("No spelling dictionary was found at %1.").arg(base);
+        return;
+    }
+    const QByteArray aff = QFile::encodeName(base + QStringLiteral(".aff"));
+    const QByteArray dic = QFile::encodeName(base + QStringLiteral(".dic"));
+    m_speller = std::make_unique<Hunspell>(aff.constData(), dic.constData());
+    m_utf8 = QString::fromStdString(m_speller->get_dict_encoding())
+                 .compare(QStringLiteral("UTF-8"), Qt::CaseInsensitive)
+             == 0;
+}
+
+SpellChecker::~SpellChecker() = default;
+
+QByteArray SpellChecker::encode(const QString &word) const
+{
+    return m_utf8 ? word.toUtf8() : word.toLatin1();
+}
+
+QString SpellChecker::decode(const std::string &word) const
+{
+    return m_utf8 ? QString::fromStdString(word) : QString::fromLatin1(word);
+}
+
+bool SpellChecker::knows(const QString &word) const
+{
+    if (!m_speller)
+        return false;
+    // A word the dictionary's encoding cannot hold is not questioned.
+    if (!m_utf8 && std::any_of(word.cbegin(), word.cend(),
+                                [](QChar c) { return c.unicode() > 0xff; }))
+        return true;
+    return m_speller->spell(encode(word).toStdString());
+}
+
+QStringList SpellChecker::suggestions(const QString &word) const
+{
+    QStringList out;
+    if (!m_speller)
+        return out;
+    for (const std::string &s : m_speller->suggest(encode(word).toStdString()))
+        out << decode(s);
+    return out;
+}
+
+QList<SpellChecker::Word> SpellChecker::words(const QString &text)
+{
+    QList<Word> out;
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const QChar c = text.at(i);
+        if (c == u'<') {
+            i = skipMarkup(text, i);
+        } else if (c == u'&') {
+            i = skipEntity(text, i);
+        } else if (isWordChar(c)) {
+            const qsizetype start = i;
+            bool digit = false;
+            while (i < n) {
+                const QChar d = text.at(i);
+                if (isWordChar(d)) {
+                    digit = digit || d.isDigit();
+                    ++i;
+                } else if (isApostrophe(d) && i + 1 < n && text.at(i + 1).isLetter()
+                           && i > start) {
+                    ++i;
+                } else {
+                    break;
+                }
+            }
+            // Numbers and codes such as "h1" are no words.
+            if (!digit)
+                out.append({start, i - start});
+        } else {
+            ++i;
+        }
+    }
+    return out;
+}
+
+std::optional<QString> SpellChecker::check(const QString &text)
+{
+    if (!m_speller)
+        return std::nullopt;
+    QString out;
+    out.reserve(text.size());
+    qsizetype copied = 0;
+    QHash<QString, QString> changeAll;
+    QSet<QString> ignoreAll;
+    SpellDialog dialog;
+    for (const Word &w : words(text)) {
+        const QString word = text.mid(w.start, w.length);
+        out += QStringView(text).mid(copied, w.start - copied);
+        copied = w.start + w.length;
+        if (const auto it = changeAll.constFind(word); it != changeAll.cend()) {
+            out += *it;
+            continue;
+        }
+        if (ignoreAll.contains(word) || knows(word)) {
+            out += word;
+            continue;
+        }
+        // The line of the word, at most 60 characters either side.
+        qsizetype from = text.lastIndexOf(u'\n', w.start) + 1;
+        from = std::max(from, w.start - 60);
+        qsizetype to = text.indexOf(u'\r', copied);
+        const qsizetype lf = text.indexOf(u'\n', copied);
+        if (to < 0 || (lf >= 0 && lf < to))
+            to = lf;
+        if (to < 0)
+            to = text.size();
+        to = std::min(to, copied + 60);
+        dialog.ask(text.mid(from, to - from), w.start - from, w.length, suggestions(word));
+        const auto action = Prompter::instance().runDialog(&dialog) ? dialog.action()
+                                                                    : SpellDialog::Action::Cancel;
+        switch (action) {
+        case SpellDialog::Action::ChangeAll:
+            changeAll.insert(word, dialog.changeTo());
+            Q_FALLTHROUGH();
+        case SpellDialog::Action::Change:
+            out += dialog.changeTo();
+            break;
+        case SpellDialog::Action::IgnoreAll:
+            ignoreAll.insert(word);
+            Q_FALLTHROUGH();
+        case SpellDialog::Action::Ignore:
+            out += word;
+            break;
+        case SpellDialog::Action::Cancel:
+            out += QStringView(text).mid(w.start);
+            return out;
+        }
+    }
+    out += QStringView(text).mid(copied);
+    return out;
+}
