@@ -7,6 +7,9 @@
 #include "editor/sourcewindow.h"
 #include "platform/windowdirectory.h"
 #include "vevevodi/composerwindow.h"
+#include "vevevodi/fileviewer.h"
+#include "vevevodi/inserthtmldialog.h"
+#include "vevevodi/previewwindow.h"
 
 namespace {
 
@@ -26,4 +29,7 @@ void registerWindows()
     add<EditPropsWindow>("EditProps");
     add<AboutWindow>("frmAbout");
     add<TableDialog>("table");
+    add<PreviewWindow>("TheBrowser");
+    add<InsertHtmlDialog>("insHTML");
+    add<FileViewer>("FileViewer");
 }
