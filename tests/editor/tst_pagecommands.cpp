@@ -8,6 +8,7 @@
 #include "platform/sourcearea.h"
 #include "platform/spellchecker.h"
 #include "platform/spelldialog.h"
+#include "support/pdftext.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 
@@ -32,14 +33,6 @@ ScriptedPrompter::Message notice(const QString &text)
 ScriptedPrompter::Input titleInput(std::optional<QString> answer)
 {
     return {QStringLiteral("Enter the page title"), QStringLiteral("Quorl Vevevodi"), answer};
-}
-
-int pdfPages(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    return QString::fromLatin1(f.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]"));
 }
 
 } // namespace
@@ -331,7 +324,7 @@ void TestPageCommands::print()
     w->area->setText(lines.join("\r\n"));
     if (select) {
         w->area->setSelStart(0);
-        w->area->setSelLength(11);
+        w->area->setSelLength(13);
     }
     const QString pdf = m_env.scratch(QString("print-%1.pdf").arg(QTest::currentDataTag()));
     ScriptedPrompter prompter;
@@ -348,6 +341,13 @@ void TestPageCommands::print()
     QCOMPARE(w->comdlg.Flags, select ? 265 : 264);
     const int pages = pdfPages(pdf);
     QVERIFY2(onePage ? pages == 1 : pages > 3, qPrintable(QString::number(pages)));
+    // Each page ends with its number.
+    const QString text = pdfText(pdf);
+    if (onePage)
+        QCOMPARE(text, QString("<p>line0</p>1"));
+    else
+        QVERIFY2(text.startsWith("<p>line0</p><p>line1</p>") && text.contains("<p>line299</p>"),
+                 qPrintable(text.left(40) + "..." + text.right(40)));
 
     // Cancel prints nothing.
     QFile::remove(pdf);
