@@ -16,7 +16,7 @@ SpellDialog::SpellDialog(QWidget *parent)
     lblWord->setObjectName(QStringLiteral("lblWord"));
     txtContext = new QTextBrowser(this);
     txtContext->setObjectName(QStringLiteral("txtContext"));
-    txtContext->setMaximumHeight(80);
+    txtContext->setMaximumHeight(64);
     txtChangeTo = new QLineEdit(this);
     txtChangeTo->setObjectName(QStringLiteral("txtChangeTo"));
     lstSuggestions = new QListWidget(this);
@@ -42,9 +42,13 @@ SpellDialog::SpellDialog(QWidget *parent)
     auto *grid = new QGridLayout(this);
     grid->addWidget(lblWord, 0, 0, 1, 2);
     grid->addWidget(txtContext, 1, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Change &to:"), this), 2, 0);
+    auto *changeLabel = new QLabel(QStringLiteral("Change &to:"), this);
+    changeLabel->setBuddy(txtChangeTo);
+    auto *suggestionsLabel = new QLabel(QStringLiteral("&Suggestions:"), this);
+    suggestionsLabel->setBuddy(lstSuggestions);
+    grid->addWidget(changeLabel, 2, 0);
     grid->addWidget(txtChangeTo, 3, 0);
-    grid->addWidget(new QLabel(QStringLiteral("&Suggestions:"), this), 4, 0);
+    grid->addWidget(suggestionsLabel, 4, 0);
     grid->addWidget(lstSuggestions, 5, 0, 5, 1);
     grid->addWidget(btnIgnore, 3, 1);
     grid->addWidget(btnIgnoreAll, 4, 1);

@@ -3,6 +3,7 @@
 #include "editor/optfunctions.h"
 #include "vevevodi/composerwindow.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -39,6 +40,13 @@ InsertHtmlDialog::InsertHtmlDialog()
 void InsertHtmlDialog::load()
 {
     MakeTopmost(this);
+}
+
+void InsertHtmlDialog::closeEvent(QCloseEvent *event)
+{
+    // Closed from its frame it is unloaded as by Cancel: the next opening is empty.
+    QWidget::closeEvent(event);
+    WindowDirectory::unload(objectName());
 }
 
 void InsertHtmlDialog::ok()

@@ -24,6 +24,9 @@ public:
     QPushButton *CancelButton = nullptr;
     QLabel *Label1 = nullptr;
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void ok();
 };
