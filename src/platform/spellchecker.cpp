@@ -232,16 +232,20 @@ std::optional<QString> SpellChecker::check(const QString &text)
             out += word;
             continue;
         }
-        // The line of the word, at most 60 characters either side.
-        qsizetype from = text.lastIndexOf(u'\n', w.start) + 1;
-        from = std::max(from, w.start - 60);
-        qsizetype to = text.indexOf(u'\r', copied);
-        const qsizetype lf = text.indexOf(u'\n', copied);
-        if (to < 0 || (lf >= 0 && lf < to))
-            to = lf;
-        if (to < 0)
-            to = text.size();
-        to = std::min(to, copied + 60);
+        // The line of the word, at most 60 characters either side (searched
+        // only there, so a long line costs no more than a short one).
+        const qsizetype before = std::max<qsizetype>(0, w.start - 60);
+        const QStringView left = QStringView(text).mid(before, w.start - before);
+        const qsizetype from = before + std::max(left.lastIndexOf(u'\n'),
+                                                 left.lastIndexOf(u'\r')) + 1;
+        const QStringView right = QStringView(text).mid(copied, 60);
+        qsizetype to = right.size();
+        for (const QChar end : {QChar(u'\r'), QChar(u'\n')}) {
+            const qsizetype at = right.indexOf(end);
+            if (at >= 0)
+                to = std::min(to, at);
+        }
+        to += copied;
         dialog.ask(text.mid(from, to - from), w.start - from, w.length, suggestions(word));
         const auto action = Prompter::instance().runDialog(&dialog) ? dialog.action()
                                                                     : SpellDialog::Action::Cancel;

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTextBrowser>
 #include <QTest>
 
 namespace {
@@ -49,6 +50,7 @@ private Q_SLOTS:
     void words();
     void check_data();
     void check();
+    void contextIsTheWordsLine();
     void suggestsFromTheDictionary();
     void noDictionaryIsNotReady();
 
@@ -130,6 +132,25 @@ void TestSpellChecker::check()
     QVERIFY2(checker.isReady(), qPrintable(checker.reason()));
     QCOMPARE(checker.check(text), std::optional<QString>(result));
     QCOMPARE(seen, asked);
+    QV_VERIFY_PROMPTS(prompter);
+}
+
+void TestSpellChecker::contextIsTheWordsLine()
+{
+    ScriptedPrompter prompter;
+    QStringList contexts;
+    const auto context = [&contexts](QDialog *d) {
+        contexts << static_cast<SpellDialog *>(d)->txtContext->toPlainText();
+        static_cast<SpellDialog *>(d)->choose(SpellDialog::Action::Ignore);
+    };
+    prompter.expect(ScriptedPrompter::Dialog{"SpellDialog", context})
+        .expect(ScriptedPrompter::Dialog{"SpellDialog", context});
+    const QString words = QString("a ").repeated(50);
+    const QString longLine = words + "wrnog " + words;
+    SpellChecker(dictionary()).check("<p>here</p>\r\n<p>one wrnog word</p>\r\nhere\r\n"
+                                     + longLine);
+    QCOMPARE(contexts, QStringList({"<p>one wrnog word</p>",
+                                    words.right(60) + "wrnog" + (" " + words).left(60)}));
     QV_VERIFY_PROMPTS(prompter);
 }
 

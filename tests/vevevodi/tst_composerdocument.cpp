@@ -14,6 +14,7 @@
 #include "platform/spellchecker.h"
 #include "platform/spelldialog.h"
 #include "support/pdftext.h"
+#include "support/recordingdialog.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 #include "vevevodi/composerwindow.h"
@@ -24,6 +25,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -86,6 +89,7 @@ private Q_SLOTS:
     void browserPreview();
     void highlightAndLinkReadTheSelection();
     void flashObject();
+    void handOversToOtherWindows();
     void insertHtmlStages_data();
     void insertHtmlStages();
     void fileViewerPageNames_data();
@@ -104,6 +108,24 @@ private:
 void TestComposerDocument::initTestCase()
 {
     registerWindows();
+    // Stand-ins for the windows other parts of the program build.
+    WindowDirectory::registerWindow("MetaGen", [] { return new RecordingDialog; });
+    WindowDirectory::registerWindow("hyperlinks", [] {
+        auto *d = new RecordingDialog;
+        (new QLineEdit(d))->setObjectName("txtTextToDisp");
+        return d;
+    });
+    WindowDirectory::registerWindow("restore", [] {
+        auto *d = new RecordingDialog;
+        (new QPlainTextEdit(d))->setObjectName("txtRestore");
+        (new QLabel(d))->setObjectName("lblTitle");
+        return d;
+    });
+    WindowDirectory::registerWindow("loading", [] {
+        auto *d = new RecordingDialog;
+        (new HtmlEditView(d))->setObjectName("txtLayer");
+        return d;
+    });
     SpellChecker::setDictionaryForTests(TestEnv::fixture("spell/small"));
 }
 
@@ -361,6 +383,44 @@ void TestComposerDocument::flashObject()
     QCOMPARE(c->stagedInsertions(), QStringList(PageSnippets::flashObject("/m/it's \"new\".swf")));
     QCOMPARE(prompter.lastFileRequest().filter, QString("Flash Files (*.swf) (*.swf)"));
     QV_VERIFY_PROMPTS(prompter);
+}
+
+void TestComposerDocument::handOversToOtherWindows()
+{
+    showComposer("<html><head><title>T</title></head><body><p>Linked text</p></body></html>");
+    q->area->setText("old");
+
+    Menus::find(c, "mnuMetaGen")->trigger();
+    auto *meta = qobject_cast<RecordingDialog *>(WindowDirectory::loaded("MetaGen"));
+    QVERIFY(meta && meta->isVisible());
+    QCOMPARE(meta->compOrEdit(), QString("comp"));
+    QVERIFY(q->area->text().contains("<p>Linked text</p>"));
+    QVERIFY(!q->isVisible());
+
+    Menus::find(c, "mnuRestore")->trigger();
+    QWidget *restore = WindowDirectory::loaded("restore");
+    QVERIFY(restore && restore->isVisible());
+    QVERIFY(restore->findChild<QPlainTextEdit *>("txtRestore")->toPlainText().contains(
+        "<p>Linked text</p>"));
+    QCOMPARE(restore->findChild<QLabel *>("lblTitle")->text(),
+             QString("Current Editor Contents"));
+
+    Menus::find(c, "mnuInsLayer")->trigger();
+    QWidget *loading = WindowDirectory::loaded("loading");
+    QVERIFY(loading && loading->isVisible());
+    auto *layer = loading->findChild<HtmlEditView *>("txtLayer");
+    QVERIFY(settle(layer));
+    QCOMPARE(js(layer, "document.body.innerHTML"), PageSnippets::layerElement());
+
+    // A selection goes to the link dialog as its text, and no clipboard is used.
+    Clipboard::setText("stale");
+    c->txtComp->ExecCommand(5035);
+    Menus::find(c, "mnuLink")->trigger();
+    auto *link = qobject_cast<RecordingDialog *>(WindowDirectory::loaded("hyperlinks"));
+    QVERIFY(link && link->isVisible());
+    QCOMPARE(link->compOrEdit(), QString("comp"));
+    QCOMPARE(link->findChild<QLineEdit *>("txtTextToDisp")->text(), QString("Linked text"));
+    QCOMPARE(Clipboard::text(), QString("stale"));
 }
 
 void TestComposerDocument::insertHtmlStages_data()
