@@ -444,6 +444,9 @@ void TestComposerDocument::insertHtmlStages()
     QVERIFY(c->Timer1->isActive());
     QVERIFY(!WindowDirectory::isLoaded("insHTML"));
     QTRY_VERIFY(!c->Timer1->isActive());
+    QVERIFY(settle(c->txtComp));
+    QVERIFY(c->stagedInsertions().isEmpty());
+    QVERIFY(js(c->txtComp, "document.body.innerHTML").contains(typed));
 }
 
 void TestComposerDocument::fileViewerPageNames_data()
