@@ -496,6 +496,16 @@ void TestComposerDocument::viewerWindowSavesItsOwnFile()
     QVERIFY(fileBytes(own).contains("viewer edited"));
     QCOMPARE(fileBytes(main), QByteArray("<p>main page</p>"));
     QCOMPARE(q->DocumentPath, main);
+
+    // Save As asks, and the window keeps the new name as its own.
+    const QString copy = folder + "/copy.html";
+    ScriptedPrompter prompter;
+    prompter.expect(ScriptedPrompter::SaveFile{{}, copy});
+    Menus::find(window, "mnuSaveAs")->trigger();
+    QVERIFY(fileBytes(copy).contains("viewer edited"));
+    QCOMPARE(window->ownPath, copy);
+    QCOMPARE(q->DocumentPath, main);
+    QV_VERIFY_PROMPTS(prompter);
     delete window;
 }
 
