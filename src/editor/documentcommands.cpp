@@ -41,7 +41,7 @@ void applyAt(SourceArea *area, const PageSnippets::Splice &splice)
     area->setSelText(splice.text);
 }
 
-bool addHeadSnippet(SourceArea *area, const QString &snippet, bool isScript)
+bool addHeadSnippet(SourceArea *area, const QString &snippet)
 {
     const PageSnippets::Edit edit = PageSnippets::beforeHeadEnd(area->text(), snippet);
     if (!edit.ok()) {
@@ -49,9 +49,13 @@ bool addHeadSnippet(SourceArea *area, const QString &snippet, bool isScript)
         return false;
     }
     applyAt(area, *edit.splice);
+    return true;
+}
+
+void tellSnippetAdded(bool isScript)
+{
     Prompter::tell(isScript ? PageSnippets::scriptAddedMessage : PageSnippets::tagAddedMessage,
                    kProgram, Prompter::Icon::None);
-    return true;
 }
 
 std::optional<QString> spellCheck(const QString &text)

@@ -21,10 +21,11 @@ std::optional<QString> askHomePage();
 // Applies an edit to the area at its caret, as one change.
 void applyAt(SourceArea *area, const PageSnippets::Splice &splice);
 
-// Puts snippet before the head end tag of area's text and says that the
-// script (or tag) was added; says why not when there is no head end tag.
-// True when it was added.
-bool addHeadSnippet(SourceArea *area, const QString &snippet, bool isScript);
+// Puts snippet before the head end tag of area's text; says why not when
+// there is no head end tag. True when it was added.
+bool addHeadSnippet(SourceArea *area, const QString &snippet);
+// Says that the script (or the tag) has been added.
+void tellSnippetAdded(bool isScript);
 
 // Asks about every unknown word of text; the corrected text, or no result
 // (and the reason shown) when spelling cannot be checked.

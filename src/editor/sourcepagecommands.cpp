@@ -27,6 +27,12 @@ void pageTitle(SourceWindow *window)
         DocumentCommands::applyAt(window->area, *edit.splice);
 }
 
+void headSnippet(SourceArea *area, const QString &snippet, bool isScript)
+{
+    if (DocumentCommands::addHeadSnippet(area, snippet))
+        DocumentCommands::tellSnippetAdded(isScript);
+}
+
 void flash(SourceWindow *window)
 {
     CommonDialog &dialog = Composr()->ComDlg;
@@ -69,15 +75,14 @@ void preview(SourceWindow *window)
 void bind(SourceWindow *window)
 {
     SourceArea *area = window->area;
-    using DocumentCommands::addHeadSnippet;
     const std::pair<const char *, std::function<void()>> commands[] = {
         {"mnuPageTitle", [window] { pageTitle(window); }},
         {"mnuPreventRightClick",
-         [area] { addHeadSnippet(area, PageSnippets::rightClickBlock(), true); }},
+         [area] { headSnippet(area, PageSnippets::rightClickBlock(), true); }},
         {"mnuProtectText",
-         [area] { addHeadSnippet(area, PageSnippets::protectTextBlock(), true); }},
+         [area] { headSnippet(area, PageSnippets::protectTextBlock(), true); }},
         {"mnuDisImgTbar",
-         [area] { addHeadSnippet(area, PageSnippets::imageToolbarTag(), false); }},
+         [area] { headSnippet(area, PageSnippets::imageToolbarTag(), false); }},
         {"mnuBookmarkPage", [area] { area->setSelText(PageSnippets::bookmarkBlock()); }},
         {"mnuInsLayer", [area] { area->setSelText(PageSnippets::layerElement()); }},
         {"mnuFlash", [window] { flash(window); }},

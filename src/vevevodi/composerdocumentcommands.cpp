@@ -158,8 +158,14 @@ void ComposerWindow::HeadSnippet(const QString &snippet, bool isScript)
     if (!CopyVevevodiToSource(kCopyRewrites))
         return;
     SourceArea *area = Quorl()->area;
-    if (DocumentCommands::addHeadSnippet(area, snippet, isScript))
-        writeBackDocument(area->text());
+    if (!DocumentCommands::addHeadSnippet(area, snippet))
+        return;
+    // A script is announced before the page takes it, the tag after.
+    if (isScript)
+        DocumentCommands::tellSnippetAdded(true);
+    writeBackDocument(area->text());
+    if (!isScript)
+        DocumentCommands::tellSnippetAdded(false);
 }
 
 void ComposerWindow::MetaGenerator()
