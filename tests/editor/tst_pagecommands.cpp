@@ -51,6 +51,7 @@ private Q_SLOTS:
     void blocks();
     void flashPathIsAttributeSafe();
     void homePageLink();
+    void itemsAreUsable();
     void titleCommand_data();
     void titleCommand();
     void headCommands_data();
@@ -163,6 +164,16 @@ void TestPageCommands::homePageLink()
              QString("<a style=\"cursor:hand;font-family:comic sans ms\" onclick=\"this.style."
                      "behavior='url(#default#homepage)';this.setHomePage('http://a.example/"
                      "?x=1&amp;y=\\'2\\'');\"><b>Make us your Homepage</b></a>"));
+}
+
+void TestPageCommands::itemsAreUsable()
+{
+    SourceWindow *w = Quorl();
+    for (const char *name : {"mnuPageTitle", "mnuPreventRightClick", "mnuProtectText",
+                             "mnuDisImgTbar", "mnuBookmarkPage", "mnuInsLayer", "mnuFlash",
+                             "mnuMakeDefault", "mnuSpell", "mnuPrint", "mnuPageSetup",
+                             "mnuPreview", "mnuViewPreview", "Print", "Forward", "btnSpell"})
+        QVERIFY2(Menus::find(w, name)->isEnabled(), name);
 }
 
 void TestPageCommands::titleCommand_data()

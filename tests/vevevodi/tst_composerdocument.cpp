@@ -76,6 +76,7 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanup();
+    void itemsAreUsable();
     void pageTitle_data();
     void pageTitle();
     void headSnippet();
@@ -151,6 +152,17 @@ void TestComposerDocument::showComposer(const QString &source)
     QVERIFY(QTest::qWaitForWindowExposed(c));
     c->activateWindow();
     QVERIFY(settle(c->txtComp));
+}
+
+void TestComposerDocument::itemsAreUsable()
+{
+    for (const char *name : {"mnuSpellCheck", "mnuStripHTML", "mnuPageTitle", "mnuRightClick",
+                             "mnuDisableIEToolbar", "mnuPrevTextSel", "mnuPrint", "mnuPageSetup",
+                             "mnuPrev", "mnuPreview", "mnuPrevIE", "mnuHighlight", "mnuFlash",
+                             "mnuLink", "mnuEnableStartUp", "mnuHTML", "mnuFileViewer",
+                             "mnuMetaGen", "mnuRestore", "mnuInsLayer", "Print", "Forward",
+                             "btnSpell", "btnHighlight", "btnLinks"})
+        QVERIFY2(Menus::find(c, name)->isEnabled(), name);
 }
 
 void TestComposerDocument::pageTitle_data()
