@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QLocale>
 #include <QSet>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <hunspell.hxx>
 
@@ -136,21 +138,29 @@ SpellChecker::SpellChecker(const QString &base)
     const QByteArray aff = QFile::encodeName(base + QStringLiteral(".aff"));
     const QByteArray dic = QFile::encodeName(base + QStringLiteral(".dic"));
     m_speller = std::make_unique<Hunspell>(aff.constData(), dic.constData());
-    m_utf8 = QString::fromStdString(m_speller->get_dict_encoding())
-                 .compare(QStringLiteral("UTF-8"), Qt::CaseInsensitive)
-             == 0;
+    // Dictionaries name ISO encodings "ISO8859-2"; the converters know "ISO-8859-2".
+    m_encoding = QByteArray::fromStdString(m_speller->get_dict_encoding());
+    if (m_encoding.toUpper().startsWith("ISO8859"))
+        m_encoding = "ISO-8859" + m_encoding.mid(7);
+    if (!QStringEncoder(m_encoding.constData()).isValid())
+        m_encoding = "ISO-8859-1";
 }
 
 SpellChecker::~SpellChecker() = default;
 
-QByteArray SpellChecker::encode(const QString &word) const
+std::optional<std::string> SpellChecker::encode(const QString &word) const
 {
-    return m_utf8 ? word.toUtf8() : word.toLatin1();
+    QStringEncoder encoder(m_encoding.constData());
+    const QByteArray bytes = encoder(word);
+    if (encoder.hasError())
+        return std::nullopt;
+    return bytes.toStdString();
 }
 
 QString SpellChecker::decode(const std::string &word) const
 {
-    return m_utf8 ? QString::fromStdString(word) : QString::fromLatin1(word);
+    QStringDecoder decoder(m_encoding.constData());
+    return decoder(QByteArray::fromStdString(word));
 }
 
 bool SpellChecker::knows(const QString &word) const
@@ -158,18 +168,17 @@ bool SpellChecker::knows(const QString &word) const
     if (!m_speller)
         return false;
     // A word the dictionary's encoding cannot hold is not questioned.
-    if (!m_utf8 && std::any_of(word.cbegin(), word.cend(),
-                                [](QChar c) { return c.unicode() > 0xff; }))
-        return true;
-    return m_speller->spell(encode(word).toStdString());
+    const auto encoded = encode(word);
+    return !encoded || m_speller->spell(*encoded);
 }
 
 QStringList SpellChecker::suggestions(const QString &word) const
 {
     QStringList out;
-    if (!m_speller)
+    const auto encoded = encode(word);
+    if (!m_speller || !encoded)
         return out;
-    for (const std::string &s : m_speller->suggest(encode(word).toStdString()))
+    for (const std::string &s : m_speller->suggest(*encoded))
         out << decode(s);
     return out;
 }

@@ -47,10 +47,11 @@ public:
     static QString defaultDictionary();
 
 private:
-    QByteArray encode(const QString &word) const;
+    // The word in the dictionary's encoding; no result when it cannot hold it.
+    std::optional<std::string> encode(const QString &word) const;
     QString decode(const std::string &word) const;
 
     std::unique_ptr<Hunspell> m_speller;
     QString m_reason;
-    bool m_utf8 = true;
+    QByteArray m_encoding;
 };

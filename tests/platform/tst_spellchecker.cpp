@@ -52,6 +52,7 @@ private Q_SLOTS:
     void check();
     void contextIsTheWordsLine();
     void suggestsFromTheDictionary();
+    void dictionaryInAnotherEncoding();
     void noDictionaryIsNotReady();
 
 private:
@@ -160,6 +161,16 @@ void TestSpellChecker::suggestsFromTheDictionary()
     QVERIFY(checker.knows("Hello"));
     QVERIFY(!checker.knows("wrnog"));
     QCOMPARE(checker.suggestions("wrnog").value(0), QString("wrong"));
+}
+
+void TestSpellChecker::dictionaryInAnotherEncoding()
+{
+    SpellChecker checker(TestEnv::fixture("spell/latin1"));
+    QVERIFY(checker.knows(QString::fromUtf8("café")) && checker.knows(QString::fromUtf8("naïve")));
+    QVERIFY(!checker.knows("cafe"));
+    QCOMPARE(checker.suggestions("cafe").value(0), QString::fromUtf8("café"));
+    // A word the dictionary cannot even spell is not questioned.
+    QVERIFY(checker.knows(QString::fromUtf8("Ωμέγα")));
 }
 
 void TestSpellChecker::noDictionaryIsNotReady()
