@@ -166,7 +166,8 @@ void TestSpellChecker::suggestsFromTheDictionary()
 void TestSpellChecker::dictionaryInAnotherEncoding()
 {
     SpellChecker checker(TestEnv::fixture("spell/latin1"));
-    QVERIFY(checker.knows(QString::fromUtf8("café")) && checker.knows(QString::fromUtf8("naïve")));
+    QVERIFY(checker.knows(QString::fromUtf8("café")));
+    QVERIFY(checker.knows(QString::fromUtf8("naïve")));
     QVERIFY(!checker.knows("cafe"));
     QCOMPARE(checker.suggestions("cafe").value(0), QString::fromUtf8("café"));
     // A word the dictionary cannot even spell is not questioned.
