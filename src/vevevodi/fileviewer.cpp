@@ -52,7 +52,11 @@ FileViewer::FileViewer()
     grid->addWidget(Label1, 2, 0, 1, 2);
     resize(620, 420);
 
-    connect(Drive1, &QComboBox::currentTextChanged, this, &FileViewer::setPath);
+    connect(Drive1, &QComboBox::currentTextChanged, this, [this](const QString &drive) {
+        // The folder list shows the chosen volume's folders.
+        Dir1->setRootIndex(m_folders->index(drive));
+        setPath(drive);
+    });
     connect(Dir1, &QTreeView::clicked, this,
             [this](const QModelIndex &index) { setPath(m_folders->filePath(index)); });
     connect(File1, &QListView::doubleClicked, this, &FileViewer::fileActivated);
@@ -60,7 +64,9 @@ FileViewer::FileViewer()
 
 void FileViewer::load()
 {
-    setPath(Drive1->count() > 0 ? Drive1->currentText() : QDir::rootPath());
+    const QString drive = Drive1->count() > 0 ? Drive1->currentText() : QDir::rootPath();
+    Dir1->setRootIndex(m_folders->index(drive));
+    setPath(drive);
 }
 
 void FileViewer::setPath(const QString &folder)
