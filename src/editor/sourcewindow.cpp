@@ -2,6 +2,7 @@
 
 #include "editor/menubuilder.h"
 #include "editor/optfunctions.h"
+#include "editor/sourcepagecommands.h"
 #include "platform/clipboard.h"
 #include "platform/sourcearea.h"
 
@@ -53,6 +54,7 @@ SourceWindow::SourceWindow(QWidget *parent)
             &QAction::triggered, this, &ShowVevevodi);
     buildToolbars();
     buildStatusBar();
+    SourcePageCommands::bind(this);
 
     connect(area, &SourceArea::changed, this, &SourceWindow::onAreaChange);
     connect(area, &SourceArea::overwriteModeToggled, this, &SourceWindow::updateInsertPanel);

@@ -15,6 +15,9 @@
 #include "sitetools/stylesheetwizard.h"
 #include "sitetools/toolplugin.h"
 #include "vevevodi/composerwindow.h"
+#include "vevevodi/fileviewer.h"
+#include "vevevodi/inserthtmldialog.h"
+#include "vevevodi/previewwindow.h"
 
 namespace {
 
@@ -42,4 +45,7 @@ void registerWindows()
     add<NavMaker>("NavMaker");
     add<NavListURLs>("NavListURLs");
     add<ToolPlugin>("toolplugin");
+    add<PreviewWindow>("TheBrowser");
+    add<InsertHtmlDialog>("insHTML");
+    add<FileViewer>("FileViewer");
 }

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QStringList>
 
 QString CommonDialog::qtFilter(const QString &filter)
@@ -62,5 +63,19 @@ bool CommonDialog::ShowColor()
 
 bool CommonDialog::ShowPrinter(QPrinter *printer)
 {
+    // Flag 1 presets the "Selection" choice.
+    printer->setPrintRange((Flags & 1) ? QPrinter::Selection : QPrinter::AllPages);
     return Prompter::instance().printer(printer);
+}
+
+QPrinter *CommonDialog::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_shared<QPrinter>();
+    return m_printer.get();
+}
+
+bool CommonDialog::ShowPageSetup()
+{
+    return Prompter::instance().pageSetup(printer());
 }

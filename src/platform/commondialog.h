@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QString>
 
+#include <memory>
+
 class QPrinter;
 
 // The stateful open/save/colour/print dialog object. Its fields persist
@@ -25,10 +27,15 @@ public:
     bool ShowSave();
     bool ShowColor();
     bool ShowPrinter(QPrinter *printer);
+    // The printer this object's print and page setup dialogs share.
+    QPrinter *printer();
+    bool ShowPageSetup();
 
     // "HTML (*.htm;*.html)|*.htm;*.html" becomes "HTML (*.htm;*.html) (*.htm *.html)".
     static QString qtFilter(const QString &filter);
 
 private:
     QString initialPath() const;
+
+    std::shared_ptr<QPrinter> m_printer;
 };

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrinter>
 
 namespace {
 
@@ -147,6 +148,8 @@ std::optional<QFont> WidgetPrompter::font(const QFont &initial)
 bool WidgetPrompter::printer(QPrinter *printer)
 {
     QPrintDialog dialog(printer, activeParent());
+    dialog.setOption(QAbstractPrintDialog::PrintSelection,
+                     printer->printRange() == QPrinter::Selection);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -169,12 +169,12 @@ bool SourceArea::saveFile(const QString &path, QString *error) const
     return TextFiles::write(path, text(), error);
 }
 
-void SourceArea::selPrint(QPrinter *printer) const
+void SourceArea::selPrint(QPrinter *printer, bool wholeText) const
 {
     const QTextCursor cursor = textCursor();
     QTextDocument copy;
     copy.setDefaultFont(font());
-    copy.setPlainText(cursor.hasSelection() ? withLfBreaks(cursor.selectedText())
+    copy.setPlainText(cursor.hasSelection() && !wholeText ? withLfBreaks(cursor.selectedText())
                                             : document()->toRawText());
     copy.print(printer);
 }

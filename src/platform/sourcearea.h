@@ -34,8 +34,9 @@ public:
 
     bool loadFile(const QString &path, QString *error = nullptr);
     bool saveFile(const QString &path, QString *error = nullptr) const;
-    // Prints the selection, or the whole text when nothing is selected.
-    void selPrint(QPrinter *printer) const;
+    // Prints the selection, or the whole text when nothing is selected or
+    // wholeText is asked for.
+    void selPrint(QPrinter *printer, bool wholeText = false) const;
 
     QColor backColor() const;
     void setBackColor(const QColor &color);

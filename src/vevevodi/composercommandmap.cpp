@@ -97,7 +97,7 @@ Menus build(QMainWindow *window)
     m.file->addSeparator();
     item(m.file, "Editor", "mnuViewEditor", key(Qt::Key_F2));
     item(m.file, "Preview", "mnuPrev", key(Qt::Key_F5));
-    item(m.file, "Preview in Internet Explorer", "mnuPrevIE");
+    item(m.file, "Preview in Web Browser", "mnuPrevIE");
     m.file->addSeparator();
     item(m.file, "Page Setup", "mnuPageSetup");
     item(m.file, "Print HTML Code", "mnuPrint");

@@ -102,8 +102,29 @@ void ComposerWindow::Open()
     dlg.FileName.clear();
 }
 
+bool ComposerWindow::saveOwnFile(const QString &path)
+{
+    // A window of the file viewer writes its own page to its own file and
+    // leaves the main document's state alone.
+    const auto html = txtComp->documentHtml();
+    if (!html)
+        return false;
+    const QString page = GeneratorRewrite::apply(*html, GeneratorRewrite::OwnGenerator);
+    if (!DocumentFiles::write(path, page))
+        return false;
+    ownPath = path;
+    return true;
+}
+
 void ComposerWindow::Save()
 {
+    if (!isMainComposer()) {
+        if (ownPath.isEmpty())
+            SaveAs();
+        else
+            saveOwnFile(ownPath);
+        return;
+    }
     SourceWindow *source = Quorl();
     CommonDialog &dlg = source->comdlg;
     dlg.DefaultExt = QStringLiteral("html");
@@ -130,6 +151,12 @@ void ComposerWindow::SaveAs()
     CommonDialog &dlg = source->comdlg;
     dlg.DefaultExt = QStringLiteral("html");
     dlg.Filter = DocumentFiles::filter;
+    if (!isMainComposer()) {
+        if (dlg.ShowSave() && !dlg.FileName.isEmpty())
+            saveOwnFile(dlg.FileName);
+        dlg.FileName.clear();
+        return;
+    }
     if (dlg.ShowSave() && !dlg.FileName.isEmpty()) {
         const QString previous = source->DocumentPath;
         source->DocumentPath = dlg.FileName;

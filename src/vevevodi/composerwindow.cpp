@@ -44,6 +44,7 @@ ComposerWindow::ComposerWindow(QWidget *parent)
     menus = ComposerCommandMap::build(this);
     RecentFiles::registerMenu(menus.recent);
     bindFileCommands();
+    bindDocumentCommands();
     ComposerCommandMap::Editing editing;
     editing.execOwn = [this](int id) { txtComp->ExecCommand(id); };
     editing.execDefault = [](int id) { Composr()->txtComp->ExecCommand(id); };

@@ -8,10 +8,13 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <functional>
+
 class HtmlEditView;
 class QLabel;
 class QStatusBar;
 class QTimer;
+class QUrl;
 
 // The composer "Composr": the page as a rendered document in `txtComp`. The
 // document state (path, marker, recent files) lives on the source window.
@@ -64,6 +67,30 @@ public:
     // A crash-save name that names a file inside the crash folder.
     static bool isCrashName(const QString &tag);
 
+    // Whole-document commands on this window's document.
+    void SpellCheck();
+    void StripHtml();
+    void PageTitle();
+    void HeadSnippet(const QString &snippet, bool isScript);
+    void MetaGenerator();
+    void Print();
+    void PageSetup();
+    void RestorePoint();
+    // Previews: the preview window, and the system's web browser.
+    void Preview();
+    void PreviewInBrowser();
+    // The composer's own insertions, through the main composer window.
+    void Highlight();
+    void Flash();
+    void InsertLayer();
+    void Hyperlink();
+    void EnableStartUp();
+
+    // Hands a file to the system's web browser; tests put their own.
+    static std::function<bool(const QUrl &)> &browserLauncher();
+    // The file of a window the file viewer opened; empty for the main window.
+    QString ownPath;
+
     QString panelText(int panel) const;
     void setPanelText(int panel, const QString &text);
 
@@ -87,6 +114,8 @@ protected:
 
 private:
     void bindFileCommands();
+    void bindDocumentCommands();
+    bool saveOwnFile(const QString &path);
     bool SaveToDocumentPath();
     bool loadFile(const QString &path);
     void markModified();

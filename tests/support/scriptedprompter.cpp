@@ -113,15 +113,19 @@ std::optional<QFont> ScriptedPrompter::font(const QFont &)
     return step ? step->answer : std::nullopt;
 }
 
-bool ScriptedPrompter::printer(QPrinter *)
+bool ScriptedPrompter::printer(QPrinter *printer)
 {
     const auto step = next<Printer>("printer", QString());
+    if (step && step->fill)
+        step->fill(printer);
     return step && step->answer;
 }
 
-bool ScriptedPrompter::pageSetup(QPrinter *)
+bool ScriptedPrompter::pageSetup(QPrinter *printer)
 {
     const auto step = next<Printer>("page-setup", QString());
+    if (step && step->fill)
+        step->fill(printer);
     return step && step->answer;
 }
 

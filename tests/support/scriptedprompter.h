@@ -45,6 +45,8 @@ public:
     };
     struct Printer {
         bool answer = false;
+        // Sets what the user chose in the dialog (output file, range).
+        std::function<void(QPrinter *)> fill = {};
     };
     struct Popup {
         QString chosenText; // empty: dismissed

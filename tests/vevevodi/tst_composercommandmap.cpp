@@ -79,7 +79,7 @@ void TestComposerCommandMap::menuTree()
   -
   Editor|mnuViewEditor|F2
   Preview|mnuPrev|F5
-  Preview in Internet Explorer|mnuPrevIE
+  Preview in Web Browser|mnuPrevIE
   -
   Page Setup|mnuPageSetup
   Print HTML Code|mnuPrint
@@ -217,7 +217,7 @@ Too&ls|mnuTools
   &About|mnuAbout)").split('\n');
     QCOMPARE(::menuTree(w), expected);
     // Commands not built are present and disabled.
-    for (const char *name : {"mnuRule", "mnuHTML", "mnuPrev", "mnuNew", "mnuLink"})
+    for (const char *name : {"mnuRule", "mnuHeading", "mnuPrev", "mnuNew", "mnuLink"})
         QVERIFY2(!Menus::find(w, name)->isEnabled(), name);
 }
 

@@ -1,0 +1,101 @@
+#include "editor/sourcepagecommands.h"
+
+#include "editor/documentcommands.h"
+#include "editor/menubuilder.h"
+#include "editor/openers.h"
+#include "editor/pagesnippets.h"
+#include "editor/sourcewindow.h"
+#include "platform/htmleditview.h"
+#include "platform/sourcearea.h"
+#include "vevevodi/composerwindow.h"
+#include "vevevodi/previewwindow.h"
+
+#include <QTimer>
+
+namespace SourcePageCommands {
+
+namespace {
+
+void pageTitle(SourceWindow *window)
+{
+    const auto title = DocumentCommands::askPageTitle();
+    if (!title)
+        return;
+    // A page with no place for the title is left alone without a word.
+    const PageSnippets::Edit edit = PageSnippets::pageTitle(window->area->text(), *title);
+    if (edit.ok())
+        DocumentCommands::applyAt(window->area, *edit.splice);
+}
+
+void headSnippet(SourceArea *area, const QString &snippet, bool isScript)
+{
+    if (DocumentCommands::addHeadSnippet(area, snippet))
+        DocumentCommands::tellSnippetAdded(isScript);
+}
+
+void flash(SourceWindow *window)
+{
+    CommonDialog &dialog = Composr()->ComDlg;
+    dialog.Filter = PageSnippets::flashFilter;
+    if (dialog.ShowOpen() && !dialog.FileName.isEmpty())
+        window->area->setSelText(PageSnippets::flashObject(dialog.FileName));
+    else
+        window->area->setFocus();
+    dialog.FileName.clear();
+}
+
+void makeDefault(SourceWindow *window)
+{
+    // Cancel inserts nothing; an empty answer inserts the link as it is.
+    if (const auto address = DocumentCommands::askHomePage())
+        window->area->setSelText(PageSnippets::homePageLink(*address));
+}
+
+void spellCheck(SourceWindow *window)
+{
+    const auto corrected = DocumentCommands::spellCheck(window->area->text());
+    if (!corrected)
+        return;
+    window->area->setText(*corrected);
+    DocumentCommands::tellSpellCheckComplete();
+}
+
+void preview(SourceWindow *window)
+{
+    PreviewWindow *preview = TheBrowser();
+    preview->previewer->setDocumentHtml(window->area->text());
+    preview->Timer1->start();
+    preview->compOrEdit = QStringLiteral("edit");
+    Openers::showWindow(preview);
+    window->hide();
+}
+
+} // namespace
+
+void bind(SourceWindow *window)
+{
+    SourceArea *area = window->area;
+    const std::pair<const char *, std::function<void()>> commands[] = {
+        {"mnuPageTitle", [window] { pageTitle(window); }},
+        {"mnuPreventRightClick",
+         [area] { headSnippet(area, PageSnippets::rightClickBlock(), true); }},
+        {"mnuProtectText",
+         [area] { headSnippet(area, PageSnippets::protectTextBlock(), true); }},
+        {"mnuDisImgTbar",
+         [area] { headSnippet(area, PageSnippets::imageToolbarTag(), false); }},
+        {"mnuBookmarkPage", [area] { area->setSelText(PageSnippets::bookmarkBlock()); }},
+        {"mnuInsLayer", [area] { area->setSelText(PageSnippets::layerElement()); }},
+        {"mnuFlash", [window] { flash(window); }},
+        {"mnuMakeDefault", [window] { makeDefault(window); }},
+        {"mnuSpell", [window] { spellCheck(window); }},
+        {"mnuPrint", [window] { DocumentCommands::print(window->area, window->comdlg); }},
+        {"mnuPageSetup", [window] { DocumentCommands::pageSetup(window->comdlg); }},
+        {"mnuPreview", [window] { preview(window); }},
+        {"mnuViewPreview", [window] { preview(window); }},
+    };
+    for (const auto &[name, command] : commands)
+        QObject::connect(Menus::bind(Menus::find(window, QLatin1String(name))),
+                         &QAction::triggered, window, command);
+}
+
+} // namespace SourcePageCommands

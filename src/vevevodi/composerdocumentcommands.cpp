@@ -1,0 +1,306 @@
+// The composer's whole-document commands, previews, own insertions and the
+// commands it hands to other windows and programs.
+
+#include "editor/documentcommands.h"
+#include "editor/helpwindow.h"
+#include "editor/menubuilder.h"
+#include "editor/openers.h"
+#include "editor/pagesnippets.h"
+#include "editor/sourcewindow.h"
+#include "platform/clipboard.h"
+#include "platform/htmleditview.h"
+#include "platform/htmlmarkup.h"
+#include "platform/programfolder.h"
+#include "platform/prompter.h"
+#include "platform/settingsstore.h"
+#include "platform/sourcearea.h"
+#include "vevevodi/composerwindow.h"
+#include "vevevodi/previewwindow.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QLabel>
+#include <QTextEdit>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+const QString kAssistant = QStringLiteral("Assistant: Quorl");
+constexpr auto kCopyRewrites = GeneratorRewrite::Rewrites(GeneratorRewrite::OwnGenerator
+                                                          | GeneratorRewrite::Engine2800);
+
+QString untitledPreviewFile()
+{
+    return ProgramFolder::resolve(QStringLiteral("misc/untitled1.html"));
+}
+
+// The selection of the main composer window's surface, read from the
+// control itself; empty when nothing is selected or the page did not answer.
+QString mainSelection()
+{
+    return Composr()->txtComp->selectedText().value_or(QString());
+}
+
+} // namespace
+
+std::function<bool(const QUrl &)> &ComposerWindow::browserLauncher()
+{
+    static std::function<bool(const QUrl &)> launcher = [](const QUrl &url) {
+        return QDesktopServices::openUrl(url);
+    };
+    return launcher;
+}
+
+void ComposerWindow::bindDocumentCommands()
+{
+    const std::pair<const char *, std::function<void()>> commands[] = {
+        {"mnuSpellCheck", [this] { SpellCheck(); }},
+        {"mnuStripHTML", [this] { StripHtml(); }},
+        {"mnuPageTitle", [this] { PageTitle(); }},
+        {"mnuRightClick", [this] { HeadSnippet(PageSnippets::rightClickBlock(), true); }},
+        {"mnuPrevTextSel", [this] { HeadSnippet(PageSnippets::protectTextBlock(), true); }},
+        {"mnuDisableIEToolbar",
+         [this] { HeadSnippet(PageSnippets::imageToolbarTag(), false); }},
+        {"mnuPrint", [this] { Print(); }},
+        {"mnuPageSetup", [this] { PageSetup(); }},
+        {"mnuPrev", [this] { Preview(); }},
+        {"mnuPreview", [this] { Preview(); }},
+        {"mnuPrevIE", [this] { PreviewInBrowser(); }},
+        {"mnuHighlight", [this] { Highlight(); }},
+        {"mnuFlash", [this] { Flash(); }},
+        {"mnuLink", [this] { Hyperlink(); }},
+        {"mnuEnableStartUp", [this] { EnableStartUp(); }},
+    };
+    for (const auto &[name, command] : commands)
+        connect(Menus::bind(Menus::find(this, QLatin1String(name))), &QAction::triggered, this,
+                command);
+    QAction *startUp = Menus::find(this, QStringLiteral("mnuEnableStartUp"));
+    startUp->setCheckable(true);
+    startUp->setChecked(false);
+
+    // Commands that need a window of another part work once it is built.
+    const std::pair<const char *, std::pair<const char *, void (ComposerWindow::*)()>>
+        windowCommands[] = {
+            {"mnuMetaGen", {"MetaGen", &ComposerWindow::MetaGenerator}},
+            {"mnuRestore", {"restore", &ComposerWindow::RestorePoint}},
+            {"mnuInsLayer", {"loading", &ComposerWindow::InsertLayer}},
+        };
+    for (const auto &[name, command] : windowCommands) {
+        if (WindowDirectory::isRegistered(QLatin1String(command.first)))
+            Menus::bind(Menus::find(this, QLatin1String(name)), this, command.second);
+    }
+
+    // The template and lesson commands are the source window's own.
+    const std::pair<const char *, const char *> sourceCommands[] = {
+        {"mnuTemplates", "mnuTemplates"},         {"mnuConvTemplate", "mnuCreateTemplate"},
+        {"mnuImportTemplate", "mnuImportTemplate"}, {"mnuMoreTemplates", "mnuMoreTemplates"},
+        {"mnuHTMLtutor", "mnuHTMLtutorial"},     {"mnuVisitAuthor", "mnuAuthorOnline"},
+    };
+    // Bound once the event loop runs, so neither window is built inside the other.
+    QTimer::singleShot(0, this, [this, sourceCommands] {
+        SourceWindow *source = Quorl();
+        for (const auto &[own, theirs] : sourceCommands) {
+            if (QAction *command = Menus::find(source, QLatin1String(theirs)))
+                Menus::forward(Menus::find(this, QLatin1String(own)), command);
+        }
+    });
+}
+
+// ---- whole-document commands ----------------------------------------------------
+
+void ComposerWindow::SpellCheck()
+{
+    if (!CopyVevevodiToSource(kCopyRewrites))
+        return;
+    const auto corrected = DocumentCommands::spellCheck(Quorl()->area->text());
+    if (!corrected)
+        return;
+    writeBackDocument(*corrected);
+    DocumentCommands::tellSpellCheckComplete();
+}
+
+void ComposerWindow::StripHtml()
+{
+    // The whole page stays selected; its text is the text as rendered.
+    txtComp->ExecCommand(5035);
+    const auto rendered = txtComp->evaluate(
+        QStringLiteral("document.body ? document.body.innerText : ''"));
+    const auto text = rendered ? std::optional<QString>(rendered->toString()) : std::nullopt;
+    if (!text) {
+        Prompter::tell(QStringLiteral("Sorry. Request couldn't be completed!"), kAssistant,
+                       Prompter::Icon::Critical);
+        return;
+    }
+    Clipboard::setText(*text);
+    HelpWindow *help = frmHelp();
+    help->txtHelp->setPlainText(*text);
+    help->setWindowTitle(QStringLiteral("The Document without any tags: Quorl Vevevodi"));
+    Openers::showWindow(help);
+}
+
+void ComposerWindow::PageTitle()
+{
+    const auto title = DocumentCommands::askPageTitle();
+    if (!title || !CopyVevevodiToSource(kCopyRewrites))
+        return;
+    SourceArea *area = Quorl()->area;
+    const PageSnippets::Edit edit = PageSnippets::pageTitle(area->text(), *title);
+    if (!edit.ok())
+        return;
+    DocumentCommands::applyAt(area, *edit.splice);
+    writeBackDocument(area->text());
+}
+
+void ComposerWindow::HeadSnippet(const QString &snippet, bool isScript)
+{
+    if (!CopyVevevodiToSource(kCopyRewrites))
+        return;
+    SourceArea *area = Quorl()->area;
+    if (!DocumentCommands::addHeadSnippet(area, snippet))
+        return;
+    // A script is announced before the page takes it, the tag after.
+    if (isScript)
+        DocumentCommands::tellSnippetAdded(true);
+    writeBackDocument(area->text());
+    if (!isScript)
+        DocumentCommands::tellSnippetAdded(false);
+}
+
+void ComposerWindow::MetaGenerator()
+{
+    if (!CopyVevevodiToSource(kCopyRewrites))
+        return;
+    Openers::open({QStringLiteral("MetaGen"), {{QStringLiteral("compOrEdit"),
+                                                QStringLiteral("comp")}}, {}},
+                  QString());
+}
+
+void ComposerWindow::Print()
+{
+    if (CopyVevevodiToSource(kCopyRewrites))
+        DocumentCommands::print(Quorl()->area, ComDlg);
+}
+
+void ComposerWindow::PageSetup()
+{
+    DocumentCommands::pageSetup(ComDlg);
+}
+
+void ComposerWindow::RestorePoint()
+{
+    const auto html = Composr()->txtComp->documentHtml();
+    QWidget *restore = WindowDirectory::touch(QStringLiteral("restore"));
+    if (!html || !restore)
+        return;
+    Openers::write(restore, QStringLiteral("txtRestore"),
+                   GeneratorRewrite::apply(*html, kCopyRewrites));
+    if (auto *title = restore->findChild<QLabel *>(QStringLiteral("lblTitle")))
+        title->setText(QStringLiteral("Current Editor Contents"));
+    Openers::showWindow(restore);
+}
+
+// ---- previews -------------------------------------------------------------------
+
+void ComposerWindow::Preview()
+{
+    if (!CopyVevevodiToSource(GeneratorRewrite::OwnGenerator))
+        return;
+    PreviewWindow *preview = TheBrowser();
+    preview->previewer->setDocumentHtml(Quorl()->area->text());
+    preview->compOrEdit = QStringLiteral("comp");
+    Composr()->hide();
+    preview->Timer1->start();
+}
+
+void ComposerWindow::PreviewInBrowser()
+{
+    QString path = Quorl()->DocumentPath;
+    bool ok = true;
+    if (path.isEmpty()) {
+        // The file stays for the browser to read; the next preview replaces
+        // it and the program removes it when it ends.
+        path = untitledPreviewFile();
+        ok = Composr()->txtComp->SaveDocument(path);
+        static bool cleanup = false;
+        if (ok && !cleanup) {
+            cleanup = true;
+            QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp,
+                             [] { QFile::remove(untitledPreviewFile()); });
+        }
+    }
+    if (!ok || !browserLauncher()(QUrl::fromLocalFile(path)))
+        Prompter::tell(QStringLiteral("A problem occurred when trying to launch. Unable to "
+                                      "proceed!"),
+                       kAssistant, Prompter::Icon::Critical);
+}
+
+// ---- own insertions -------------------------------------------------------------
+
+void ComposerWindow::Highlight()
+{
+    ComDlg.ShowColor();
+    const QColor colour = ComDlg.Color;
+    // Black, or no colour chosen yet, is no colour.
+    if (!colour.isValid() || (colour.rgb() & 0xffffff) == 0)
+        return;
+    const QString text = mainSelection();
+    if (text.isEmpty())
+        return;
+    Composr()->stageInsertion(QStringLiteral("<span style=\"background-color:")
+                              + colour.name().toUpper() + QStringLiteral("\">")
+                              + HtmlMarkup::text(text) + QStringLiteral("</span> &nbsp;"));
+}
+
+void ComposerWindow::Flash()
+{
+    ComDlg.CancelError = true;
+    ComDlg.Filter = PageSnippets::flashFilter;
+    if (!ComDlg.ShowOpen() || ComDlg.FileName.isEmpty()) {
+        Composr()->txtComp->setFocus();
+        return;
+    }
+    Composr()->stageInsertion(PageSnippets::flashObject(ComDlg.FileName));
+}
+
+void ComposerWindow::InsertLayer()
+{
+    QWidget *loading = WindowDirectory::touch(QStringLiteral("loading"));
+    if (!loading)
+        return;
+    if (auto *layer = loading->findChild<HtmlEditView *>(QStringLiteral("txtLayer")))
+        layer->setDocumentHtml(PageSnippets::layerElement());
+    Openers::showWindow(loading);
+}
+
+void ComposerWindow::Hyperlink()
+{
+    const QString text = mainSelection();
+    const Openers::Opener opener{QStringLiteral("hyperlinks"),
+                                 {{QStringLiteral("compOrEdit"), QStringLiteral("comp")},
+                                  {QStringLiteral("txtTextToDisp"), Openers::selection}},
+                                 {}};
+    if (!text.isEmpty() && Openers::available(opener))
+        Openers::open(opener, text);
+    else
+        txtComp->ExecCommand(5016);
+}
+
+void ComposerWindow::EnableStartUp()
+{
+    QAction *item = Menus::find(Composr(), QStringLiteral("mnuEnableStartUp"));
+    bool number = false;
+    const int appear =
+        SettingsStore::value(QStringLiteral("StartUp Assistant"), QStringLiteral("appear"),
+                             QStringLiteral("0"))
+            .toInt(&number);
+    if (!number) {
+        item->setChecked(!item->isChecked());  // a triggered item toggles itself
+        return;
+    }
+    const bool show = appear == 1;
+    SettingsStore::setValue(QStringLiteral("StartUp Assistant"), QStringLiteral("appear"),
+                            show ? QStringLiteral("0") : QStringLiteral("1"));
+    item->setChecked(show);
+}
