@@ -123,7 +123,7 @@ void SplashWindow::finish()
 
 QPixmap SplashWindow::splashPicture()
 {
-    const int width = 460;
+    const int width = 500;
     const int height = 230;
     QPixmap pixmap(width, height);
     QPainter p(&pixmap);
@@ -144,10 +144,10 @@ QPixmap SplashWindow::splashPicture()
     p.drawPixmap(28, 58, AboutWindow::logo());
 
     p.setPen(Qt::white);
-    QFont title(QStringLiteral("Trebuchet MS"), 26, QFont::Bold);
+    QFont title(QStringLiteral("Trebuchet MS"), 24, QFont::Bold);
     title.setStyleHint(QFont::SansSerif);
     p.setFont(title);
-    p.drawText(QRect(160, 70, width - 170, 44), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRect(158, 70, width - 162, 44), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Quorl Vevevodi"));
     QFont sub(QStringLiteral("Trebuchet MS"), 12);
     sub.setStyleHint(QFont::SansSerif);
