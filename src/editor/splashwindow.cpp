@@ -12,6 +12,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QProgressBar>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -74,6 +75,9 @@ SplashWindow::SplashWindow(QWidget *parent)
 
 void SplashWindow::load()
 {
+    adjustSize();
+    if (const QScreen *where = screen())
+        move(where->availableGeometry().center() - rect().center());
     MakeTopmost(this);
     Timer_Progress->start();
 }
