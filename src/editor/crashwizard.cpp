@@ -101,6 +101,7 @@ void CrashWizard::load()
 {
     MakeTopmost(this);
     if (!QFileInfo(crashFolder()).isDir()) {
+        m_refused = true;
         hide();
         Prompter::tell(QStringLiteral("Error 04:\r\nUnable to perform requested action."
                                       " Crash folder might have been removed or moved"),
@@ -109,6 +110,11 @@ void CrashWizard::load()
         return;
     }
     FileCrash->addItems(FolderFiles::files(crashFolder(), {QStringLiteral(".crw")}));
+}
+
+void CrashWizard::setVisible(bool visible)
+{
+    QWidget::setVisible(visible && !m_refused);
 }
 
 void CrashWizard::unloadSelf()

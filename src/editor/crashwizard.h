@@ -40,9 +40,15 @@ public:
     QPushButton *btnLoad = nullptr;
     QPushButton *btnHelp = nullptr;
 
+    // A wizard that could not list the crash folder stays hidden, also when
+    // its opener shows it right after loading.
+    void setVisible(bool visible) override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void unloadSelf();
+
+    bool m_refused = false;
 };

@@ -405,8 +405,10 @@ void TestCrashRestore::failuresAreReported()
     p.expect(Msg{"Error 04:\r\nUnable to perform requested action. Crash folder might have "
                  "been removed or moved",
                  kTitle, Icon::Critical});
-    WindowDirectory::touch("crashRecover");
+    QWidget *wizard = WindowDirectory::touch("crashRecover");
+    wizard->show();  // as its openers do right after loading
     QV_VERIFY_PROMPTS(p);
+    QVERIFY(!wizard->isVisible());
     QVERIFY(!WindowDirectory::isLoaded("crashRecover"));
 }
 
