@@ -2,6 +2,8 @@
 
 #include "editor/aboutwindow.h"
 #include "editor/openers.h"
+#include "editor/recentfiles.h"
+#include "editor/sourcewindow.h"
 #include "platform/htmleditview.h"
 #include "platform/prompter.h"
 #include "platform/settingsstore.h"
@@ -118,9 +120,16 @@ void SplashWindow::finish()
                                                QStringLiteral("appear"), QStringLiteral("0"))
                               .trimmed()
                               .toDouble(&ok);
-    if (!ok || appear == 0) {
-        if (QWidget *assistant = WindowDirectory::touch(QStringLiteral("StartUp")))
-            Openers::showWindow(assistant);
+    QWidget *assistant = nullptr;
+    if (!ok || appear == 0)
+        assistant = WindowDirectory::touch(QStringLiteral("StartUp"));
+    if (assistant) {
+        Openers::showWindow(assistant);
+    } else {
+        // The assistant fills both Recent menus as it loads; without it
+        // they would stay empty until the next open or save.
+        Quorl();
+        RecentFiles::showKeys(1);
     }
     WindowDirectory::unload(objectName());
 }

@@ -151,6 +151,7 @@ void TestStartUp::splashLastStage()
     QFETCH(bool, assistant);
     if (appear != "<absent>")
         SettingsStore::setValue("StartUp Assistant", "appear", appear);
+    SettingsStore::setValue("MRUs", "5", "/pages/last.html");
     auto *splash = WindowDirectory::touch<SplashWindow>("frmSplash");
     splash->Timer_Progress->stop();
     for (int i = 0; i < 10; ++i)
@@ -161,6 +162,10 @@ void TestStartUp::splashLastStage()
     if (assistant)
         QVERIFY(WindowDirectory::loaded("StartUp")->isVisible());
     QVERIFY(Composr()->isVisible());
+    // Both Recent menus show the stored files, with or without the assistant.
+    const QStringList menu{"-", "-", "-", "-", "/pages/last.html"};
+    QCOMPARE(visibleRecent(Quorl()->recent), menu);
+    QCOMPARE(visibleRecent(Composr()->menus.recent), menu);
 }
 
 void TestStartUp::tipNumber_data()
