@@ -131,14 +131,14 @@ void StartUpAssistant::fillRecent()
     RecentFiles::showKeys(1);
 }
 
-void StartUpAssistant::close()
+void StartUpAssistant::closeAssistant()
 {
     WindowDirectory::unload(objectName());
 }
 
 void StartUpAssistant::startWithBlankPage()
 {
-    close();
+    closeAssistant();
 }
 
 void StartUpAssistant::openExistingFile()
@@ -155,7 +155,7 @@ void StartUpAssistant::openExistingFile()
             reportError(QStringLiteral("Error 02:\r\nUnable to perform selected action"));
         }
     }
-    close();
+    closeAssistant();
 }
 
 void StartUpAssistant::openRecent()
@@ -172,7 +172,7 @@ void StartUpAssistant::openRecent()
     dlg.FileName = path;
     Quorl()->DocumentPath = path;
     titleupdate();
-    close();
+    closeAssistant();
 }
 
 void StartUpAssistant::titleupdate()
@@ -188,25 +188,25 @@ void StartUpAssistant::useTemplates()
         reportError(QStringLiteral("Error 03:\r\nUnable to perform selected action"));
         Templates::hideTemplateManager();
     }
-    close();
+    closeAssistant();
 }
 
 void StartUpAssistant::crashRecoveryWizard()
 {
     if (QWidget *wizard = WindowDirectory::touch(QStringLiteral("crashRecover")))
         Openers::showWindow(wizard);
-    close();
+    closeAssistant();
 }
 
 void StartUpAssistant::htmlTutor()
 {
     if (LessonsViewer::openTutor())
-        close();
+        closeAssistant();
 }
 
 void StartUpAssistant::startUpHelp()
 {
-    close();
+    closeAssistant();
     ShowHelpPage(QStringLiteral("suwiz.qhp"));
 }
 
@@ -216,7 +216,7 @@ void StartUpAssistant::dontShowAtStartup()
                    QStringLiteral("Quorl: Assistant"), Prompter::Icon::Information);
     SettingsStore::setValue(QStringLiteral("StartUp Assistant"), QStringLiteral("appear"),
                             chkStartup->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    close();
+    closeAssistant();
 }
 
 bool StartUpAssistant::eventFilter(QObject *watched, QEvent *event)
@@ -234,5 +234,5 @@ bool StartUpAssistant::eventFilter(QObject *watched, QEvent *event)
 void StartUpAssistant::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    close();
+    closeAssistant();
 }

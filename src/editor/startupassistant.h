@@ -57,7 +57,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void close();
+    void closeAssistant();
     void fillRecent();
 
     Tips m_tips;
