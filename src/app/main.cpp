@@ -2,6 +2,7 @@
 #include "editor/sourcewindow.h"
 #include "editor/windowregistry.h"
 #include "platform/htmleditview.h"
+#include "platform/windowdirectory.h"
 #include "vevevodi/composerwindow.h"
 
 #include <QApplication>
@@ -21,9 +22,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quorl Vevevodi 3.0"));
     QApplication::setOrganizationName(QStringLiteral("Quorl Vevevodi"));
     registerWindows();
-    // The program opens in the composer; the source window exists, hidden,
-    // as the keeper of the document state.
+    // The program opens in the composer, which the splash shows; the source
+    // window exists, hidden, as the keeper of the document state.
     Quorl();
-    Openers::showWindow(Composr());
+    Openers::showWindow(WindowDirectory::touch(QStringLiteral("frmSplash")));
     return app.exec();
 }

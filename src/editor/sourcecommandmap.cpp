@@ -5,6 +5,7 @@
 #include "editor/openers.h"
 #include "editor/outsideprograms.h"
 #include "editor/recentfiles.h"
+#include "editor/shellcommands.h"
 #include "editor/sourcewindow.h"
 #include "editor/toolicons.h"
 #include "platform/prompter.h"
@@ -287,6 +288,7 @@ void SourceWindow::buildMenus()
 void SourceWindow::buildOpeners()
 {
     Openers::bindAll(this, sourceOpeners(), [this] { return area->selText(); });
+    bindShellCommands(this);
 }
 
 void SourceWindow::buildToolbars()

@@ -5,9 +5,18 @@
 #include "dialogs/rolloverdialog.h"
 #include "dialogs/tabledialog.h"
 #include "editor/aboutwindow.h"
+#include "editor/bookmarkswindow.h"
+#include "editor/crashwizard.h"
 #include "editor/editprops.h"
 #include "editor/helpwindow.h"
+#include "editor/lessonswindow.h"
+#include "editor/restorewindow.h"
 #include "editor/sourcewindow.h"
+#include "editor/splashwindow.h"
+#include "editor/startupassistant.h"
+#include "editor/tempclipwindow.h"
+#include "editor/templatewindow.h"
+#include "editor/tipwindow.h"
 #include "platform/windowdirectory.h"
 #include "sitetools/navlisturls.h"
 #include "sitetools/navmaker.h"
@@ -48,4 +57,13 @@ void registerWindows()
     add<PreviewWindow>("TheBrowser");
     add<InsertHtmlDialog>("insHTML");
     add<FileViewer>("FileViewer");
+    add<SplashWindow>("frmSplash");
+    add<StartUpAssistant>("StartUp");
+    add<TipWindow>("frmTip");
+    add<TemplateManager>("templates");
+    add<LessonsViewer>("frmMoreTemp");
+    add<CrashWizard>("crashRecover");
+    add<RestoreWindow>("restore");
+    add<TempClipWindow>("TempClip");
+    add<BookmarksWindow>("bookmarks");
 }
