@@ -1,6 +1,10 @@
 #include "editor/windowregistry.h"
 
+#include "dialogs/highlightdialog.h"
+#include "dialogs/hyperlinkdialog.h"
+#include "dialogs/maildialog.h"
 #include "dialogs/tabledialog.h"
+#include "dialogs/targetwindow.h"
 #include "editor/aboutwindow.h"
 #include "editor/editprops.h"
 #include "editor/helpwindow.h"
@@ -26,4 +30,8 @@ void registerWindows()
     add<EditPropsWindow>("EditProps");
     add<AboutWindow>("frmAbout");
     add<TableDialog>("table");
+    add<HighlightDialog>("highlight");
+    add<HyperlinkDialog>("hyperlinks");
+    add<TargetWindow>("target");
+    add<MailDialog>("mail");
 }
