@@ -1,5 +1,6 @@
 #include "editor/windowregistry.h"
 
+#include "dialogs/fontdialog.h"
 #include "dialogs/highlightdialog.h"
 #include "dialogs/hyperlinkdialog.h"
 #include "dialogs/maildialog.h"
@@ -34,4 +35,5 @@ void registerWindows()
     add<HyperlinkDialog>("hyperlinks");
     add<TargetWindow>("target");
     add<MailDialog>("mail");
+    add<FontDialog>("frmFont");
 }
