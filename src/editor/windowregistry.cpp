@@ -3,6 +3,7 @@
 #include "dialogs/fontdialog.h"
 #include "dialogs/highlightdialog.h"
 #include "dialogs/hyperlinkdialog.h"
+#include "dialogs/imagedialog.h"
 #include "dialogs/maildialog.h"
 #include "dialogs/tabledialog.h"
 #include "dialogs/targetwindow.h"
@@ -36,4 +37,5 @@ void registerWindows()
     add<TargetWindow>("target");
     add<MailDialog>("mail");
     add<FontDialog>("frmFont");
+    add<ImageDialog>("frmImage");
 }

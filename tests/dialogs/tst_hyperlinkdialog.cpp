@@ -1,4 +1,5 @@
 #include "composerpage.h"
+#include "fakeconsole.h"
 #include "dialogs/hyperlinkdialog.h"
 #include "dialogs/targetwindow.h"
 #include "editor/openers.h"
@@ -17,25 +18,6 @@
 
 using Change = std::function<void(HyperlinkValues &)>;
 Q_DECLARE_METATYPE(Change)
-
-// The console's code box as the hyperlink dialog uses it.
-class FakeConsole : public QWidget, public ConsoleCode
-{
-    Q_OBJECT
-
-public:
-    QString code() const override { return m_code; }
-    void setCode(const QString &text) override { m_code = text; }
-    void setSelText(const QString &text) override { m_code += text; }
-    void select(qsizetype start, qsizetype length) override { selection = {start, length}; }
-    void focusCode() override { focused = true; }
-
-    QPair<qsizetype, qsizetype> selection{-1, -1};
-    bool focused = false;
-
-private:
-    QString m_code;
-};
 
 namespace {
 
@@ -303,7 +285,7 @@ void TestHyperlinkDialog::panels()
 
 void TestHyperlinkDialog::consoleRoute()
 {
-    auto *console = WindowDirectory::touch<FakeConsole>("JSConsole");
+    auto *console = FakeConsole::touch();
     console->setCode("<IMG src=\"x.gif\" ");
     HyperlinkDialog *dialog = open("jsc");
     dialog->txtLink->setText("a.html");
