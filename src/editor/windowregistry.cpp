@@ -1,5 +1,6 @@
 #include "editor/windowregistry.h"
 
+#include "dialogs/bulletsdialog.h"
 #include "dialogs/fontdialog.h"
 #include "dialogs/highlightdialog.h"
 #include "dialogs/hyperlinkdialog.h"
@@ -38,4 +39,5 @@ void registerWindows()
     add<MailDialog>("mail");
     add<FontDialog>("frmFont");
     add<ImageDialog>("frmImage");
+    add<BulletsDialog>("bullets");
 }
