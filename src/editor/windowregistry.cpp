@@ -5,6 +5,7 @@
 #include "dialogs/highlightdialog.h"
 #include "dialogs/hyperlinkdialog.h"
 #include "dialogs/imagedialog.h"
+#include "dialogs/linkedlistdialog.h"
 #include "dialogs/maildialog.h"
 #include "dialogs/tabledialog.h"
 #include "dialogs/targetwindow.h"
@@ -40,4 +41,5 @@ void registerWindows()
     add<FontDialog>("frmFont");
     add<ImageDialog>("frmImage");
     add<BulletsDialog>("bullets");
+    add<LinkedListDialog>("ListURLs");
 }
