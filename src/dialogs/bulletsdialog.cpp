@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -49,8 +48,6 @@ BulletsDialog::BulletsDialog()
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(buildTypeFrame());
     layout->addWidget(buildPointFrame());
-    m_points.emplace(QList<QListWidget *>{listPoints});
-
     connect(radBul, &QRadioButton::toggled, this, [this](bool on) { if (on) onKind(false); });
     connect(radNum, &QRadioButton::toggled, this, [this](bool on) { if (on) onKind(true); });
     const auto add = [this] {
@@ -59,10 +56,6 @@ BulletsDialog::BulletsDialog()
     };
     connect(btnAdd, &QPushButton::clicked, this, add);
     connect(txtPoints, &QLineEdit::returnPressed, this, add);
-    connect(btnRemove, &QPushButton::clicked, this,
-            [this] { m_points->remove(QStringLiteral("No point selected to remove")); });
-    connect(btnUp, &QPushButton::clicked, this, [this] { m_points->up(); });
-    connect(btnDown, &QPushButton::clicked, this, [this] { m_points->down(); });
     connect(btnClear, &QPushButton::clicked, this, [this] {
         m_points->clear();
         txtPoints->setFocus();
@@ -126,13 +119,14 @@ QWidget *BulletsDialog::buildPointFrame()
     listPoints = new QListWidget(column);
     listPoints->setObjectName(QStringLiteral("listPoints"));
     listPoints->setMinimumWidth(220);
-    btnAdd = button(QStringLiteral("btnAdd"), QStringLiteral("Add Point"));
-    btnRemove = button(QStringLiteral("btnRemove"), QStringLiteral("Remove"));
-    btnUp = button(QStringLiteral("btnUp"), QString());
-    btnUp->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
-    btnDown = button(QStringLiteral("btnDown"), QString());
-    btnDown->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-    btnClear = button(QStringLiteral("btnClear"), QStringLiteral("Clear"));
+    m_points.emplace(QList<QListWidget *>{listPoints});
+    const ListButtons edit =
+        m_points->makeButtons(this, QStringLiteral("No point selected to remove"));
+    btnAdd = edit.btnAdd;
+    btnRemove = edit.btnRemove;
+    btnUp = edit.btnUp;
+    btnDown = edit.btnDown;
+    btnClear = edit.btnClear;
     btnInsert = button(QStringLiteral("btnInsert"), QStringLiteral("Create List"));
     btnHelp = helpButton(QStringLiteral("bulnum.qhp"));
 

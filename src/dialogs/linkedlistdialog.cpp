@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -92,15 +91,8 @@ LinkedListDialog::LinkedListDialog()
     buttons->addWidget(btnHelp);
     layout->addLayout(buttons);
 
-    m_pairs.emplace(QList<QListWidget *>{listPoints, listURL});
     connect(btnAdd, &QPushButton::clicked, this, &LinkedListDialog::onAdd);
     connect(txtPoints, &QLineEdit::returnPressed, this, &LinkedListDialog::onAdd);
-    connect(btnRemove, &QPushButton::clicked, this, [this] {
-        m_pairs->remove(QStringLiteral(
-            "No point selected to remove. Please click on a point in the options list"));
-    });
-    connect(btnUp, &QPushButton::clicked, this, [this] { m_pairs->up(); });
-    connect(btnDown, &QPushButton::clicked, this, [this] { m_pairs->down(); });
     connect(btnClear, &QPushButton::clicked, this, &LinkedListDialog::onClear);
     connect(btnInsert, &QPushButton::clicked, this, &LinkedListDialog::onInsert);
 }
@@ -124,13 +116,15 @@ QWidget *LinkedListDialog::buildPointFrame()
     listURL = list("listURL");
     // The addresses follow the points; the user selects a point.
     listURL->setSelectionMode(QAbstractItemView::NoSelection);
-    btnAdd = button(QStringLiteral("btnAdd"), QStringLiteral("Add Point"));
-    btnRemove = button(QStringLiteral("btnRemove"), QStringLiteral("Remove"));
-    btnUp = button(QStringLiteral("btnUp"), QString());
-    btnUp->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
-    btnDown = button(QStringLiteral("btnDown"), QString());
-    btnDown->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-    btnClear = button(QStringLiteral("btnClear"), QStringLiteral("Clear"));
+    m_pairs.emplace(QList<QListWidget *>{listPoints, listURL});
+    const ListButtons edit = m_pairs->makeButtons(
+        this, QStringLiteral("No point selected to remove. Please click on a point in the "
+                             "options list"));
+    btnAdd = edit.btnAdd;
+    btnRemove = edit.btnRemove;
+    btnUp = edit.btnUp;
+    btnDown = edit.btnDown;
+    btnClear = edit.btnClear;
 
     grid->addWidget(label, 0, 0, 1, 3);
     grid->addWidget(txtPoints, 1, 0, 1, 2);

@@ -3,10 +3,35 @@
 #include "platform/prompter.h"
 
 #include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
 
 ListEditor::ListEditor(QList<QListWidget *> lists)
     : m_lists(std::move(lists))
 {
+}
+
+ListButtons ListEditor::makeButtons(QWidget *parent, const QString &removeMessage)
+{
+    const auto button = [parent](const char *name, const char *caption) {
+        auto *b = new QPushButton(QLatin1String(caption), parent);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+    ListButtons b;
+    b.btnAdd = button("btnAdd", "Add Point");
+    b.btnRemove = button("btnRemove", "Remove");
+    b.btnUp = button("btnUp", "");
+    b.btnUp->setIcon(parent->style()->standardIcon(QStyle::SP_ArrowUp));
+    b.btnDown = button("btnDown", "");
+    b.btnDown->setIcon(parent->style()->standardIcon(QStyle::SP_ArrowDown));
+    b.btnClear = button("btnClear", "Clear");
+    QObject::connect(b.btnRemove, &QPushButton::clicked, parent,
+                     [this, removeMessage] { remove(removeMessage); });
+    QObject::connect(b.btnUp, &QPushButton::clicked, parent, [this] { up(); });
+    QObject::connect(b.btnDown, &QPushButton::clicked, parent, [this] { down(); });
+    return b;
 }
 
 void ListEditor::add(const QStringList &entries)

@@ -4,6 +4,17 @@
 #include <QStringList>
 
 class QListWidget;
+class QPushButton;
+class QWidget;
+
+// The buttons beside a point list, named as the dialogs name them.
+struct ListButtons {
+    QPushButton *btnAdd = nullptr;
+    QPushButton *btnRemove = nullptr;
+    QPushButton *btnUp = nullptr;
+    QPushButton *btnDown = nullptr;
+    QPushButton *btnClear = nullptr;
+};
 
 // Editing of a list of points, or of parallel lists kept in step: entry i of
 // each list belongs to entry i of the others. The user selects in the first
@@ -12,6 +23,10 @@ class ListEditor
 {
 public:
     explicit ListEditor(QList<QListWidget *> lists);
+
+    // Makes the buttons, with Remove, Up and Down doing their work here;
+    // Add and Clear are the dialog's to connect.
+    ListButtons makeButtons(QWidget *parent, const QString &removeMessage);
 
     // Appends one entry to each list.
     void add(const QStringList &entries);
