@@ -186,19 +186,19 @@ QWidget *HyperlinkDialog::buildXfnFrame()
     frndFrnd = optionButton(QStringLiteral("frndFrnd"), QStringLiteral("Friend"));
     frndAcq = optionButton(QStringLiteral("frndAcq"), QStringLiteral("Acquaintance"));
     frndContact = optionButton(QStringLiteral("frndContact"), QStringLiteral("Contact"));
-    frndNone = optionButton(QStringLiteral("frndNone"), QStringLiteral("None"), true);
+    frndNone = optionButton(QStringLiteral("frndNone"), QStringLiteral("None"));
     Met = checkBox(QStringLiteral("Met"), QStringLiteral("Met"));
     profCol = checkBox(QStringLiteral("profCol"), QStringLiteral("Colleague"));
     profCow = checkBox(QStringLiteral("profCow"), QStringLiteral("Co-worker"));
     geoCoresident = optionButton(QStringLiteral("geoCoresident"), QStringLiteral("Co resident"));
     geoNeighbour = optionButton(QStringLiteral("geoNeighbour"), QStringLiteral("Neighbour"));
-    geonone = optionButton(QStringLiteral("geonone"), QStringLiteral("None"), true);
+    geonone = optionButton(QStringLiteral("geonone"), QStringLiteral("None"));
     famChild = optionButton(QStringLiteral("famChild"), QStringLiteral("Child"));
     famparent = optionButton(QStringLiteral("famparent"), QStringLiteral("Parent"));
     famSibling = optionButton(QStringLiteral("famSibling"), QStringLiteral("Sibling"));
     famSpouse = optionButton(QStringLiteral("famSpouse"), QStringLiteral("Spouse"));
     famKin = optionButton(QStringLiteral("famKin"), QStringLiteral("Kin"));
-    famNone = optionButton(QStringLiteral("famNone"), QStringLiteral("None"), true);
+    famNone = optionButton(QStringLiteral("famNone"), QStringLiteral("None"));
     RomMuse = checkBox(QStringLiteral("RomMuse"), QStringLiteral("Muse"));
     RomCrush = checkBox(QStringLiteral("RomCrush"), QStringLiteral("Crush"));
     RomDate = checkBox(QStringLiteral("RomDate"), QStringLiteral("Date"));
@@ -214,6 +214,9 @@ QWidget *HyperlinkDialog::buildXfnFrame()
     grid->addWidget(group("Family", {famChild, famparent, famSibling, famSpouse, famKin,
                                      famNone}), 2, 0);
     grid->addWidget(group("Romantic", {RomMuse, RomCrush, RomDate, RomSweetheart}), 2, 1);
+    // Chosen once each group holds its own options, which exclude only each other.
+    for (QRadioButton *none : {frndNone, geonone, famNone})
+        none->setChecked(true);
     return fraXfn;
 }
 

@@ -1,8 +1,11 @@
 #include "dialogs/fontdialog.h"
 #include "editor/menubuilder.h"
+#include "editor/openers.h"
 #include "editor/sourcewindow.h"
 #include "editor/windowregistry.h"
+#include "platform/clipboard.h"
 #include "platform/sourcearea.h"
+#include "vevevodi/composerwindow.h"
 #include "support/testenv.h"
 
 #include <QCheckBox>
@@ -37,6 +40,7 @@ private Q_SLOTS:
     void builder();
     void pairsExcludeEachOther();
     void wrapTheSelection();
+    void composerTextComesFromTheClipboard();
     void screenshot();
 
 private:
@@ -144,6 +148,20 @@ void TestFontDialog::wrapTheSelection()
     QCOMPARE(quorl->area->text(), QString("say <B><span style=\" font-variant: small-caps\">"
                                           "<FONT size=\"2\">Hi</FONT></span></B> now"));
     QVERIFY(!WindowDirectory::isLoaded("frmFont"));
+}
+
+void TestFontDialog::composerTextComesFromTheClipboard()
+{
+    Quorl()->area->setText("selected");
+    Quorl()->area->selectAll();
+    ComposerWindow *composer = Composr();
+    composer->show();
+    Clipboard::setText("Hi");
+    Openers::open({"frmFont", {{"compOrEdit", "comp"}}, {}}, {});
+    auto *dialog = qobject_cast<FontDialog *>(WindowDirectory::loaded("frmFont"));
+    dialog->listStyle->setCurrentRow(2);
+    dialog->OKButton->click();
+    QCOMPARE(composer->stagedInsertions(), QStringList{"<I>Hi</I>"});
 }
 
 void TestFontDialog::screenshot()

@@ -239,7 +239,9 @@ void TestHyperlinkDialog::xfnControlsAndBookmarks()
     for (QAbstractButton *b : switched)
         QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
 
-    // Options of one group exclude each other, not those of another.
+    // Each group starts at None; its options exclude each other, not those of another.
+    QVERIFY(dialog->frndNone->isChecked() && dialog->geonone->isChecked()
+            && dialog->famNone->isChecked());
     dialog->frndFrnd->click();
     dialog->famKin->click();
     dialog->frndContact->click();
