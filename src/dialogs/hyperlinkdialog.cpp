@@ -287,8 +287,8 @@ void HyperlinkDialog::onMail()
     mail->txtScreentip->setText(txtScreentip->text());
     mail->txtTextToDisp->setText(txtTextToDisp->text());
     // A link begun in the composer ends there too, not in the hidden source text.
-    if (route() == InsertRoute::Route::Composer)
-        mail->setRoute(InsertRoute::Route::Composer);
+    using InsertRoute::Route;
+    mail->setRoute(route() == Route::Composer ? Route::Composer : Route::Source);
     Openers::showWindow(mail);
     unload();
 }
