@@ -48,10 +48,21 @@ InsertRoute::Route DialogFrame::route() const
     return InsertRoute::pick(InsertRoute::policyOf(objectName()), compOrEdit);
 }
 
-void DialogFrame::InsertHtml(const QString &html)
+InsertRoute::Route DialogFrame::deliveryRoute() const
 {
     using namespace InsertRoute;
-    switch (visibleRoute(route(), sourceShowing(), composerShowing())) {
+    return visibleRoute(route(), sourceShowing(), composerShowing());
+}
+
+void DialogFrame::InsertHtml(const QString &html)
+{
+    deliver(route(), html);
+}
+
+void DialogFrame::deliver(InsertRoute::Route route, const QString &html)
+{
+    using namespace InsertRoute;
+    switch (visibleRoute(route, sourceShowing(), composerShowing())) {
     case Route::Source:
         toSource(html);
         break;

@@ -35,6 +35,11 @@ public:
 
     // Delivers html to the window the target names, by this dialog's routes.
     void InsertHtml(const QString &html);
+    // Delivers html by route, or by the other main window when that one is
+    // hidden and the other shows.
+    void deliver(InsertRoute::Route route, const QString &html);
+    // Where InsertHtml sends the text now.
+    InsertRoute::Route deliveryRoute() const;
     // Closes and destroys the window; the next opening starts afresh.
     void unload();
 

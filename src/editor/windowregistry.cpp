@@ -3,7 +3,15 @@
 #include "dialogs/metagendialog.h"
 #include "dialogs/pagepropsdialog.h"
 #include "dialogs/rolloverdialog.h"
+#include "dialogs/bulletsdialog.h"
+#include "dialogs/fontdialog.h"
+#include "dialogs/highlightdialog.h"
+#include "dialogs/hyperlinkdialog.h"
+#include "dialogs/imagedialog.h"
+#include "dialogs/linkedlistdialog.h"
+#include "dialogs/maildialog.h"
 #include "dialogs/tabledialog.h"
+#include "dialogs/targetwindow.h"
 #include "editor/aboutwindow.h"
 #include "editor/bookmarkswindow.h"
 #include "editor/crashwizard.h"
@@ -66,4 +74,12 @@ void registerWindows()
     add<RestoreWindow>("restore");
     add<TempClipWindow>("TempClip");
     add<BookmarksWindow>("bookmarks");
+    add<HighlightDialog>("highlight");
+    add<HyperlinkDialog>("hyperlinks");
+    add<TargetWindow>("target");
+    add<MailDialog>("mail");
+    add<FontDialog>("frmFont");
+    add<ImageDialog>("frmImage");
+    add<BulletsDialog>("bullets");
+    add<LinkedListDialog>("ListURLs");
 }

@@ -1,0 +1,101 @@
+#include "dialogs/listeditor.h"
+
+#include "platform/prompter.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+
+ListEditor::ListEditor(QList<QListWidget *> lists)
+    : m_lists(std::move(lists))
+{
+}
+
+ListButtons ListEditor::makeButtons(QWidget *parent, const QString &removeMessage)
+{
+    const auto button = [parent](const char *name, const char *caption) {
+        auto *b = new QPushButton(QLatin1String(caption), parent);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+    ListButtons b;
+    b.btnAdd = button("btnAdd", "Add Point");
+    b.btnRemove = button("btnRemove", "Remove");
+    b.btnUp = button("btnUp", "");
+    b.btnUp->setIcon(parent->style()->standardIcon(QStyle::SP_ArrowUp));
+    b.btnDown = button("btnDown", "");
+    b.btnDown->setIcon(parent->style()->standardIcon(QStyle::SP_ArrowDown));
+    b.btnClear = button("btnClear", "Clear");
+    QObject::connect(b.btnRemove, &QPushButton::clicked, parent,
+                     [this, removeMessage] { remove(removeMessage); });
+    QObject::connect(b.btnUp, &QPushButton::clicked, parent, [this] { up(); });
+    QObject::connect(b.btnDown, &QPushButton::clicked, parent, [this] { down(); });
+    return b;
+}
+
+void ListEditor::add(const QStringList &entries)
+{
+    for (qsizetype i = 0; i < m_lists.size(); ++i)
+        m_lists.at(i)->addItem(entries.value(i));
+}
+
+void ListEditor::remove(const QString &message)
+{
+    const int row = selectedRow();
+    if (row < 0) {
+        Prompter::tell(message, QStringLiteral("Assistant: Quorl"), Prompter::Icon::Exclamation);
+        return;
+    }
+    for (QListWidget *list : std::as_const(m_lists))
+        delete list->takeItem(row);
+}
+
+void ListEditor::up()
+{
+    const int row = selectedRow();
+    if (row > 0)
+        move(row, row - 1);
+}
+
+void ListEditor::down()
+{
+    const int row = selectedRow();
+    if (row >= 0 && row < count() - 1)
+        move(row, row + 1);
+}
+
+void ListEditor::move(int from, int to)
+{
+    for (QListWidget *list : std::as_const(m_lists)) {
+        list->insertItem(to, list->takeItem(from));
+        list->setCurrentRow(to);
+    }
+}
+
+void ListEditor::clear()
+{
+    for (QListWidget *list : std::as_const(m_lists))
+        list->clear();
+}
+
+int ListEditor::count() const
+{
+    return m_lists.first()->count();
+}
+
+QStringList ListEditor::entries(int index) const
+{
+    const QListWidget *list = m_lists.at(index);
+    QStringList texts;
+    texts.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+int ListEditor::selectedRow() const
+{
+    const QList<QListWidgetItem *> chosen = m_lists.first()->selectedItems();
+    return chosen.isEmpty() ? -1 : m_lists.first()->row(chosen.first());
+}

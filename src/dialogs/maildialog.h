@@ -1,0 +1,42 @@
+#pragma once
+
+#include "dialogs/dialogframe.h"
+
+#include <optional>
+
+struct MailValues {
+    QString address;
+    QString subject;
+    QString text;
+    QString screenTip;
+    bool noUnderline = false;
+};
+
+// The A element with a "mailto:" address; nothing without an address.
+std::optional<QString> mailHtml(const MailValues &values);
+
+// The mail link dialog "mail". It writes into the source text, unless the
+// composer's hyperlink dialog handed it over (setRoute).
+class MailDialog : public DialogFrame
+{
+    Q_OBJECT
+
+public:
+    MailDialog();
+
+    MailValues values() const;
+    // The route of the dialog that opened this one.
+    void setRoute(InsertRoute::Route route) { m_route = route; }
+
+    QLineEdit *txtLink = nullptr;
+    QLineEdit *txtSubject = nullptr;
+    QLineEdit *txtTextToDisp = nullptr;
+    QLineEdit *txtScreentip = nullptr;
+    QCheckBox *chkNoUnderline = nullptr;
+    QPushButton *btnInsert = nullptr;
+
+private:
+    void onInsert();
+
+    InsertRoute::Route m_route = InsertRoute::Route::Source;
+};
