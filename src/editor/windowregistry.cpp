@@ -5,6 +5,10 @@
 #include "editor/editprops.h"
 #include "editor/helpwindow.h"
 #include "editor/sourcewindow.h"
+#include "formdesigner/designeredithtml.h"
+#include "formdesigner/designerhelp.h"
+#include "formdesigner/designerwindow.h"
+#include "formdesigner/formcodedialog.h"
 #include "platform/windowdirectory.h"
 #include "vevevodi/composerwindow.h"
 
@@ -26,4 +30,8 @@ void registerWindows()
     add<EditPropsWindow>("EditProps");
     add<AboutWindow>("frmAbout");
     add<TableDialog>("table");
+    add<DesignerWindow>("ombrel");
+    add<FormCodeDialog>("prewizard");
+    add<DesignerEditHtml>("OeditHTML");
+    add<DesignerHelp>("OHelp");
 }

@@ -343,14 +343,20 @@
         if (!html)
             return false;
         boundary();
+        // The nearest caret place may lie in another object than the one
+        // under the point (an empty box beside it): then the element under
+        // the point takes the markup at its end, or after it if it is a control.
         let range = document.caretRangeFromPoint(x, y);
-        if (!range || !document.body.contains(range.startContainer)) {
+        let hit = document.elementFromPoint(x, y);
+        if (!hit || !document.body.contains(hit))
+            hit = document.body;
+        if (!range || !hit.contains(range.startContainer)
+                || objectAt(range.startContainer) !== objectAt(hit)) {
             range = document.createRange();
-            const hit = objectAt(document.elementFromPoint(x, y));
-            if (hit)
+            if (controls.has(hit.tagName) && hit !== document.body)
                 range.setStartAfter(hit);
             else
-                range.selectNodeContents(document.body);
+                range.selectNodeContents(hit);
             range.collapse(false);
         }
         const fragment = range.createContextualFragment(html);
