@@ -255,6 +255,9 @@
             const sel = document.getSelection();
             sel.removeAllRanges();
             sel.addRange(range);
+            // Nothing here moves in place, and the engine must see the press
+            // to start the drag.
+            e.stopPropagation();
             return;
         }
         const handle = handleAt(e.clientX, e.clientY);
@@ -400,11 +403,23 @@
         O.insertAt(fragmentOf(e.dataTransfer.getData('text/html')), e.clientX, e.clientY);
     }, true);
 
+    // A staging view's elements drag as elements; a selection dragged in
+    // editable content does not reliably start a drag.
+    const stagingSheet = new CSSStyleSheet();
+    stagingSheet.replaceSync('body, body * { -webkit-user-drag: element; }');
+    function adoptStaging() {
+        const others = document.adoptedStyleSheets.filter((s) => s !== stagingSheet);
+        document.adoptedStyleSheets = O.staging ? others.concat([stagingSheet]) : others;
+    }
+
     O.set = function (settings) {
         Object.assign(O, settings);
         if (O.staging)
             leave();
+        adoptStaging();
     };
+    if (O.staging)
+        adoptStaging();
 
     // Layering acts on the selected object, which the selection only surrounds.
     if (window.qvEdit) {
