@@ -76,6 +76,9 @@ private Q_SLOTS:
     void cleanup();
     void skeletonOnLoadAndNew_data();
     void skeletonOnLoadAndNew();
+    void exitAndCloseDiscardTheDesign_data();
+    void exitAndCloseDiscardTheDesign();
+    void toolbarKeys();
     void stagingAndDropping();
     void previewDisablesInsertEditAndElements();
     void canvasColours_data();
@@ -128,6 +131,51 @@ void TestDesigner::skeletonOnLoadAndNew()
     Menus::find(d, "mnuNew")->trigger();
     QV_VERIFY_PROMPTS(p);
     QCOMPARE(body(d->Result), answer == Answer::Yes ? kCanvas : QString("<p>changed</p>"));
+}
+
+void TestDesigner::exitAndCloseDiscardTheDesign_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("gone");
+    QTest::newRow("exit, yes") << "yes" << true;
+    QTest::newRow("exit, no") << "no" << false;
+    QTest::newRow("window frame") << "frame" << true;
+}
+
+void TestDesigner::exitAndCloseDiscardTheDesign()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, gone);
+    DesignerWindow *d = openDesigner();
+    d->setDesign("<p>work</p>");
+    ScriptedPrompter p;
+    if (how == "frame") {
+        d->close();
+    } else {
+        p.expect(Msg{"Are you sure you want to exit?", "Ombrel: Exit?", Icon::Question,
+                     Buttons::YesNo, how == "yes" ? Answer::Yes : Answer::No, Answer::No});
+        Menus::find(d, "mnuExit")->trigger();
+    }
+    QV_VERIFY_PROMPTS(p);
+    flushDeletes();
+    QCOMPARE(!WindowDirectory::isLoaded("ombrel"), gone);
+    QCOMPARE(body(openDesigner()->Result), gone ? kCanvas : QString("<p>work</p>"));
+}
+
+void TestDesigner::toolbarKeys()
+{
+    DesignerWindow *d = openDesigner();
+    QStringList keys;
+    for (QAction *a : d->Toolbar1->actions())
+        keys << (a->isSeparator() ? "-" : a->objectName());
+    QCOMPARE(keys.join(' '), QString("New Open Save - Undo Redo - Copy Cut Paste Delete - Bold "
+                                     "Italic Underline - Drawing Properties Help"));
+    ScriptedPrompter p;
+    p.expect(ScriptedPrompter::Popup{});
+    d->toolbarClick("Properties");
+    d->toolbarClick("Nothing");
+    d->toolbarClick("new");
+    QV_VERIFY_PROMPTS(p);
 }
 
 void TestDesigner::stagingAndDropping()

@@ -59,6 +59,8 @@ private Q_SLOTS:
     void dropFromAnotherView_data();
     void dropFromAnotherView();
     void layeringActsOnTheSelectedObject();
+    void deleteRemovesTheSelectedObject_data();
+    void deleteRemovesTheSelectedObject();
 
 private:
     TestEnv m_env;
@@ -204,6 +206,28 @@ void TestObjectEditing::layeringActsOnTheSelectedObject()
     QVERIFY(v->ExecCommand(5041));  // bring to front
     QVERIFY(read(*v).contains("z-index: 1"));
     QCOMPARE(app(*v, "document.getElementById('l').style.zIndex").toString(), QString("1"));
+}
+
+void TestObjectEditing::deleteRemovesTheSelectedObject_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("Delete key") << true;
+    QTest::newRow("delete command") << false;
+}
+
+void TestObjectEditing::deleteRemovesTheSelectedObject()
+{
+    QFETCH(bool, byKey);
+    v->insertHtmlAt(kLabel, QPoint(5, 5));
+    QVERIFY(settle(*v));
+    if (byKey) {
+        QWidget *target = v->focusProxy() ? v->focusProxy() : v;
+        QTest::keyClick(target, Qt::Key_Delete);
+    } else {
+        QVERIFY(v->ExecCommand(5004));
+    }
+    QTRY_VERIFY(!read(*v).contains("New Label"));
+    QVERIFY(read(*v).contains("<div id=\"c\""));
 }
 
 QTEST_MAIN(TestObjectEditing)
