@@ -100,6 +100,7 @@ void TestObjectEditing::insertAtPoint()
     QFETCH(QString, where);
     v->setAbsoluteDropMode(absolute);
     QCOMPARE(v->AbsoluteDropMode(), absolute);
+    v->setDocumentHtml(kCanvas);  // the mode holds for every later document
     v->insertHtmlAt(kLabel, QPoint(150, 120));
     QCOMPARE(app(*v, "document.getElementById('l').parentNode.id").toString(), QString("c"));
     const QVariantList box = app(*v, "(function(){var r = document.getElementById('l')"

@@ -89,7 +89,8 @@
             + 'px; width: ' + b.width + 'px; height: ' + b.height + 'px;';
         if (selected) {
             const squares = Object.keys(spots).map(() => 'linear-gradient(#0000c0, #0000c0)');
-            const places = Object.values(spots).map(([x, y]) => (x * 100) + '% ' + (y * 100) + '%');
+            const places = Object.values(spots)
+                .map(([x, y]) => (x * 100) + '% ' + (y * 100) + '%');
             rule += ' border: 1px solid #0000c0; background: ' + squares.join(', ') + ';'
                 + ' background-size: ' + HANDLE + 'px ' + HANDLE + 'px;'
                 + ' background-position: ' + places.join(', ') + ';'
@@ -301,20 +302,22 @@
     window.addEventListener('keydown', (e) => {
         if (!editing() || !selected || !selected.isConnected)
             return;
+        // Not stopped: the bridge counts every key that reaches the page.
         if (e.key === 'Escape') {
             leave();
-            stop(e);
+            e.preventDefault();
         } else if (steps[e.key] && !e.ctrlKey && !e.altKey) {
             if (isPositioned(selected)) {
                 const cs = getComputedStyle(selected);
                 const E = window.qvEdit;
                 const step = E && E.snapToGrid ? E.gridSize : 1;
-                O.moveTo(px(cs.left) + steps[e.key][0] * step, px(cs.top) + steps[e.key][1] * step);
+                const [dx, dy] = steps[e.key];
+                O.moveTo(px(cs.left) + dx * step, px(cs.top) + dy * step);
             }
-            stop(e);
+            e.preventDefault();
         } else if ((e.key.length === 1 || e.key === 'Enter') && !e.ctrlKey && !e.metaKey) {
             // Typing does not replace a selected object; a second click edits it.
-            stop(e);
+            e.preventDefault();
         }
     }, true);
 
