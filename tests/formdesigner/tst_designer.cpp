@@ -8,6 +8,7 @@
 #include "formdesigner/designerhelp.h"
 #include "formdesigner/designerwindow.h"
 #include "formdesigner/formcodedialog.h"
+#include "platform/clipboard.h"
 #include "platform/htmleditview.h"
 #include "platform/sourcearea.h"
 #include "support/files.h"
@@ -91,6 +92,7 @@ private Q_SLOTS:
     void missingActionBlocksDelivery();
     void editHtmlBringsTheDesignerBack_data();
     void editHtmlBringsTheDesignerBack();
+    void colourCodeToClipboard();
     void helpWindow();
     void screenshot();
 
@@ -458,6 +460,21 @@ void TestDesigner::editHtmlBringsTheDesignerBack()
     QVERIFY(!WindowDirectory::isLoaded("OeditHTML"));
     QVERIFY(d->isVisible());
     QCOMPARE(body(d->Result), how == "ok" ? kCanvas + "<p>edited</p>" : kCanvas);
+}
+
+void TestDesigner::colourCodeToClipboard()
+{
+    DesignerWindow *d = openDesigner();
+    d->EditHTML();
+    auto *editor = qobject_cast<DesignerEditHtml *>(WindowDirectory::loaded("OeditHTML"));
+    ScriptedPrompter p;
+    p.expect(ScriptedPrompter::Color{QColor(0x12, 0xAB, 0xFF)});
+    editor->btnPalete->click();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(editor->txtColour->text(), QString("#12ABFF"));
+    Clipboard::setText("before");
+    editor->btnClip->click();
+    QCOMPARE(Clipboard::text(), QString("#12ABFF"));
 }
 
 void TestDesigner::helpWindow()
