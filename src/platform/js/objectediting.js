@@ -70,6 +70,20 @@
         nw: [0, 0], n: [0.5, 0], ne: [1, 0], w: [0, 0.5],
         e: [1, 0.5], sw: [0, 1], s: [0.5, 1], se: [1, 1],
     };
+    const cursors = { nw: 'nwse', se: 'nwse', ne: 'nesw', sw: 'nesw', n: 'ns', s: 'ns',
+                      w: 'ew', e: 'ew' };
+
+    // The handles a frame of this size has room for: a side too short for
+    // three handles keeps only its corners.
+    function handlesOf(b) {
+        const room = 3 * HANDLE + 2;
+        return Object.entries(spots).filter(([name]) =>
+            !((name === 'w' || name === 'e') && b.height < room)
+            && !((name === 'n' || name === 's') && b.width < room));
+    }
+
+    // The pointer over a handle or a selected object shows what a drag does.
+    let cursor = '';
 
     function drawFrame() {
         const el = selected || textOf;
@@ -88,9 +102,9 @@
             + ' left: ' + (b.left + window.scrollX) + 'px; top: ' + (b.top + window.scrollY)
             + 'px; width: ' + b.width + 'px; height: ' + b.height + 'px;';
         if (selected) {
-            const squares = Object.keys(spots).map(() => 'linear-gradient(#0000c0, #0000c0)');
-            const places = Object.values(spots)
-                .map(([x, y]) => (x * 100) + '% ' + (y * 100) + '%');
+            const handles = handlesOf(b);
+            const squares = handles.map(() => 'linear-gradient(#0000c0, #0000c0)');
+            const places = handles.map(([, [x, y]]) => (x * 100) + '% ' + (y * 100) + '%');
             rule += ' border: 1px solid #0000c0; background: ' + squares.join(', ') + ';'
                 + ' background-size: ' + HANDLE + 'px ' + HANDLE + 'px;'
                 + ' background-position: ' + places.join(', ') + ';'
@@ -100,7 +114,9 @@
         }
         // The selection that holds the object is not painted over it.
         const hidden = selected ? '\n::selection { background: transparent; }' : '';
-        frame.replaceSync(rule + hidden);
+        const pointer = selected && cursor
+            ? '\nhtml, html * { cursor: ' + cursor + ' !important; }' : '';
+        frame.replaceSync(rule + hidden + pointer);
     }
 
     let drawPending = false;
@@ -119,7 +135,7 @@
         if (!selected || !selected.isConnected)
             return null;
         const b = frameBox(selected);
-        for (const [name, [fx, fy]] of Object.entries(spots)) {
+        for (const [name, [fx, fy]] of handlesOf(b)) {
             const cx = b.left + fx * (b.width - HANDLE) + HANDLE / 2;
             const cy = b.top + fy * (b.height - HANDLE) + HANDLE / 2;
             if (Math.abs(x - cx) <= HANDLE / 2 + 1 && Math.abs(y - cy) <= HANDLE / 2 + 1)
@@ -279,8 +295,17 @@
     }, true);
 
     window.addEventListener('mousemove', (e) => {
-        if (!gesture)
+        if (!gesture) {
+            const handle = editing() && !O.staging ? handleAt(e.clientX, e.clientY) : null;
+            const over = selected && !handle && objectAt(e.target) === selected
+                && isPositioned(selected);
+            const want = handle ? cursors[handle] + '-resize' : over ? 'move' : '';
+            if (want !== cursor) {
+                cursor = want;
+                drawFrame();
+            }
             return;
+        }
         follow(e);
         stop(e);
     }, true);
