@@ -39,6 +39,8 @@ const QHash<QString, Look> &looks()
         {"Undo", {"edit-undo", "\u21b6"}},
         {"Redo", {"edit-redo", "\u21b7"}},
         {"Properties", {"document-properties", "Pr"}},
+        {"Drawing", {"draw-rectangle", "\u25ad"}},
+        {"Help", {"help-contents", "?"}},
         {"remFormatting", {"format-text-clear", "Tx"}},
         {"Organizer", {"applications-internet", "V"}},
         {"Code", {"text-html", "</>"}},

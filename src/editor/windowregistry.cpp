@@ -25,6 +25,10 @@
 #include "editor/tempclipwindow.h"
 #include "editor/templatewindow.h"
 #include "editor/tipwindow.h"
+#include "formdesigner/designeredithtml.h"
+#include "formdesigner/designerhelp.h"
+#include "formdesigner/designerwindow.h"
+#include "formdesigner/formcodedialog.h"
 #include "platform/windowdirectory.h"
 #include "sitetools/navlisturls.h"
 #include "sitetools/navmaker.h"
@@ -82,4 +86,8 @@ void registerWindows()
     add<ImageDialog>("frmImage");
     add<BulletsDialog>("bullets");
     add<LinkedListDialog>("ListURLs");
+    add<DesignerWindow>("ombrel");
+    add<FormCodeDialog>("prewizard");
+    add<DesignerEditHtml>("OeditHTML");
+    add<DesignerHelp>("OHelp");
 }

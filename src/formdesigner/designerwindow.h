@@ -1,0 +1,82 @@
+#pragma once
+
+#include "platform/commondialog.h"
+#include "platform/windowdirectory.h"
+
+#include <QMainWindow>
+
+#include <optional>
+
+class HtmlEditView;
+class QLabel;
+class QPushButton;
+class QToolBar;
+
+// The form designer "ombrel": the design is the document of the canvas view
+// `Result`; new elements are staged in `tagbar` and dragged from there.
+class DesignerWindow : public QMainWindow, public LoadStep
+{
+    Q_OBJECT
+
+public:
+    DesignerWindow();
+
+    void load() override;
+
+    // The canvas element, written unclosed as the whole document of a new design.
+    static inline const QString skeleton = QStringLiteral(
+        "<div id=\"OmbrelForm\" style=\"position:relative;left:0px;top:0px;width:400px;"
+        "height:300px;background-color:#FFFFFF;color:#000000;border-width:1;"
+        "border-style:solid;\">");
+    static inline const QString labelTemplate = QStringLiteral(
+        "<div style=\"height: 10px; left: 10px; position: absolute; top: 10px; width: 100px\">"
+        "New Label</div>");
+    static inline const QString drawingTemplate = QStringLiteral(
+        "<div id=\"Box\" style=\"position:relative;left:0px;top:0px;width:50px;height:30px;"
+        "background-color:#FFFFFF;color:#000000;border-width:1;border-style:solid;\">");
+    static inline const QString fileFilter =
+        QStringLiteral("Ombrel Form Files (*.omf)|*.omf");
+
+    // The design: the body text of the canvas document, or nothing (said in
+    // a message) when the canvas did not answer in time.
+    std::optional<QString> design();
+    // Replaces the design by a body text or whole document.
+    void setDesign(const QString &html);
+    // Replaces what waits in the staging view.
+    void stage(const QString &html);
+
+    void NewForm();
+    void OpenForm();
+    void SaveForm();
+    void EditHTML();
+    void GenerateHTMLCode();
+    void setPreview(bool on);
+    void Exit();
+    void BackgroundColour();
+    void BorderColour();
+    // The toolbar's command, by button key; another key does nothing.
+    void toolbarClick(const QString &key);
+
+    HtmlEditView *Result = nullptr;
+    HtmlEditView *tagbar = nullptr;
+    QLabel *lblTagBar = nullptr;
+    QWidget *toolbar = nullptr;     // the element buttons
+    QToolBar *Toolbar1 = nullptr;
+    CommonDialog ComDlg;
+
+    static inline const QString caption =
+        QStringLiteral("Ombrel: Form Designing Wizard - By Korrandel");
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildElementButtons();
+    void buildToolbar();
+    // Sets one property of the canvas element's own style, through the DOM.
+    void canvasColour(const char *property);
+};
+
+// The designer window, created and loaded on first use.
+DesignerWindow *ombrel();

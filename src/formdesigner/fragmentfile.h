@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The work files of the visual designers (form files, layout files): the
+// inside of the work area's body, as the editing control wrote it, and one
+// line end.
+namespace FragmentFile {
+
+// The text between the first "<body>" tag and the last "</body>", found
+// without regard to case and cut from html itself. A body tag with
+// attributes counts; without a body tag the whole text is the body, and
+// without a closing one the body runs to the end.
+QString bodyText(const QString &html);
+
+// Writes body followed by one CR LF, atomically: on failure the old file
+// stays whole and error holds the reason.
+bool write(const QString &path, const QString &body, QString *error = nullptr);
+
+// Reads the whole file first; no result (and the reason) when it cannot.
+std::optional<QString> read(const QString &path, QString *error = nullptr);
+
+} // namespace FragmentFile
