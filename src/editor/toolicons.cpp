@@ -43,16 +43,16 @@ const QHash<QString, Look> &looks()
         {"Organizer", {"applications-internet", "V"}},
         {"Code", {"text-html", "</>"}},
         {"btnTools", {"applications-utilities", "\u2692"}},
-        {"btnTintor", {"preferences-color", "\u25d0"}},
+        {"btnTintor", {"applications-graphics", "\u25d0"}},
         {"btnSpell", {"tools-check-spelling", "abc"}},
         {"btnShowTempClip", {"edit-paste", "T"}},
         {"btnCopyTempClip", {"edit-copy", "T+"}},
         {"btnForm", {"", "[ ]"}},
         {"btnOutdent", {"format-indent-less", "\u21e4"}},
         {"btnIndent", {"format-indent-more", "\u21e5"}},
-        {"btnTable", {"", "\u25a6"}},
+        {"btnTable", {"x-office-spreadsheet", "\u25a6"}},
         {"btnRule", {"", "\u2015"}},
-        {"btnImage", {"image-x-generic", "\u25a3"}},
+        {"btnImage", {"insert-image", "\u25a3"}},
         {"btnHighlight", {"", "H"}},
         {"btnFont", {"preferences-desktop-font", "F"}},
         {"btnLinks", {"insert-link", "\u221e"}},
@@ -84,8 +84,22 @@ QIcon drawn(const Look &look)
 
 } // namespace
 
+QString themeName(const QString &key)
+{
+    const auto it = looks().constFind(key);
+    return it == looks().constEnd() ? QString() : QString::fromLatin1(it->theme);
+}
+
 QIcon icon(const QString &key)
 {
+    // Without a desktop icon theme (no desktop session, or one whose theme
+    // lacks a name) the icons come from the theme the program's packages
+    // install.
+    static const bool fallbackSet = [] {
+        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+        return true;
+    }();
+    Q_UNUSED(fallbackSet);
     const auto it = looks().constFind(key);
     const Look look = it == looks().constEnd() ? Look{"", "?"} : *it;
     const QIcon ownIcon = drawn(look);

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QString>
 
+#include <functional>
+
 class QPrinter;
 
 // The stateful open/save/colour/print dialog object. Its fields persist
@@ -20,13 +22,18 @@ public:
     int Flags = 0;
     bool CancelError = false;
     QColor Color;
+    // The folder of the current document, where a file dialog starts when
+    // FileName and InitDir say nothing; else it starts where the last one
+    // ended in this run.
+    std::function<QString()> documentFolder;
 
     bool ShowOpen();
     bool ShowSave();
     bool ShowColor();
     bool ShowPrinter(QPrinter *printer);
 
-    // "HTML (*.htm;*.html)|*.htm;*.html" becomes "HTML (*.htm;*.html) (*.htm *.html)".
+    // "HTML (*.htm;*.html)|*.htm;*.html" becomes "HTML (*.htm *.html)"; a label
+    // without its patterns gets them appended.
     static QString qtFilter(const QString &filter);
 
 private:
