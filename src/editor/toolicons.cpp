@@ -1,9 +1,12 @@
 #include "editor/toolicons.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QHash>
 #include <QPainter>
 #include <QPixmap>
+#include <QStandardPaths>
 
 namespace ToolIcons {
 
@@ -96,7 +99,21 @@ QIcon icon(const QString &key)
     // lacks a name) the icons come from the theme the program's packages
     // install.
     static const bool fallbackSet = [] {
-        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+        const QString installed = QStringLiteral("Adwaita");
+        QIcon::setFallbackThemeName(installed);
+        // Without a desktop platform neither a theme nor the system's icon
+        // folders are set, and no icon would be looked up.
+        if (QIcon::themeName().isEmpty())
+            QIcon::setThemeName(installed);
+        QStringList paths = QIcon::themeSearchPaths();
+        const QStringList dataFolders =
+            QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+        for (const QString &data : dataFolders) {
+            const QString icons = QDir(data).filePath(QStringLiteral("icons"));
+            if (!paths.contains(icons) && QFileInfo(icons).isDir())
+                paths << icons;
+        }
+        QIcon::setThemeSearchPaths(paths);
         return true;
     }();
     Q_UNUSED(fallbackSet);

@@ -1,4 +1,5 @@
 #include "editor/sourcewindow.h"
+#include "editor/toolicons.h"
 #include "editor/windowregistry.h"
 #include "platform/clipboard.h"
 #include "platform/sourcearea.h"
@@ -33,6 +34,8 @@ private Q_SLOTS:
     void greyedShortcutsAndForeignBindingsLeaveTheText_data();
     void greyedShortcutsAndForeignBindingsLeaveTheText();
     void menus();
+    void toolIconsFromTheInstalledTheme_data();
+    void toolIconsFromTheInstalledTheme();
 
 private:
     TestEnv m_env;
@@ -278,6 +281,27 @@ void TestSourceWindow::menus()
         if (!usable)
             QVERIFY2(!sub->menuAction()->isEnabled(), qPrintable(sub->objectName()));
     }
+}
+
+void TestSourceWindow::toolIconsFromTheInstalledTheme_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("themeIcon");
+    QTest::newRow("Open") << "Open" << "document-open";
+    QTest::newRow("Bold") << "Bold" << "format-text-bold";
+    QTest::newRow("Center") << "Center" << "format-justify-center";
+    QTest::newRow("links") << "btnLinks" << "insert-link";
+    QTest::newRow("spelling") << "btnSpell" << "tools-check-spelling";
+    QTest::newRow("no standard name: drawn") << "btnBullets" << "";
+}
+
+void TestSourceWindow::toolIconsFromTheInstalledTheme()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, themeIcon);
+    const QIcon icon = ToolIcons::icon(key);
+    QCOMPARE(icon.name(), themeIcon);
+    QVERIFY(!icon.pixmap(24, 24).isNull());
 }
 
 QTEST_MAIN(TestSourceWindow)
