@@ -57,7 +57,7 @@ void SourceWindow::Open()
     if (!comdlg.ShowOpen() || comdlg.FileName.isEmpty())
         return;
     QString content;
-    TextFiles::Encoding readAs;
+    TextFiles::Encoding readAs = TextFiles::Encoding::Utf8;
     if (!DocumentFiles::read(comdlg.FileName, &content, &readAs))
         return;
     area->setText(content);
@@ -107,7 +107,7 @@ void SourceWindow::OpenRecent(int index)
     }
     const QString path = RecentFiles::pathOf(recent.at(index));
     QString content;
-    TextFiles::Encoding readAs;
+    TextFiles::Encoding readAs = TextFiles::Encoding::Utf8;
     if (path.isEmpty() || !DocumentFiles::read(path, &content, &readAs))
         return;
     area->setText(content);

@@ -87,12 +87,6 @@ QIcon drawn(const Look &look)
 
 } // namespace
 
-QString themeName(const QString &key)
-{
-    const auto it = looks().constFind(key);
-    return it == looks().constEnd() ? QString() : QString::fromLatin1(it->theme);
-}
-
 QIcon icon(const QString &key)
 {
     // Without a desktop icon theme (no desktop session, or one whose theme

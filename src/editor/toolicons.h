@@ -8,8 +8,5 @@
 namespace ToolIcons {
 
 QIcon icon(const QString &key);
-// The standard icon name of the key, empty where none fits and the icon is
-// drawn.
-QString themeName(const QString &key);
 
 } // namespace ToolIcons

@@ -46,7 +46,7 @@ void ComposerWindow::bindFileCommands()
 bool ComposerWindow::loadFile(const QString &path)
 {
     QString error;
-    TextFiles::Encoding readAs;
+    TextFiles::Encoding readAs = TextFiles::Encoding::Utf8;
     if (txtComp->LoadDocument(path, &error, &readAs)) {
         Quorl()->documentEncoding = readAs;
         return true;

@@ -183,8 +183,8 @@ void TestPlatform::textFilesPageEncoding()
     QFETCH(QByteArray, bytes);
     const QString path = m_env.scratch("enc.html");
     QString error;
-    QVERIFY2(TextFiles::write(path, page, &error, TextFiles::pageEncoding(page, TextFiles::Encoding(readIn))),
-             qPrintable(error));
+    const auto encoding = TextFiles::pageEncoding(page, TextFiles::Encoding(readIn));
+    QVERIFY2(TextFiles::write(path, page, &error, encoding), qPrintable(error));
     QCOMPARE(readBytes(path), bytes);
 }
 
