@@ -51,25 +51,16 @@ void TestExitProcess::initTestCase()
             QFAIL(qPrintable(QStringLiteral("%1 is missing (scripts/install-deps)")
                                  .arg(QLatin1String(tool))));
     }
-    // A display number nobody uses.
-    for (int n = 140; n < 240 && m_displayName.isEmpty(); ++n) {
-        if (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))
-            || QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
-            continue;
-        m_display.start(QStringLiteral("Xvfb"),
-                        {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"),
-                         QStringLiteral("0"), QStringLiteral("1280x1024x24"),
-                         QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        if (!m_display.waitForStarted())
-            QFAIL("Xvfb does not start");
-        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
-        if (QTest::qWaitFor([&] { return QFileInfo::exists(socket); }, 10000)) {
-            m_displayName = QStringLiteral(":%1").arg(n);
-        } else {
-            m_display.kill();
-            m_display.waitForFinished();
-        }
-    }
+    // Xvfb picks a free display itself and writes its number once it is ready.
+    m_display.start(QStringLiteral("Xvfb"),
+                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                     QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                     QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    QVERIFY2(m_display.waitForStarted(), "Xvfb does not start");
+    QTest::qWaitFor([&] { return m_display.canReadLine(); }, 20000);
+    const QByteArray number = m_display.readLine().trimmed();
+    if (!number.isEmpty())
+        m_displayName = u':' + QString::fromLatin1(number);
     QVERIFY2(!m_displayName.isEmpty(), "no X display could be started");
     QVERIFY(m_home.isValid());
 }
