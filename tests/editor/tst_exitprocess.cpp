@@ -1,7 +1,6 @@
 // The built program as a user meets it: started as a process on its own X
 // display, ended through its File menu, and gone within a few seconds.
 
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QScopeGuard>
