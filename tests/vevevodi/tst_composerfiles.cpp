@@ -301,9 +301,12 @@ void TestComposerFiles::newAsksAndClears()
 void TestComposerFiles::recentEntry()
 {
     showComposer("<p>mine</p>");
+    QAction *recent = Menus::find(c, "mnuRecent");
+    QVERIFY(!recent->isEnabled());  // nothing listed yet
     const QString other = m_env.scratch("other.html");
     writeFile(other, "<p>other</p>");
     RecentFiles::addFromComposer(other);
+    QVERIFY(recent->isEnabled());
     ScriptedPrompter p;
     q->star = "*";
     q->DocumentPath = m_env.scratch("current.html");
