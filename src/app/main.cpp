@@ -6,6 +6,9 @@
 #include "vevevodi/composerwindow.h"
 
 #include <QApplication>
+#include <QPointer>
+
+#include <csignal>
 
 #include <unistd.h>
 
@@ -26,5 +29,20 @@ int main(int argc, char *argv[])
     // window exists, hidden, as the keeper of the document state.
     Quorl();
     Openers::showWindow(WindowDirectory::touch(QStringLiteral("frmSplash")));
-    return app.exec();
+    const int code = app.exec();
+    // Whatever happens while the program winds down, it ends.
+    std::signal(SIGALRM, [](int) { _exit(0); });
+    alarm(3);
+    // The windows go before the application object, so the engine's pages
+    // are released while the engine still runs.
+    WindowDirectory::unloadAll();
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        windows << window;
+    for (const QPointer<QWidget> &window : std::as_const(windows)) {
+        if (window && !window->parentWidget())
+            delete window.data();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return code;
 }

@@ -108,7 +108,21 @@ QLineEdit *DialogFrame::numberField(const QString &name, const QString &text)
 {
     QLineEdit *field = textField(name, text);
     bindNumericField(field);
+    m_numberFields.append(field);
     return field;
+}
+
+bool DialogFrame::numbersComplete()
+{
+    for (QLineEdit *field : std::as_const(m_numberFields)) {
+        const QString text = field->text();
+        if (CheckNumericComplete(text) != text) {
+            field->clear();
+            field->setFocus();
+            return false;
+        }
+    }
+    return true;
 }
 
 QCheckBox *DialogFrame::checkBox(const QString &name, const QString &caption, bool ticked)

@@ -71,6 +71,10 @@ protected:
     void pickColourText(QWidget *field);
     // Up-down arrows beside field; Down stops at floor.
     QWidget *spinner(const QString &name, QLineEdit *field, int floor = 0);
+    // At confirm: true when every number field is empty or holds a whole
+    // number. Otherwise the first that does not is emptied after the numeric
+    // message, and the dialog must build nothing.
+    bool numbersComplete();
 
     void closeEvent(QCloseEvent *event) override;
 
@@ -79,4 +83,5 @@ private:
     T *named(T *control, const QString &name);
 
     CommonDialog m_colours;  // the dialog's own colour dialog, remembering its last colour
+    QList<QLineEdit *> m_numberFields;
 };

@@ -295,6 +295,8 @@ TableValues TableDialog::values() const
 
 void TableDialog::onOK()
 {
+    if (!numbersComplete())
+        return;
     const std::optional<QString> html = tableHtml(values());
     if (!html) {
         Prompter::tell(QStringLiteral("A table of more than 100,000 cells is too large to "

@@ -22,21 +22,21 @@ void reportOpenFailure(const QString &path, const QString &reason)
     report(QStringLiteral("Unable to open %1"), path, reason);
 }
 
-bool read(const QString &path, QString *text)
+bool read(const QString &path, QString *text, TextFiles::Encoding *readAs)
 {
     QString error;
-    if (TextFiles::read(path, text, &error))
+    if (TextFiles::read(path, text, &error, readAs))
         return true;
     reportOpenFailure(path, error);
     return false;
 }
 
-bool write(const QString &path, const QString &text)
+bool write(const QString &path, const QString &text, TextFiles::Encoding readIn)
 {
     QString error;
     const bool endsWithBreak = text.endsWith(u'\n') || text.endsWith(u'\r');
     const QString content = endsWithBreak ? text : text + QStringLiteral("\r\n");
-    if (TextFiles::write(path, content, &error))
+    if (TextFiles::write(path, content, &error, TextFiles::pageEncoding(text, readIn)))
         return true;
     report(QStringLiteral("Unable to save %1"), path, error);
     return false;

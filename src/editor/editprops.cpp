@@ -82,7 +82,16 @@ EditPropsWindow::EditPropsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 
 void EditPropsWindow::load()
 {
-    listFont->addItems(QFontDatabase::families());
+    // A family that several foundries offer ("Family [Foundry]") is listed
+    // once, by the name a font is chosen by.
+    QStringList families = QFontDatabase::families();
+    for (QString &family : families) {
+        const qsizetype foundry = family.indexOf(QLatin1String(" ["));
+        if (foundry > 0 && family.endsWith(u']'))
+            family.truncate(foundry);
+    }
+    families.removeDuplicates();
+    listFont->addItems(families);
     MakeTopmost(this);
 }
 

@@ -1,6 +1,54 @@
 #include "editor/menubuilder.h"
 
+#include <QActionEvent>
+
 namespace Menus {
+
+namespace {
+
+// Keeps a submenu's own entry enabled exactly while one of its items is.
+class SubmenuState : public QObject
+{
+public:
+    explicit SubmenuState(QMenu *menu)
+        : QObject(menu)
+        , m_menu(menu)
+    {
+        menu->installEventFilter(this);
+        update();
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (watched == m_menu
+            && (type == QEvent::ActionAdded || type == QEvent::ActionChanged
+                || type == QEvent::ActionRemoved)) {
+            // An item being removed is still in the list while this runs.
+            const QAction *leaving = type == QEvent::ActionRemoved
+                                         ? static_cast<QActionEvent *>(event)->action()
+                                         : nullptr;
+            update(leaving);
+        }
+        return false;
+    }
+
+private:
+    void update(const QAction *leaving = nullptr)
+    {
+        bool usable = false;
+        const auto actions = m_menu->actions();
+        for (const QAction *a : actions) {
+            if (a != leaving && !a->isSeparator() && a->isVisible() && a->isEnabled())
+                usable = true;
+        }
+        m_menu->menuAction()->setEnabled(usable);
+    }
+
+    QMenu *m_menu;
+};
+
+} // namespace
 
 QMenu *menu(QMenuBar *bar, const QString &caption, const QString &name)
 {
@@ -15,6 +63,7 @@ QMenu *subMenu(QMenu *parent, const QString &caption, const QString &name)
     QMenu *m = parent->addMenu(caption);
     m->setObjectName(name);
     m->menuAction()->setObjectName(name);
+    new SubmenuState(m);
     return m;
 }
 

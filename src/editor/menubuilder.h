@@ -14,6 +14,8 @@
 namespace Menus {
 
 QMenu *menu(QMenuBar *bar, const QString &caption, const QString &name);
+// A submenu is usable only while one of its items is: with every item
+// disabled or hidden (an empty Recent list) it is disabled itself.
 QMenu *subMenu(QMenu *parent, const QString &caption, const QString &name);
 QAction *item(QMenu *menu, const QString &caption, const QString &name,
               const QKeySequence &shortcut = QKeySequence());

@@ -16,12 +16,26 @@ namespace {
 
 const QString promptTitle = QStringLiteral("Assistant: Quorl");
 
-// A whole number, or any text a person passes through while typing one.
+// A whole number, or any text a person passes through while typing one;
+// blanks around it are allowed.
 bool isNumberOrPrefix(const QString &text)
 {
     static const QRegularExpression pattern(QStringLiteral(
-        R"(^[+-]?(?:[0-9]*\.?[0-9]*|(?:[0-9]+\.?[0-9]*|\.[0-9]+)[eE][+-]?[0-9]*)$)"));
+        R"(^\s*[+-]?(?:[0-9]*\.?[0-9]*|(?:[0-9]+\.?[0-9]*|\.[0-9]+)[eE][+-]?[0-9]*)\s*$)"));
     return pattern.match(text).hasMatch();
+}
+
+bool isWholeNumber(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral(
+        R"(^\s*[+-]?(?:[0-9]+\.?[0-9]*|\.[0-9]+)(?:[eE][+-]?[0-9]+)?\s*$)"));
+    return pattern.match(text).hasMatch();
+}
+
+void tellNotNumeric()
+{
+    Prompter::tell(QStringLiteral("Please enter only valid numerical data"), promptTitle,
+                   Prompter::Icon::Exclamation);
 }
 
 } // namespace
@@ -30,8 +44,15 @@ QString CheckNumeric(const QString &text)
 {
     if (text.isEmpty() || isNumberOrPrefix(text))
         return text;
-    Prompter::tell(QStringLiteral("Please enter only valid numerical data"), promptTitle,
-                   Prompter::Icon::Exclamation);
+    tellNotNumeric();
+    return QString();
+}
+
+QString CheckNumericComplete(const QString &text)
+{
+    if (text.isEmpty() || isWholeNumber(text))
+        return text;
+    tellNotNumeric();
     return QString();
 }
 

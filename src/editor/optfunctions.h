@@ -13,6 +13,10 @@ class QLineEdit;
 // otherwise says so and returns the empty text, which the caller writes back
 // into its field. Numbers are read in the C locale.
 QString CheckNumeric(const QString &text);
+// The same check at confirm, where the start of a number ("-", ".", "1e") is
+// no number: returns the text when it is empty or a whole number, blanks
+// around it allowed; otherwise says so and returns the empty text.
+QString CheckNumericComplete(const QString &text);
 
 // Checks the field with CheckNumeric after every change and writes the
 // result back, so a rejected entry empties it.

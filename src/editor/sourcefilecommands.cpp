@@ -44,6 +44,7 @@ void SourceWindow::New()
         return;
     }
     area->setText(blankPageHtml);
+    documentEncoding = TextFiles::Encoding::Utf8;
     star.clear();
     setWindowTitle(captionPrefix + u'(' + star + QStringLiteral(") Untitled"));
 }
@@ -56,9 +57,11 @@ void SourceWindow::Open()
     if (!comdlg.ShowOpen() || comdlg.FileName.isEmpty())
         return;
     QString content;
-    if (!DocumentFiles::read(comdlg.FileName, &content))
+    TextFiles::Encoding readAs = TextFiles::Encoding::Utf8;
+    if (!DocumentFiles::read(comdlg.FileName, &content, &readAs))
         return;
     area->setText(content);
+    documentEncoding = readAs;
     DocumentPath = comdlg.FileName;
     titleupdate();
     RecentFiles::addFromSource(comdlg.FileName);
@@ -70,13 +73,13 @@ void SourceWindow::Save()
     prepareSaveDialog();
     if (DocumentPath.isEmpty()) {
         if (comdlg.ShowSave() && !comdlg.FileName.isEmpty()
-            && DocumentFiles::write(comdlg.FileName, area->text())) {
+            && DocumentFiles::write(comdlg.FileName, area->text(), documentEncoding)) {
             DocumentPath = comdlg.FileName;
             star.clear();
             RecentFiles::addFromSource(comdlg.FileName);
             titleupdate();
         }
-    } else if (DocumentFiles::write(DocumentPath, area->text())) {
+    } else if (DocumentFiles::write(DocumentPath, area->text(), documentEncoding)) {
         star.clear();
         titleupdate();
     }
@@ -87,7 +90,7 @@ void SourceWindow::SaveAs()
 {
     prepareSaveDialog();
     if (comdlg.ShowSave() && !comdlg.FileName.isEmpty()
-        && DocumentFiles::write(comdlg.FileName, area->text())) {
+        && DocumentFiles::write(comdlg.FileName, area->text(), documentEncoding)) {
         DocumentPath = comdlg.FileName;
         star.clear();
         titleupdate();
@@ -104,9 +107,11 @@ void SourceWindow::OpenRecent(int index)
     }
     const QString path = RecentFiles::pathOf(recent.at(index));
     QString content;
-    if (path.isEmpty() || !DocumentFiles::read(path, &content))
+    TextFiles::Encoding readAs = TextFiles::Encoding::Utf8;
+    if (path.isEmpty() || !DocumentFiles::read(path, &content, &readAs))
         return;
     area->setText(content);
+    documentEncoding = readAs;
     comdlg.FileName = path;
     DocumentPath = path;
     titleupdate();

@@ -6,6 +6,7 @@
 #include "platform/clipboard.h"
 #include "platform/sourcearea.h"
 
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStatusBar>
@@ -35,7 +36,9 @@ SourceWindow::SourceWindow(QWidget *parent)
 
     area = new SourceArea(this);
     area->setObjectName(QStringLiteral("area"));
-    area->setFont(QFont(QStringLiteral("Times New Roman"), 10));
+    QFont areaFont(QStringLiteral("Times New Roman"));
+    areaFont.setPointSizeF(9.75);
+    area->setFont(areaFont);
 
     area1 = new SourceArea(this);
     area1->setObjectName(QStringLiteral("area1"));
@@ -55,6 +58,10 @@ SourceWindow::SourceWindow(QWidget *parent)
     buildToolbars();
     buildStatusBar();
     SourcePageCommands::bind(this);
+
+    comdlg.documentFolder = [this] {
+        return DocumentPath.isEmpty() ? QString() : QFileInfo(DocumentPath).absolutePath();
+    };
 
     connect(area, &SourceArea::changed, this, &SourceWindow::onAreaChange);
     connect(area, &SourceArea::overwriteModeToggled, this, &SourceWindow::updateInsertPanel);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/commondialog.h"
+#include "platform/textfiles.h"
 #include "platform/windowdirectory.h"
 
 #include <QMainWindow>
@@ -62,6 +63,8 @@ public:
     SourceArea *area = nullptr;
     QString star;          // "*" after a change, empty after a save or New
     QString DocumentPath;
+    // The encoding the document was read in; a new page is UTF-8.
+    TextFiles::Encoding documentEncoding = TextFiles::Encoding::Utf8;
     QString blankPageHtml;
     int lineCount = 0;
     CommonDialog comdlg;

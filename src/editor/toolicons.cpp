@@ -1,9 +1,12 @@
 #include "editor/toolicons.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QHash>
 #include <QPainter>
 #include <QPixmap>
+#include <QStandardPaths>
 
 namespace ToolIcons {
 
@@ -45,16 +48,16 @@ const QHash<QString, Look> &looks()
         {"Organizer", {"applications-internet", "V"}},
         {"Code", {"text-html", "</>"}},
         {"btnTools", {"applications-utilities", "\u2692"}},
-        {"btnTintor", {"preferences-color", "\u25d0"}},
+        {"btnTintor", {"applications-graphics", "\u25d0"}},
         {"btnSpell", {"tools-check-spelling", "abc"}},
         {"btnShowTempClip", {"edit-paste", "T"}},
         {"btnCopyTempClip", {"edit-copy", "T+"}},
         {"btnForm", {"", "[ ]"}},
         {"btnOutdent", {"format-indent-less", "\u21e4"}},
         {"btnIndent", {"format-indent-more", "\u21e5"}},
-        {"btnTable", {"", "\u25a6"}},
+        {"btnTable", {"x-office-spreadsheet", "\u25a6"}},
         {"btnRule", {"", "\u2015"}},
-        {"btnImage", {"image-x-generic", "\u25a3"}},
+        {"btnImage", {"insert-image", "\u25a3"}},
         {"btnHighlight", {"", "H"}},
         {"btnFont", {"preferences-desktop-font", "F"}},
         {"btnLinks", {"insert-link", "\u221e"}},
@@ -88,6 +91,28 @@ QIcon drawn(const Look &look)
 
 QIcon icon(const QString &key)
 {
+    // Without a desktop icon theme (no desktop session, or one whose theme
+    // lacks a name) the icons come from the theme the program's packages
+    // install.
+    static const bool fallbackSet = [] {
+        const QString installed = QStringLiteral("Adwaita");
+        QIcon::setFallbackThemeName(installed);
+        // Without a desktop platform neither a theme nor the system's icon
+        // folders are set, and no icon would be looked up.
+        if (QIcon::themeName().isEmpty())
+            QIcon::setThemeName(installed);
+        QStringList paths = QIcon::themeSearchPaths();
+        const QStringList dataFolders =
+            QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+        for (const QString &data : dataFolders) {
+            const QString icons = QDir(data).filePath(QStringLiteral("icons"));
+            if (!paths.contains(icons) && QFileInfo(icons).isDir())
+                paths << icons;
+        }
+        QIcon::setThemeSearchPaths(paths);
+        return true;
+    }();
+    Q_UNUSED(fallbackSet);
     const auto it = looks().constFind(key);
     const Look look = it == looks().constEnd() ? Look{"", "?"} : *it;
     const QIcon ownIcon = drawn(look);

@@ -530,7 +530,9 @@ void TransferControl::finishOperation(bool failed, const QString &response)
     if (m_op.kind == FtpOperation::Close) {
         enqueue(Disconnected);
     } else {
-        if (m_announcedReceiving)
+        // The last line of the log tells that the operation is over, also for
+        // one that received nothing (an upload, a rename).
+        if (m_announcedReceiving || !failed)
             enqueue(ResponseReceived);
         if (failed || m_op.kind == FtpOperation::Dir)
             enqueue(ResponseCompleted);
@@ -586,5 +588,7 @@ void TransferControl::Cancel()
     m_delivering = false;
     // The connection may have been dropped with the transfer.
     m_connected = false;
+    // The log tells that the operation ended.
+    emit StateChanged(Disconnected);
     emit idle();
 }

@@ -14,10 +14,35 @@ QString CommonDialog::qtFilter(const QString &filter)
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts.at(i + 1);
         patterns.replace(u';', u' ');
-        out << parts.at(i).trimmed() + QStringLiteral(" (") + patterns.simplified() + u')';
+        patterns = patterns.simplified();
+        QString label = parts.at(i).trimmed();
+        // A label that already shows its patterns shows them once.
+        const qsizetype open = label.lastIndexOf(u'(');
+        if (open >= 0 && label.endsWith(u')')) {
+            QString shown = label.mid(open + 1, label.size() - open - 2);
+            shown.replace(u';', u' ');
+            if (shown.simplified() == patterns)
+                label = label.left(open).trimmed();
+        }
+        out << label + QStringLiteral(" (") + patterns + u')';
     }
     return out.join(QStringLiteral(";;"));
 }
+
+namespace {
+
+QString &lastFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+void remember(const QString &chosen)
+{
+    lastFolder() = QFileInfo(chosen).absolutePath();
+}
+
+} // namespace
 
 QString CommonDialog::initialPath() const
 {
@@ -27,7 +52,10 @@ QString CommonDialog::initialPath() const
             return FileName;
         return QDir(InitDir).filePath(FileName);
     }
-    return InitDir;
+    if (!InitDir.isEmpty())
+        return InitDir;
+    const QString folder = documentFolder ? documentFolder() : QString();
+    return folder.isEmpty() ? lastFolder() : folder;
 }
 
 bool CommonDialog::ShowOpen()
@@ -37,6 +65,7 @@ bool CommonDialog::ShowOpen()
     if (!chosen)
         return false;
     FileName = *chosen;
+    remember(FileName);
     return true;
 }
 
@@ -47,6 +76,7 @@ bool CommonDialog::ShowSave()
     if (!chosen)
         return false;
     FileName = *chosen;
+    remember(FileName);
     if (!DefaultExt.isEmpty() && QFileInfo(FileName).suffix().isEmpty())
         FileName += u'.' + DefaultExt;
     return true;

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -22,6 +23,10 @@ public:
     int Flags = 0;
     bool CancelError = false;
     QColor Color;
+    // The folder of the current document, where a file dialog starts when
+    // FileName and InitDir say nothing; else it starts where the last one
+    // ended in this run.
+    std::function<QString()> documentFolder;
 
     bool ShowOpen();
     bool ShowSave();
@@ -31,7 +36,8 @@ public:
     QPrinter *printer();
     bool ShowPageSetup();
 
-    // "HTML (*.htm;*.html)|*.htm;*.html" becomes "HTML (*.htm;*.html) (*.htm *.html)".
+    // "HTML (*.htm;*.html)|*.htm;*.html" becomes "HTML (*.htm *.html)"; a label
+    // without its patterns gets them appended.
     static QString qtFilter(const QString &filter);
 
 private:

@@ -471,7 +471,8 @@ void HtmlEditView::setDocumentHtml(const QString &html)
     loadContent(html, m_sourceName);
 }
 
-bool HtmlEditView::LoadDocument(const QString &pathOrUrl, QString *error)
+bool HtmlEditView::LoadDocument(const QString &pathOrUrl, QString *error,
+                                TextFiles::Encoding *readAs)
 {
     const QUrl url(pathOrUrl);
     const bool isWebAddress = url.isValid() && url.scheme().size() > 1 && !url.isLocalFile()
@@ -487,7 +488,7 @@ bool HtmlEditView::LoadDocument(const QString &pathOrUrl, QString *error)
     QString why;
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         why = QStringLiteral("The file does not exist.");
-    } else if (!TextFiles::read(path, &text, &why)) {
+    } else if (!TextFiles::read(path, &text, &why, readAs)) {
         // why holds the reason
     } else {
         const QFileInfo info(path);
@@ -508,7 +509,8 @@ bool HtmlEditView::SaveDocument(const QString &path, QString *error)
             *error = QStringLiteral("The page did not answer in time.");
         return false;
     }
-    return TextFiles::write(path, *html, error);
+    return TextFiles::write(path, *html, error,
+                            TextFiles::pageEncoding(*html, TextFiles::Encoding::Utf8));
 }
 
 void HtmlEditView::NewDocument()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/textfiles.h"
+
 #include <QHash>
 #include <QPointer>
 #include <QQueue>
@@ -51,8 +53,10 @@ public:
     void setDocumentHtml(const QString &html);
 
     // Loads a file (read first: a failure returns false with the reason and
-    // changes nothing) or, given a web address, that page.
-    bool LoadDocument(const QString &pathOrUrl, QString *error = nullptr);
+    // changes nothing) or, given a web address, that page. readAs receives
+    // the encoding a file was read in.
+    bool LoadDocument(const QString &pathOrUrl, QString *error = nullptr,
+                      TextFiles::Encoding *readAs = nullptr);
     bool SaveDocument(const QString &path, QString *error = nullptr);
     void NewDocument();
 

@@ -2,6 +2,7 @@
 
 #include "platform/textfiles.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPrinter>
@@ -19,6 +20,36 @@ QString crLfBreaks(QString raw)
 {
     raw.replace(kParagraph, QStringLiteral("\r\n"));
     return raw;
+}
+
+// True for a key that one of the window's actions has as its shortcut: the
+// key is the action's even while the action is disabled.
+bool isWindowShortcut(const QWidget *area, const QKeyEvent *event)
+{
+    const bool functionKey = event->key() >= Qt::Key_F1 && event->key() <= Qt::Key_F35;
+    if (!functionKey
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    const QKeySequence key(event->keyCombination());
+    const auto actions = area->window()->findChildren<QAction *>();
+    for (const QAction *action : actions) {
+        if (action->shortcuts().contains(key))
+            return true;
+    }
+    return false;
+}
+
+// True for a Ctrl+letter binding that a plain Windows text box does not have
+// (Ctrl+K deleting to the end of the line, Ctrl+D deleting a character).
+bool isForeignBinding(const QKeyEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier) || (event->modifiers() & Qt::AltModifier))
+        return false;
+    const int key = event->key();
+    if (key < Qt::Key_A || key > Qt::Key_Z)
+        return false;
+    return key != Qt::Key_A && key != Qt::Key_C && key != Qt::Key_V && key != Qt::Key_X
+           && key != Qt::Key_Y && key != Qt::Key_Z;
 }
 
 } // namespace
@@ -204,6 +235,10 @@ bool SourceArea::event(QEvent *event)
 
 void SourceArea::keyPressEvent(QKeyEvent *event)
 {
+    if (isWindowShortcut(this, event) || isForeignBinding(event)) {
+        event->ignore();
+        return;
+    }
     if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
         setOverwriteMode(!overwriteMode());
         Q_EMIT overwriteModeToggled();

@@ -46,8 +46,11 @@ void ComposerWindow::bindFileCommands()
 bool ComposerWindow::loadFile(const QString &path)
 {
     QString error;
-    if (txtComp->LoadDocument(path, &error))
+    TextFiles::Encoding readAs = TextFiles::Encoding::Utf8;
+    if (txtComp->LoadDocument(path, &error, &readAs)) {
+        Quorl()->documentEncoding = readAs;
         return true;
+    }
     DocumentFiles::reportOpenFailure(path, error);
     return false;
 }
@@ -58,7 +61,8 @@ bool ComposerWindow::SaveToDocumentPath()
     if (!CopyVevevodiToSource(GeneratorRewrite::OwnGenerator))
         return false;
     SourceWindow *source = Quorl();
-    return DocumentFiles::write(source->DocumentPath, source->area->text());
+    return DocumentFiles::write(source->DocumentPath, source->area->text(),
+                                source->documentEncoding);
 }
 
 void ComposerWindow::New()
@@ -71,6 +75,7 @@ void ComposerWindow::New()
     SourceWindow *source = Quorl();
     ComposerWindow *main = Composr();
     main->txtComp->NewDocument();
+    source->documentEncoding = TextFiles::Encoding::Utf8;
     source->comdlg.FileName.clear();
     source->DocumentPath.clear();
     ComDlg.FileName.clear();

@@ -240,13 +240,14 @@ void TestSourceCommandMap::openerOrderAndTypedText()
     QCOMPARE(dialog->log, QStringList({"compOrEdit=edit", "txtHeading="}));
     QCOMPARE(typed->text(), QString("typed by the user"));
 
-    // Numbering sets the option and the lists in the given order.
+    // Numbering sets the option and the lists in the given order, and
+    // chooses no entry (only Bullets does).
     Menus::find(w, "mnuNumbering")->trigger();
     auto *bullets = qobject_cast<RecordingDialog *>(WindowDirectory::loaded("bullets"));
     QVERIFY(bullets->findChild<QRadioButton *>("radNum")->isChecked());
     QVERIFY(bullets->findChild<QListWidget *>("listTypeNum")->isEnabled());
     QVERIFY(!bullets->findChild<QListWidget *>("listTypeBul")->isEnabled());
-    QCOMPARE(bullets->findChild<QListWidget *>("listTypeNum")->currentRow(), 0);
+    QCOMPARE(bullets->findChild<QListWidget *>("listTypeNum")->currentRow(), -1);
     QCOMPARE(bullets->compOrEdit(), QString("edit"));
     QVERIFY(bullets->isVisible());
     QVERIFY(!bullets->parentWidget());

@@ -54,6 +54,8 @@ private Q_SLOTS:
     void composerSchemeAndBothMenus();
     void savedBytes_data();
     void savedBytes();
+    void pagesKeepTheirEncoding_data();
+    void pagesKeepTheirEncoding();
     void saveFirstTimeAsksForAName();
     void unreadableFileChangesNothing();
     void failedSaveKeepsMarkerAndPath();
@@ -96,8 +98,7 @@ void TestSourceFiles::openShowsTheFileAndFillsRecent()
     p.expect(ScriptedPrompter::OpenFile{"", path});
     w->Open();
     QV_VERIFY_PROMPTS(p);
-    QCOMPARE(p.lastFileRequest().filter, QString("HTML Files (*.html) (*.html);;"
-                                                 "HTM Files (*.htm) (*.htm)"));
+    QCOMPARE(p.lastFileRequest().filter, QString("HTML Files (*.html);;HTM Files (*.htm)"));
     QCOMPARE(w->area->text(), QString("<P>one</P>\r\n"));
     QCOMPARE(w->DocumentPath, path);
     QCOMPARE(w->star, QString("*"));
@@ -107,6 +108,21 @@ void TestSourceFiles::openShowsTheFileAndFillsRecent()
     // The "&" of the path is shown, not taken as an access key.
     QCOMPARE(w->recent[4]->text(), QString(path).replace("&", "&&"));
     QCOMPARE(SettingsStore::value("MRUs", "5"), path);
+
+    // The next file dialog starts in the document's folder, or else where the
+    // last one ended.
+    p.expect(ScriptedPrompter::OpenFile{"", std::nullopt});
+    w->Open();
+    QCOMPARE(p.lastFileRequest().initialPath, m_env.scratch());
+    w->DocumentPath.clear();
+    p.expect(ScriptedPrompter::SaveFile{"", std::nullopt});
+    w->SaveAs();
+    QCOMPARE(p.lastFileRequest().initialPath, m_env.scratch());
+    w->DocumentPath = "/elsewhere/page.html";
+    p.expect(ScriptedPrompter::SaveFile{"", std::nullopt});
+    w->SaveAs();
+    QCOMPARE(p.lastFileRequest().initialPath, QString("/elsewhere"));
+    QV_VERIFY_PROMPTS(p);
 }
 
 void TestSourceFiles::sameFileTwiceAndOverflow()
@@ -192,6 +208,42 @@ void TestSourceFiles::savedBytes()
     w->Save();
     QCOMPARE(bytesOf(path), bytes);
     QV_VERIFY_PROMPTS(p);
+}
+
+void TestSourceFiles::pagesKeepTheirEncoding_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("saved");
+    const QByteArray cp1252 = "<HTML><HEAD><META HTTP-EQUIV=\"Content-Type\" "
+                              "CONTENT=\"text/html; charset=windows-1252\"></HEAD>"
+                              "<BODY>caf\xe9 \x80 &eacute;</BODY></HTML>\r\n";
+    QTest::newRow("windows-1252 page, byte for byte") << cp1252 << QString() << cp1252;
+    QTest::newRow("windows-1252 page, typed characters")
+        << cp1252 << QString::fromUtf8("\u00e9\u0109") << "\xe9&#265;" + cp1252;
+    QTest::newRow("undeclared windows-1252 stays so")
+        << QByteArray("<P>caf\xe9</P>\r\n") << QString::fromUtf8("\u00e9")
+        << QByteArray("\xe9<P>caf\xe9</P>\r\n");
+    const QByteArray utf8 = "<meta charset=\"utf-8\"><p>caf\xc3\xa9</p>\r\n";
+    QTest::newRow("utf-8 page stays utf-8")
+        << utf8 << QString::fromUtf8("\u0109") << "\xc4\x89" + utf8;
+}
+
+void TestSourceFiles::pagesKeepTheirEncoding()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, saved);
+    const QString path = m_env.scratch("encoded.html");
+    writeFile(path, file);
+    ScriptedPrompter p;
+    p.expect(ScriptedPrompter::OpenFile{"", path});
+    w->Open();
+    w->area->setSelStart(0);
+    w->area->setSelText(typed);
+    w->Save();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(bytesOf(path), saved);
 }
 
 void TestSourceFiles::saveFirstTimeAsksForAName()

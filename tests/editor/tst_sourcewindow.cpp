@@ -1,4 +1,5 @@
 #include "editor/sourcewindow.h"
+#include "editor/toolicons.h"
 #include "editor/windowregistry.h"
 #include "platform/clipboard.h"
 #include "platform/sourcearea.h"
@@ -30,7 +31,11 @@ private Q_SLOTS:
     void selectAll();
     void editMenuOpeningEnablesFindNext();
     void menuShortcutsWinOverTheTextArea();
+    void greyedShortcutsAndForeignBindingsLeaveTheText_data();
+    void greyedShortcutsAndForeignBindingsLeaveTheText();
     void menus();
+    void toolIconsFromTheInstalledTheme_data();
+    void toolIconsFromTheInstalledTheme();
 
 private:
     TestEnv m_env;
@@ -58,6 +63,7 @@ void TestSourceWindow::freshWindow()
 {
     QCOMPARE(w->objectName(), QString("Quorl"));
     QCOMPARE(w->windowTitle(), QString("Untitled(): Quorl - By Korrandel"));
+    QCOMPARE(w->area->font().pointSizeF(), 9.75);
     QCOMPARE(w->star, QString());
     QCOMPARE(w->DocumentPath, QString());
     QCOMPARE(w->area->text(), QString());
@@ -205,6 +211,43 @@ void TestSourceWindow::menuShortcutsWinOverTheTextArea()
     QCOMPARE(w->area->selLength(), w->area->textLength());
 }
 
+void TestSourceWindow::greyedShortcutsAndForeignBindingsLeaveTheText_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("greyedItem");
+    QTest::newRow("Ctrl+K, greyed item") << int(Qt::Key_K) << true;
+    QTest::newRow("Ctrl+D, greyed item") << int(Qt::Key_D) << true;
+    QTest::newRow("Ctrl+V, greyed item") << int(Qt::Key_V) << true;
+    QTest::newRow("Ctrl+K, no item") << int(Qt::Key_K) << false;
+    QTest::newRow("Ctrl+D, no item") << int(Qt::Key_D) << false;
+}
+
+void TestSourceWindow::greyedShortcutsAndForeignBindingsLeaveTheText()
+{
+    QFETCH(int, key);
+    QFETCH(bool, greyedItem);
+    const QKeySequence shortcut(QKeyCombination(Qt::ControlModifier, Qt::Key(key)));
+    // The window's own item with this key is greyed too, whatever it is.
+    for (QAction *a : w->findChildren<QAction *>()) {
+        if (a->shortcut() == shortcut)
+            a->setEnabled(false);
+    }
+    if (greyedItem) {
+        auto *item = new QAction("Greyed", w);
+        item->setShortcut(shortcut);
+        item->setEnabled(false);
+        w->mnuEdit->addAction(item);
+    }
+    Clipboard::setText("pasted");
+    w->area->setText("keep this line");
+    w->area->setSelStart(4);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    w->area->setFocus();
+    QTest::keyClick(w->area, Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(w->area->text(), QString("keep this line"));
+}
+
 void TestSourceWindow::menus()
 {
     QStringList titles;
@@ -224,6 +267,46 @@ void TestSourceWindow::menus()
     QCOMPARE(w->mnuSelectAll->shortcut(), QKeySequence("Ctrl+A"));
     for (QAction *a : w->recent)
         QVERIFY(!a->isVisible());
+    // Recent is greyed while it lists nothing, and so is every submenu whose
+    // items are all greyed.
+    QVERIFY(!w->mnuRecent->menuAction()->isEnabled());
+    w->recent[4]->setEnabled(true);
+    w->recent[4]->setVisible(true);
+    QVERIFY(w->mnuRecent->menuAction()->isEnabled());
+    w->recent[4]->setVisible(false);
+    QVERIFY(!w->mnuRecent->menuAction()->isEnabled());
+    for (QMenu *sub : w->findChildren<QMenu *>()) {
+        const auto holders = sub->menuAction()->associatedObjects();
+        if (std::none_of(holders.begin(), holders.end(),
+                         [](QObject *o) { return qobject_cast<QMenu *>(o); }))
+            continue;  // a menu of the menu bar
+        bool usable = false;
+        for (QAction *a : sub->actions())
+            usable = usable || (!a->isSeparator() && a->isVisible() && a->isEnabled());
+        if (!usable)
+            QVERIFY2(!sub->menuAction()->isEnabled(), qPrintable(sub->objectName()));
+    }
+}
+
+void TestSourceWindow::toolIconsFromTheInstalledTheme_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("themeIcon");
+    QTest::newRow("Open") << "Open" << "document-open";
+    QTest::newRow("Bold") << "Bold" << "format-text-bold";
+    QTest::newRow("Center") << "Center" << "format-justify-center";
+    QTest::newRow("links") << "btnLinks" << "insert-link";
+    QTest::newRow("spelling") << "btnSpell" << "tools-check-spelling";
+    QTest::newRow("no standard name: drawn") << "btnBullets" << "";
+}
+
+void TestSourceWindow::toolIconsFromTheInstalledTheme()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, themeIcon);
+    const QIcon icon = ToolIcons::icon(key);
+    QCOMPARE(icon.name(), themeIcon);
+    QVERIFY(!icon.pixmap(24, 24).isNull());
 }
 
 QTEST_MAIN(TestSourceWindow)

@@ -29,6 +29,8 @@ private slots:
     void unsafeNamesAreNeverSent_data();
     void unsafeNamesAreNeverSent();
     void cancelStopsAtOnceAndKeepsTheLocalFile();
+    void stateTexts_data();
+    void stateTexts();
 
 private:
     struct Run {
@@ -143,6 +145,9 @@ void TestTransferControl::everyOperationReusesOneConnection()
         QVERIFY2(!r.states.contains(State::Error), qPrintable(op.text() + ": " + r.response));
         if (op.kind == FtpOperation::Cd)
             QCOMPARE(control.currentFolder(), QStringLiteral("/sub dir"));
+        // The last state tells that the operation is over.
+        QCOMPARE(r.states.last(), int(op.kind == FtpOperation::Dir ? State::ResponseCompleted
+                                                                    : State::ResponseReceived));
     }
     QCOMPARE(control.currentFolder(), QStringLiteral("/"));
     QCOMPARE(FtpTestServer::readFile(back), QByteArray("payload"));
@@ -306,14 +311,18 @@ void TestTransferControl::cancelStopsAtOnceAndKeepsTheLocalFile()
     signIn(control);
     QSignalSpy idle(&control, &TransferControl::idle);
     bool receiving = false;
-    connect(&control, &TransferControl::StateChanged, this, [&](int state) {
+    int last = -1;
+    const auto watch = connect(&control, &TransferControl::StateChanged, this, [&](int state) {
         receiving = receiving || state == State::ReceivingResponse;
+        last = state;
     });
     QVERIFY(control.execute({FtpOperation::Get, QStringLiteral("big.bin"), target}));
     QTRY_VERIFY_WITH_TIMEOUT(receiving, 20000);
     control.Cancel();
     QVERIFY(!control.StillExecuting());
     QCOMPARE(idle.count(), 1);
+    QCOMPARE(last, int(State::Disconnected));
+    disconnect(watch);
     QCOMPARE(FtpTestServer::readFile(target), QByteArray("old contents"));
     QCOMPARE(QDir(local.path()).entryList(QDir::Files), QStringList{"kept.bin"});
 
@@ -321,6 +330,27 @@ void TestTransferControl::cancelStopsAtOnceAndKeepsTheLocalFile()
     const Run r = run(control, {FtpOperation::Dir, {}, {}});
     QVERIFY2(!r.states.contains(State::Error), qPrintable(r.response));
     QVERIFY(r.response.contains(QLatin1String("big.bin")));
+}
+
+void TestTransferControl::stateTexts_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("text");
+    const char *const texts[] = {
+        "None", "Resolving host", "Host Resolved", "Connecting", "Connected", "Requesting",
+        "Request Sent", "Recieving Response", "Response Recieved", "Disconnecting",
+        "Disconnected", "Error", "Response Completed"};
+    for (int state = 0; state <= 12; ++state)
+        QTest::addRow("%d", state) << state << QString::fromLatin1(texts[state]);
+    QTest::newRow("below") << -1 << QString();
+    QTest::newRow("above") << 13 << QString();
+}
+
+void TestTransferControl::stateTexts()
+{
+    QFETCH(int, state);
+    QFETCH(QString, text);
+    QCOMPARE(TransferControl::stateText(state), text);
 }
 
 QTEST_GUILESS_MAIN(TestTransferControl)

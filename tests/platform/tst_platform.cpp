@@ -52,6 +52,8 @@ private Q_SLOTS:
     void textFilesRead_data();
     void textFilesRead();
     void textFilesFailuresKeepTheOldFile();
+    void textFilesPageEncoding_data();
+    void textFilesPageEncoding();
     void settingsStore();
     void commonDialogKeepsStateAndReportsCancel();
     void commonDialogFilter();
@@ -98,6 +100,9 @@ void TestPlatform::textFilesRead_data()
     QTest::newRow("utf-8 bom dropped") << QByteArray("\xef\xbb\xbfx") << "x";
     QTest::newRow("windows-1252") << QByteArray("caf\xe9 \x80 \x93q\x94")
                                   << QString::fromUtf8("caf\u00e9 \u20ac \u201cq\u201d");
+    QTest::newRow("windows-1252, unassigned bytes kept")
+        << QByteArray("\xe9\x81\x8d\x8f\x90\x9d")
+        << QString::fromUtf8("\u00e9\u0081\u008d\u008f\u0090\u009d");
     QTest::newRow("line ends as in the file") << QByteArray("a\nb\r\n") << "a\nb\r\n";
 }
 
@@ -137,6 +142,50 @@ void TestPlatform::textFilesFailuresKeepTheOldFile()
     QVERIFY(!error.isEmpty());
     QCOMPARE(readBytes(path), QByteArray("old"));
     QCOMPARE(QDir(m_env.scratch()).entryList({"page.html*"}, QDir::Files).size(), 1);
+}
+
+void TestPlatform::textFilesPageEncoding_data()
+{
+    using E = TextFiles::Encoding;
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<int>("readIn");
+    QTest::addColumn<QByteArray>("bytes");
+    const QString body = QString::fromUtf8("<p>caf\u00e9 \u20ac \u2014 \u0109 \U0001F600</p>");
+    const QByteArray cp1252Body("<p>caf\xe9 \x80 \x97 &#265; &#128512;</p>");
+    QTest::newRow("http-equiv windows-1252")
+        << "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">"
+               + body
+        << int(E::Utf8)
+        << "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">"
+               + cp1252Body;
+    QTest::newRow("meta charset iso-8859-1")
+        << "<meta charset='ISO-8859-1'>" + body << int(E::Utf8)
+        << "<meta charset='ISO-8859-1'>" + cp1252Body;
+    QTest::newRow("declared utf-8 wins over the read encoding")
+        << "<meta charset=\"utf-8\">" + body << int(E::Windows1252)
+        << "<meta charset=\"utf-8\">" + body.toUtf8();
+    QTest::newRow("no declaration: as read")
+        << body << int(E::Windows1252) << cp1252Body;
+    QTest::newRow("unknown label: as read")
+        << "<meta charset=\"koi8-r\">" + body << int(E::Utf8)
+        << "<meta charset=\"koi8-r\">" + body.toUtf8();
+    QTest::newRow("first declaration decides")
+        << "<meta name=\"x\"><meta charset=\"windows-1252\"><meta charset=\"utf-8\">" + body
+        << int(E::Utf8)
+        << "<meta name=\"x\"><meta charset=\"windows-1252\"><meta charset=\"utf-8\">"
+               + cp1252Body;
+}
+
+void TestPlatform::textFilesPageEncoding()
+{
+    QFETCH(QString, page);
+    QFETCH(int, readIn);
+    QFETCH(QByteArray, bytes);
+    const QString path = m_env.scratch("enc.html");
+    QString error;
+    const auto encoding = TextFiles::pageEncoding(page, TextFiles::Encoding(readIn));
+    QVERIFY2(TextFiles::write(path, page, &error, encoding), qPrintable(error));
+    QCOMPARE(readBytes(path), bytes);
 }
 
 void TestPlatform::settingsStore()
@@ -181,7 +230,9 @@ void TestPlatform::commonDialogKeepsStateAndReportsCancel()
 void TestPlatform::commonDialogFilter()
 {
     QCOMPARE(CommonDialog::qtFilter("HTML Files (*.htm;*.html)|*.htm;*.html|All Files|*.*"),
-             QString("HTML Files (*.htm;*.html) (*.htm *.html);;All Files (*.*)"));
+             QString("HTML Files (*.htm *.html);;All Files (*.*)"));
+    QCOMPARE(CommonDialog::qtFilter("HTML Files (*.html)|*.html|Web|*.htm;*.html"),
+             QString("HTML Files (*.html);;Web (*.htm *.html)"));
     QCOMPARE(CommonDialog::qtFilter(QString()), QString());
 }
 
@@ -200,6 +251,12 @@ void TestPlatform::scriptedPrompterFailsOnUnexpectedPrompt()
     QEXPECT_FAIL("", "a prompt that differs from the script fails the test", Continue);
     Prompter::tell("Text", "Title", Prompter::Icon::Information);
     QCOMPARE(wrong.failures().size(), 1);
+
+    {
+        ScriptedPrompter unused;
+        unused.expect(ScriptedPrompter::Message{"Never", "Title"});
+        QEXPECT_FAIL("", "a scripted prompt that never came fails the test", Continue);
+    }
 }
 
 void TestPlatform::programFolderMatchesCaseInsensitively()

@@ -13,6 +13,11 @@ ScriptedPrompter::ScriptedPrompter()
 ScriptedPrompter::~ScriptedPrompter()
 {
     Prompter::install(nullptr);
+    // A scripted prompt that never came is a message the code failed to give.
+    if (!m_steps.isEmpty() && !QTest::currentTestFailed())
+        QTest::qFail(qPrintable(QStringLiteral("%1 scripted prompt(s) never shown")
+                                    .arg(m_steps.size())),
+                     __FILE__, __LINE__);
 }
 
 ScriptedPrompter &ScriptedPrompter::expect(Step step)

@@ -61,7 +61,7 @@ public:
                               Dialog>;
 
     ScriptedPrompter();  // installs itself
-    ~ScriptedPrompter() override;  // restores the real prompter
+    ~ScriptedPrompter() override;  // restores the real prompter; fails on unused steps
 
     ScriptedPrompter &expect(Step step);
     bool allAnswered() const { return m_steps.isEmpty(); }

@@ -56,6 +56,8 @@ private Q_SLOTS:
     void openWhenModified();
     void unreadableFileChangesNothing();
     void saveWritesTheSourceText();
+    void typingKeepsThePageEncoding_data();
+    void typingKeepsThePageEncoding();
     void failedSaveKeepsMarkerAndPath();
     void newAsksAndClears();
     void recentEntry();
@@ -210,6 +212,44 @@ void TestComposerFiles::saveWritesTheSourceText()
     QCOMPARE(q->star, QString());
 }
 
+void TestComposerFiles::typingKeepsThePageEncoding_data()
+{
+    QTest::addColumn<QByteArray>("charset");
+    QTest::addColumn<QByteArray>("cafe");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("windows-1252") << QByteArray("windows-1252") << QByteArray("caf\xe9")
+                                  << QByteArray("<p>caf\xe9 \xe9\xe9</p>");
+    QTest::newRow("utf-8") << QByteArray("utf-8") << QByteArray("caf\xc3\xa9")
+                           << QByteArray("<p>caf\xc3\xa9 \xc3\xa9\xc3\xa9</p>");
+}
+
+void TestComposerFiles::typingKeepsThePageEncoding()
+{
+    QFETCH(QByteArray, charset);
+    QFETCH(QByteArray, cafe);
+    QFETCH(QByteArray, saved);
+    showComposer("<p>x</p>");
+    const QString path = m_env.scratch("encoded.html");
+    writeFile(path, "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+                    "charset=" + charset + "\"></head><body><p>" + cafe
+                        + " &eacute;</p></body></html>\r\n");
+    ScriptedPrompter p;
+    p.expect(ScriptedPrompter::OpenFile{"", path});
+    c->Open();
+    QVERIFY(settle(c->txtComp));
+    // Typed at the end of the paragraph, as the editing control types it.
+    c->txtComp->runQueued("var p = document.querySelector('p');"
+                          "getSelection().collapse(p, p.childNodes.length);"
+                          "document.execCommand('insertText', false, '\u00e9');");
+    QVERIFY(settle(c->txtComp));
+    QVERIFY2(body(c).contains(u"\u00e9\u00e9"), qPrintable(body(c)));
+    c->Save();
+    QV_VERIFY_PROMPTS(p);
+    const QByteArray written = bytes(path);
+    QVERIFY2(written.contains(saved), written.constData());
+    QVERIFY(written.contains("charset=" + charset));
+}
+
 void TestComposerFiles::failedSaveKeepsMarkerAndPath()
 {
     showComposer("<p>text</p>");
@@ -261,9 +301,12 @@ void TestComposerFiles::newAsksAndClears()
 void TestComposerFiles::recentEntry()
 {
     showComposer("<p>mine</p>");
+    QAction *recent = Menus::find(c, "mnuRecent");
+    QVERIFY(!recent->isEnabled());  // nothing listed yet
     const QString other = m_env.scratch("other.html");
     writeFile(other, "<p>other</p>");
     RecentFiles::addFromComposer(other);
+    QVERIFY(recent->isEnabled());
     ScriptedPrompter p;
     q->star = "*";
     q->DocumentPath = m_env.scratch("current.html");

@@ -1,0 +1,172 @@
+// The built program as a user meets it: started as a process on its own X
+// display, ended through its File menu, and gone within a few seconds.
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <optional>
+
+namespace {
+
+// The start of both main windows' captions; only the composer shows at start.
+const QString kMainCaption = QStringLiteral("Quorl Vevevodi: By Korrandel");
+
+} // namespace
+
+class TestExitProcess : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void exitThroughTheMenuEndsTheProcess_data();
+    void exitThroughTheMenuEndsTheProcess();
+
+private:
+    // Runs xdotool on the test's display; its output, or no result on failure.
+    std::optional<QString> xdotool(const QStringList &args, int timeoutMs = 20000);
+    // Gives the keyboard focus to the first visible window whose title
+    // contains title (no regular expression characters in it).
+    bool focusWindow(const QString &title);
+    bool keys(const QStringList &keys);
+
+    QProcess m_display;
+    QString m_displayName;
+    QTemporaryDir m_home;
+};
+
+void TestExitProcess::initTestCase()
+{
+    const QString program = qEnvironmentVariable("QV_PROGRAM");
+    if (!QFileInfo(program).isExecutable())
+        QFAIL("QV_PROGRAM does not name the built program");
+    for (const char *tool : {"Xvfb", "xdotool"}) {
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+            QFAIL(qPrintable(QStringLiteral("%1 is missing (scripts/install-deps)")
+                                 .arg(QLatin1String(tool))));
+    }
+    // Xvfb picks a free display itself and writes its number once it is ready.
+    m_display.start(QStringLiteral("Xvfb"),
+                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                     QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                     QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    QVERIFY2(m_display.waitForStarted(), "Xvfb does not start");
+    QTest::qWaitFor([&] { return m_display.canReadLine(); }, 20000);
+    const QByteArray number = m_display.readLine().trimmed();
+    if (!number.isEmpty())
+        m_displayName = u':' + QString::fromLatin1(number);
+    QVERIFY2(!m_displayName.isEmpty(), "no X display could be started");
+    QVERIFY(m_home.isValid());
+}
+
+void TestExitProcess::cleanupTestCase()
+{
+    if (m_display.state() != QProcess::NotRunning) {
+        m_display.terminate();
+        if (!m_display.waitForFinished(5000))
+            m_display.kill();
+    }
+}
+
+std::optional<QString> TestExitProcess::xdotool(const QStringList &args, int timeoutMs)
+{
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_displayName);
+    tool.setProcessEnvironment(env);
+    tool.start(QStringLiteral("xdotool"), args);
+    if (!tool.waitForFinished(timeoutMs) || tool.exitCode() != 0) {
+        tool.kill();
+        tool.waitForFinished();
+        return std::nullopt;
+    }
+    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+}
+
+bool TestExitProcess::focusWindow(const QString &title)
+{
+    // --sync waits until such a window is there.
+    const auto ids = xdotool({QStringLiteral("search"), QStringLiteral("--sync"),
+                              QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                              title});
+    if (!ids || ids->isEmpty())
+        return false;
+    const QString id = ids->split(u'\n').constFirst();
+    return xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), id}).has_value();
+}
+
+bool TestExitProcess::keys(const QStringList &keys)
+{
+    for (const QString &key : keys) {
+        if (!xdotool({QStringLiteral("key"), key}))
+            return false;
+        QTest::qWait(300);  // a menu opens before its item's key comes
+    }
+    return true;
+}
+
+void TestExitProcess::exitThroughTheMenuEndsTheProcess_data()
+{
+    QTest::addColumn<bool>("fromSource");
+    QTest::addColumn<QStringList>("dialogKeys");  // the menu keys that open a dialog
+    QTest::newRow("composer alone") << false << QStringList();
+    QTest::newRow("composer, table dialog open") << false << QStringList{"alt+t", "t"};
+    QTest::newRow("source window, table dialog open")
+        << true << QStringList{"alt+i", "t", "t"};
+}
+
+void TestExitProcess::exitThroughTheMenuEndsTheProcess()
+{
+    QFETCH(bool, fromSource);
+    QFETCH(QStringList, dialogKeys);
+    QTemporaryDir settings;
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_displayName);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
+    env.insert(QStringLiteral("HOME"), m_home.path());
+    program.setProcessEnvironment(env);
+    // Nobody reads the output, so it must not fill a pipe and stop the program.
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.setStandardOutputFile(QProcess::nullDevice());
+    program.start(qEnvironmentVariable("QV_PROGRAM"), {});
+    QVERIFY(program.waitForStarted());
+    const auto stop = qScopeGuard([&] {
+        if (program.state() != QProcess::NotRunning) {
+            program.kill();
+            program.waitForFinished();
+        }
+    });
+
+    QVERIFY2(focusWindow(kMainCaption), "the composer never showed");
+    if (fromSource) {
+        QVERIFY(keys({QStringLiteral("F2")}));  // File > Editor
+        QVERIFY(focusWindow(kMainCaption));
+    }
+    if (!dialogKeys.isEmpty()) {
+        QVERIFY(keys(dialogKeys));
+        QVERIFY2(xdotool({QStringLiteral("search"), QStringLiteral("--sync"),
+                          QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                          QStringLiteral("Insert Table")}),
+                 "the table dialog never showed");
+        QVERIFY(focusWindow(kMainCaption));
+    }
+    QVERIFY(keys({QStringLiteral("alt+f"), QStringLiteral("x")}));  // File > Exit
+    QVERIFY2(focusWindow(QStringLiteral("Confirm Exit: Quorl Vevevodi")),
+             "Exit asked nothing");
+    QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("y")}));
+    // waitForFinished says false for a process that has already ended.
+    QVERIFY2(program.state() == QProcess::NotRunning || program.waitForFinished(5000),
+             "the program still runs 5 s after Exit");
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestExitProcess)
+#include "tst_exitprocess.moc"
