@@ -115,7 +115,7 @@ bool ComposerWindow::saveOwnFile(const QString &path)
     if (!html)
         return false;
     const QString page = GeneratorRewrite::apply(*html, GeneratorRewrite::OwnGenerator);
-    if (!DocumentFiles::write(path, page))
+    if (!DocumentFiles::write(path, page, ownEncoding))
         return false;
     ownPath = path;
     return true;

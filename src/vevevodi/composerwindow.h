@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/commondialog.h"
+#include "platform/textfiles.h"
 #include "platform/windowdirectory.h"
 #include "vevevodi/composercommandmap.h"
 #include "vevevodi/generatorrewrite.h"
@@ -90,6 +91,7 @@ public:
     static std::function<bool(const QUrl &)> &browserLauncher();
     // The file of a window the file viewer opened; empty for the main window.
     QString ownPath;
+    TextFiles::Encoding ownEncoding = TextFiles::Encoding::Utf8;
 
     QString panelText(int panel) const;
     void setPanelText(int panel, const QString &text);

@@ -100,7 +100,7 @@ ComposerWindow *FileViewer::openFile(const QString &name)
     auto *window = new ComposerWindow;
     window->load();
     QString error;
-    if (!window->txtComp->LoadDocument(file, &error)) {
+    if (!window->txtComp->LoadDocument(file, &error, &window->ownEncoding)) {
         window->deleteLater();
         return nullptr;
     }

@@ -162,8 +162,8 @@ void TestImageDialog::chooseSource()
     QV_VERIFY_PROMPTS(prompts);
     QCOMPARE(dialog->txtSource->text(), QString("/pics/a b.png"));
     QCOMPARE(prompts.lastFileRequest().filter,
-             QString("JPEG Files (*.jpg) (*.jpg);;GIF Files (*.gif) (*.gif);;"
-                     "PNG Files (*.png) (*.png);;All Files (*.*) (*.*)"));
+             QString("JPEG Files (*.jpg);;GIF Files (*.gif);;"
+                     "PNG Files (*.png);;All Files (*.*)"));
     QCOMPARE(dialog->comdlg.FileName, QString());
 }
 
