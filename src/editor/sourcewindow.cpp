@@ -53,6 +53,7 @@ SourceWindow::SourceWindow(QWidget *parent)
             &QAction::triggered, this, &ShowVevevodi);
     buildToolbars();
     buildStatusBar();
+    buildAssists();
 
     connect(area, &SourceArea::changed, this, &SourceWindow::onAreaChange);
     connect(area, &SourceArea::overwriteModeToggled, this, &SourceWindow::updateInsertPanel);

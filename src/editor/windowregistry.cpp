@@ -3,6 +3,7 @@
 #include "dialogs/tabledialog.h"
 #include "editor/aboutwindow.h"
 #include "editor/editprops.h"
+#include "editor/findwindow.h"
 #include "editor/helpwindow.h"
 #include "editor/sourcewindow.h"
 #include "platform/windowdirectory.h"
@@ -26,4 +27,5 @@ void registerWindows()
     add<EditPropsWindow>("EditProps");
     add<AboutWindow>("frmAbout");
     add<TableDialog>("table");
+    add<FindWindow>("FindMe");
 }

@@ -150,6 +150,19 @@ qsizetype SourceArea::textLength() const
     return qsizetype(doc->characterCount() - 1) + (doc->blockCount() - 1);
 }
 
+QString SourceArea::textBefore(qsizetype position, qsizetype count) const
+{
+    if (count <= 0)
+        return QString();
+    // A line break is one character in the document and two in text(), so
+    // count document characters always cover count text characters.
+    const int end = toDocumentPosition(position);
+    QTextCursor cursor(document());
+    cursor.setPosition(int(qMax<qsizetype>(0, end - count)));
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    return crLfBreaks(cursor.selectedText()).right(count);
+}
+
 int SourceArea::lineCount() const
 {
     return document()->blockCount();
