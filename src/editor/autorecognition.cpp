@@ -6,6 +6,7 @@
 #include "platform/sourcearea.h"
 
 #include <QApplication>
+#include <QTextDocument>
 #include <QToolBar>
 
 namespace AutoRecognition {
@@ -37,12 +38,12 @@ Rule colour(const char *letters, const char *rest, bool beeps = false)
 
 int g_running = 0;
 
-void run(SourceWindow *window, const QString &command)
+// The format-bar button or menu item of that name.
+QAction *commandAction(SourceWindow *window, const QString &command)
 {
     if (QAction *button = window->frmformatbar->findChild<QAction *>(command))
-        button->trigger();
-    else if (QAction *item = Menus::find(window, command))
-        item->trigger();
+        return button;
+    return Menus::find(window, command);
 }
 
 } // namespace
@@ -86,15 +87,30 @@ void AutoRecognizeTag(SourceWindow *window)
     if (g_running > 0)
         return;
     SourceArea *area = window->area;
+    // Most keys typed end no key of the table: one character tells.
+    static const QString lastLetters = [] {
+        QString letters;
+        for (const Rule &rule : rules())
+            letters += rule.key.back();
+        return letters;
+    }();
+    const int docCaret = area->textCursor().selectionStart();
+    if (docCaret == 0
+        || !lastLetters.contains(area->document()->characterAt(docCaret - 1),
+                                 Qt::CaseInsensitive))
+        return;
     const qsizetype caret = area->selStart();
     if (caret < minimumCaret)
         return;
     ++g_running;
     // Only the few characters before the caret are read, and read again
     // after every edit a rule makes.
-    qsizetype longest = 0;
-    for (const Rule &rule : rules())
-        longest = qMax(longest, rule.key.size());
+    static const qsizetype longest = [] {
+        qsizetype n = 0;
+        for (const Rule &rule : rules())
+            n = qMax(n, rule.key.size());
+        return n;
+    }();
     auto readBefore = [&] {
         return caret <= area->textLength() ? area->textBefore(caret, longest).toLower()
                                            : QString();
@@ -105,13 +121,18 @@ void AutoRecognizeTag(SourceWindow *window)
             continue;
         const qsizetype n = rule.key.size();
         if (!rule.question.isEmpty()) {
+            // No offer of help that cannot be given: the typed text would go
+            // and nothing would come in its place.
+            QAction *action = commandAction(window, rule.command);
+            if (!action || !action->isEnabled())
+                continue;
             if (Prompter::ask(rule.question, QStringLiteral("Assistant: Quorl"),
                               Prompter::Icon::Question, Prompter::Buttons::YesNo)
                 == Prompter::Answer::Yes) {
                 area->setSelStart(caret - n);
                 area->setSelLength(n);
                 area->setSelText(QString());
-                run(window, rule.command);
+                action->trigger();
             }
         } else {
             area->setSelText(rule.completion);

@@ -133,7 +133,7 @@ TagListPane::TagListPane(SourceWindow *window)
     , m_window(window)
 {
     setObjectName(QStringLiteral("tagListPane"));
-    setFixedWidth(120);
+    setFixedWidth(150);
 
     txtSearchTag = new QLineEdit(TagList::idleText, this);
     txtSearchTag->setObjectName(QStringLiteral("txtSearchTag"));

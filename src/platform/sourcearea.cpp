@@ -154,12 +154,14 @@ QString SourceArea::textBefore(qsizetype position, qsizetype count) const
 {
     if (count <= 0)
         return QString();
+    // Callers mostly ask about the caret, whose place the cursor already knows.
+    const int caret = textCursor().selectionStart();
+    const int at = toTextPosition(caret) == position ? caret : toDocumentPosition(position);
     // A line break is one character in the document and two in text(), so
     // count document characters always cover count text characters.
-    const int end = toDocumentPosition(position);
     QTextCursor cursor(document());
-    cursor.setPosition(int(qMax<qsizetype>(0, end - count)));
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.setPosition(qMax(0, at - int(qMin<qsizetype>(count, at))));
+    cursor.setPosition(at, QTextCursor::KeepAnchor);
     return crLfBreaks(cursor.selectedText()).right(count);
 }
 

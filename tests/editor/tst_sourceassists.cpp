@@ -356,6 +356,8 @@ void TestSourceAssists::autoRecognition_data()
                            << "frmImage" << 0;
     QTest::newRow("input asks at its t") << true << "0123456789<input" << "a form element"
                                          << true << "0123456789" << "Hidden" << 0;
+    QTest::newRow("no offer without its dialog") << true << "0123456789<a h" << "" << false
+                                                 << "0123456789<a h" << "" << 0;
     QTest::newRow("blockquote") << true << "0123456789<blo" << "" << false
                                 << "0123456789<blo[ckquote>]" << "" << 0;
     QTest::newRow("blockquote end") << true << "0123456789</BL" << "" << false
