@@ -54,6 +54,7 @@ private Q_SLOTS:
     void autoDeleteMessageAndKey();
     void insertListTag_data();
     void insertListTag();
+    void initialList();
     void tagSearch_data();
     void tagSearch();
     void searchBox();
@@ -211,6 +212,27 @@ void TestSourceAssists::insertListTag()
     QVERIFY(w->area->hasFocus());
 }
 
+void TestSourceAssists::initialList()
+{
+    const QStringList &entries = TagList::initialEntries();
+    QCOMPARE(entries.size(), 144);
+    QCOMPARE(entries.mid(0, 4), QStringList({"Basic Tags", "", "<!DOCTYPE>", "<html>"}));
+    QCOMPARE(entries.last(), QString("<param>"));
+    QStringList headings;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (!entries.at(i).isEmpty() && !entries.at(i).startsWith('<')) {
+            headings << entries.at(i);
+            // A heading has one blank entry after it, and two before the next.
+            QVERIFY(entries.at(i + 1).isEmpty() && !entries.at(i + 2).isEmpty());
+            QVERIFY(i == 0 || (entries.at(i - 1).isEmpty() && entries.at(i - 2).isEmpty()));
+        }
+    }
+    QCOMPARE(headings, QStringList({"Basic Tags", "Char Format", "Output", "Blocks", "Links",
+                                    "Frames", "Input", "Lists", "Images", "Tables", "Styles",
+                                    "Meta Info", "Programming"}));
+    QCOMPARE(w->tagList->lstAllTags->count(), 144);
+}
+
 void TestSourceAssists::tagSearch_data()
 {
     QTest::addColumn<QString>("text");
@@ -227,7 +249,6 @@ void TestSourceAssists::tagSearch()
     QFETCH(QString, text);
     QFETCH(QString, found);
     const QStringList &entries = TagList::initialEntries();
-    QCOMPARE(entries.size(), 144);
     const qsizetype at = TagList::search(entries, text);
     QCOMPARE(at < 0 ? QString() : entries.at(at), found);
 }

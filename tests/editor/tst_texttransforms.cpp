@@ -63,6 +63,7 @@ private Q_SLOTS:
     void transforms();
     void togglesRoundTrip_data();
     void togglesRoundTrip();
+    void indentOutdentRoundTrip();
     void autoDeleteTag_data();
     void autoDeleteTag();
     void search_data();
@@ -149,6 +150,14 @@ void TestTextTransforms::togglesRoundTrip()
     SourceText lower = wrapped;
     lower.text = lower.text.toLower();
     QCOMPARE(show(TagToggles::toggle(lower, startTag, endTag)), "one [two]\r\nthree");
+}
+
+void TestTextTransforms::indentOutdentRoundTrip()
+{
+    const SourceText plain = parse("a\r\n[b\r\nc]\r\nd");
+    const SourceText indented = TagToggles::indent(plain);
+    QCOMPARE(show(indented), "a\r\n[<BLOCKQUOTE>b\r\nc</BLOCKQUOTE>]\r\nd");
+    QCOMPARE(TagToggles::outdent(indented), plain);
 }
 
 void TestTextTransforms::autoDeleteTag_data()
