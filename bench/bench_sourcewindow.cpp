@@ -71,10 +71,18 @@ std::pair<double, double> typeInMiddle(QPlainTextEdit *ours, QPlainTextEdit *bar
     for (int i = 0; i < keys; i += run) {
         caretToMiddle(ours, i / run);
         caretToMiddle(bare, i / run);
-        for (int k = 0; k < run; ++k)
-            a.push_back(typeOne(ours, letter));
-        for (int k = 0; k < run; ++k)
-            b.push_back(typeOne(bare, letter));
+        // Who goes first changes from run to run, so neither always types
+        // right after the other has warmed or cooled the caches.
+        const bool oursFirst = (i / run) % 2 == 0;
+        for (QPlainTextEdit *edit : {oursFirst ? ours : bare, oursFirst ? bare : ours}) {
+            std::vector<double> &times = edit == ours ? a : b;
+            // Keys go to the focused widget of the active window, and so
+            // does the platform's input method work after each of them.
+            QApplication::setActiveWindow(edit->window());
+            edit->setFocus();
+            for (int k = 0; k < run; ++k)
+                times.push_back(typeOne(edit, letter));
+        }
     }
     return {median(a), median(b)};
 }
