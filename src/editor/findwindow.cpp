@@ -58,7 +58,6 @@ FindWindow::FindWindow(QWidget *parent)
     chkCase->setObjectName(QStringLiteral("chkCase"));
     OKButton = new QPushButton(QStringLiteral("Find"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setDefault(true);
     CancelButton = new QPushButton(QStringLiteral("Close"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
 
@@ -76,6 +75,12 @@ FindWindow::FindWindow(QWidget *parent)
 void FindWindow::load()
 {
     MakeTopmost(this);
+}
+
+void FindWindow::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    WindowDirectory::unload(QStringLiteral("FindMe"));
 }
 
 void FindWindow::onFind()

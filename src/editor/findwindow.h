@@ -40,6 +40,10 @@ public:
     QPushButton *OKButton = nullptr;
     QPushButton *CancelButton = nullptr;
 
+protected:
+    // Closing the window unloads it, as Find and Close do.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void onFind();
 };

@@ -495,10 +495,13 @@ void TestSourceAssists::findAndFindNext()
     p.expect(done);
     Menus::find(w, "mnuFindNext")->trigger();
     QV_VERIFY_PROMPTS(p);
-    qobject_cast<FindWindow *>(WindowDirectory::loaded("FindMe"))->CancelButton->click();
+    WindowDirectory::loaded("FindMe")->close();
     QVERIFY(!WindowDirectory::isLoaded("FindMe"));
     Menus::find(w, "mnuFindNext")->trigger();
     QCOMPARE(w->area->selStart(), 7);
+    Menus::find(w, "mnuFind")->trigger();
+    qobject_cast<FindWindow *>(WindowDirectory::loaded("FindMe"))->CancelButton->click();
+    QVERIFY(!WindowDirectory::isLoaded("FindMe"));
 }
 
 QTEST_MAIN(TestSourceAssists)
