@@ -265,6 +265,19 @@ void TestSourceAssists::searchBox()
     pane->txtSearchTag->setText("nothing like it");
     pane->txtSearchTag->setText("Search Tag");
     QCOMPARE(pane->lstAllTags->currentItem()->text(), QString("<tfoot>"));
+
+    // A click empties the box, which finds the first entry; leaving it puts
+    // the marker back and keeps the list where it is.
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QTest::mouseClick(pane->txtSearchTag, Qt::LeftButton);
+    QCOMPARE(pane->txtSearchTag->text(), QString());
+    QCOMPARE(pane->lstAllTags->currentItem()->text(), QString("Basic Tags"));
+    QTest::keyClicks(pane->txtSearchTag, "leg");
+    QCOMPARE(pane->lstAllTags->currentItem()->text(), QString("<legend>"));
+    w->area->setFocus();
+    QCOMPARE(pane->txtSearchTag->text(), QString("Search Tag"));
+    QCOMPARE(pane->lstAllTags->currentItem()->text(), QString("<legend>"));
 }
 
 void TestSourceAssists::listClickAndButtons()

@@ -121,6 +121,11 @@ void TestTextTransforms::transforms_data()
     QTest::newRow("smart: at the start") << "smart" << "|<p>" << "|<p>";
     QTest::newRow("smart: no <") << "smart" << "ab|c>" << "ab|c>";
     QTest::newRow("smart: no >") << "smart" << "a<b c|d" << "a|<b cd";
+
+    // No 16-bit limit on positions.
+    const QString far(40000, u'x');
+    QTest::newRow("far: bold") << "bold" << far + "[abc]" << far + "[<B>abc</B>]";
+    QTest::newRow("far: smart") << "smart" << far + "<p>H|i</p>" << far + "[<p>Hi</p>]";
 }
 
 void TestTextTransforms::transforms()
@@ -210,6 +215,7 @@ void TestTextTransforms::search_data()
     QTest::newRow("next passes the caret's own") << "ab ab" << "ab" << false << 0 << 3;
     QTest::newRow("next, match case") << "x X x" << "X" << true << 0 << 2;
     QTest::newRow("next, no wrap round") << "ab ab" << "ab" << false << 3 << -1;
+    QTest::newRow("next, far") << QString(40000, u'a') + "b" << "ab" << false << 39000 << 39999;
 }
 
 void TestTextTransforms::search()
