@@ -325,8 +325,9 @@ void SourceWindow::buildToolbars()
         {"btnShowTempClip", "Show Temporary Clipboard", "mnuShowTempClip"},
         {"btnCopyTempClip", "Copy to temporary clipboard", "mnuCopyToTemp"},
         {"btnForm", "", "mnuForm"},
-        {"btnOutdent", "", "mnuOutdent"},
-        {"btnIndent", "", "mnuIndent"},
+        // Each of these two runs the command of the opposite name.
+        {"btnOutdent", "", "mnuIndent"},
+        {"btnIndent", "", "mnuOutdent"},
         {"btnTable", "Insert Table", "mnuTable"},
         {"btnRule", "Insert Horizontal Rule", "mnuHR"},
         {"btnImage", "Insert Image", "mnuImage"},

@@ -58,6 +58,7 @@ SourceWindow::SourceWindow(QWidget *parent)
     buildToolbars();
     buildStatusBar();
     SourcePageCommands::bind(this);
+    buildAssists();
 
     comdlg.documentFolder = [this] {
         return DocumentPath.isEmpty() ? QString() : QFileInfo(DocumentPath).absolutePath();

@@ -15,6 +15,8 @@ class QMenu;
 class QStatusBar;
 class QToolBar;
 class SourceArea;
+class TagListPane;
+struct SourceText;
 
 // The source window "Quorl": the page as plain HTML text in `area`, and the
 // keeper of the document state both main windows share.
@@ -76,6 +78,14 @@ public:
     // Runs after every change while Options > Auto Tag Recognition is checked.
     std::function<void()> autoRecognizeTag;
 
+    // The text commands (sourceassists.cpp): each computes the new text and
+    // selection from the current ones and writes the difference back.
+    void applyTransform(const std::function<SourceText(const SourceText &)> &transform);
+    // Mode 1 selects the end tag of the tag at the caret; any other mode
+    // deletes the tag and its end tag.
+    void AutoDeleteTag(int mode);
+    TagListPane *tagList = nullptr;
+
     // Menus and the items this window binds itself.
     QMenu *mnuFile = nullptr;
     QMenu *mnuEdit = nullptr;
@@ -126,6 +136,7 @@ private:
     void buildOpeners();
     void buildToolbars();
     void buildStatusBar();
+    void buildAssists();
     void onAreaChange();
     void onEditMenuOpening();
     void updateInsertPanel();

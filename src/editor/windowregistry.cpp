@@ -16,6 +16,7 @@
 #include "editor/bookmarkswindow.h"
 #include "editor/crashwizard.h"
 #include "editor/editprops.h"
+#include "editor/findwindow.h"
 #include "editor/helpwindow.h"
 #include "editor/lessonswindow.h"
 #include "editor/restorewindow.h"
@@ -90,4 +91,5 @@ void registerWindows()
     add<FormCodeDialog>("prewizard");
     add<DesignerEditHtml>("OeditHTML");
     add<DesignerHelp>("OHelp");
+    add<FindWindow>("FindMe");
 }

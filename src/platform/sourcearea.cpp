@@ -181,6 +181,21 @@ qsizetype SourceArea::textLength() const
     return qsizetype(doc->characterCount() - 1) + (doc->blockCount() - 1);
 }
 
+QString SourceArea::textBefore(qsizetype position, qsizetype count) const
+{
+    if (count <= 0)
+        return QString();
+    // Callers mostly ask about the caret, whose place the cursor already knows.
+    const int caret = textCursor().selectionStart();
+    const int at = toTextPosition(caret) == position ? caret : toDocumentPosition(position);
+    // A line break is one character in the document and two in text(), so
+    // count document characters always cover count text characters.
+    QTextCursor cursor(document());
+    cursor.setPosition(qMax(0, at - int(qMin<qsizetype>(count, at))));
+    cursor.setPosition(at, QTextCursor::KeepAnchor);
+    return crLfBreaks(cursor.selectedText()).right(count);
+}
+
 int SourceArea::lineCount() const
 {
     return document()->blockCount();

@@ -30,6 +30,9 @@ public:
     void setSelLength(qsizetype length);
 
     qsizetype textLength() const;
+    // Up to count characters of text() that end at position, read without
+    // taking the whole text.
+    QString textBefore(qsizetype position, qsizetype count) const;
     int lineCount() const;
 
     bool loadFile(const QString &path, QString *error = nullptr);

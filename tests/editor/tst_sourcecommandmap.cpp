@@ -256,18 +256,23 @@ void TestSourceCommandMap::openerOrderAndTypedText()
 void TestSourceCommandMap::unbuiltCommandsAreDisabled()
 {
     SourceWindow *w = Quorl();
-    // A dialog nobody registered: its command is present but disabled.
-    for (const char *name : {"mnuHR", "mnuMarquee", "mnuLayoutManager", "mnuBold"}) {
-        QAction *a = Menus::find(w, name);
-        QVERIFY2(a, name);
-        QVERIFY2(!a->isEnabled(), name);
+    // An opener's command is enabled exactly when its dialog is registered.
+    const std::pair<const char *, const char *> openers[] = {
+        {"mnuHR", "rule"}, {"mnuMarquee", "marquee"}, {"mnuLayoutManager", "LManager"},
+        {"mnuOmbrel", "ombrel"}, {"mnuRollImage", "rollover"}, {"mnuHeading", "heading"}};
+    for (const auto &[item, dialog] : openers) {
+        QAction *a = Menus::find(w, item);
+        QVERIFY2(a, item);
+        QCOMPARE(a->isEnabled(), WindowDirectory::isRegistered(QLatin1String(dialog)));
     }
-    for (const char *name : {"mnuHeading", "mnuBullets", "mnuNumbering", "mnuCopy",
-                             "mnuTintor", "mnuFTPClient", "mnuEditor", "mnuALeft",
-                             "mnuRollImage", "mnuNavigator", "mnuPreview", "mnuOmbrel"})
+    for (const char *name : {"mnuBullets", "mnuNumbering", "mnuCopy", "mnuTintor",
+                             "mnuFTPClient", "mnuEditor", "mnuALeft", "mnuNavigator",
+                             "mnuPreview", "mnuBold", "mnuSpell"})
         QVERIFY2(Menus::find(w, name)->isEnabled(), name);
-    // Toolbar buttons follow their commands.
-    QVERIFY(!w->Toolbar1->findChild<QAction *>("Bold")->isEnabled());
+    // Buttons follow their commands.
+    QCOMPARE(w->frmformatbar->findChild<QAction *>("btnRule")->isEnabled(),
+             Menus::find(w, "mnuHR")->isEnabled());
+    QVERIFY(w->Toolbar1->findChild<QAction *>("Bold")->isEnabled());
     QVERIFY(w->Toolbar1->findChild<QAction *>("Save")->isEnabled());
 }
 

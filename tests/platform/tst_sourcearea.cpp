@@ -14,6 +14,8 @@ private Q_SLOTS:
     void textRoundTrip_data();
     void textRoundTrip();
     void positionsCountCrLf();
+    void textBefore_data();
+    void textBefore();
     void selTextReplacesAndMovesCaret();
     void emptyPutOverNoSelectionIsNoChange();
     void everyChangeSignalsOnce();
@@ -44,6 +46,32 @@ void TestSourceArea::textRoundTrip()
     area.setText(input);
     QCOMPARE(area.text(), expected);
     QCOMPARE(area.textLength(), expected.size());
+}
+
+void TestSourceArea::textBefore_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("atCaret");
+    // Always the same characters as text().mid(position - count, count).
+    QTest::newRow("across a break") << 6 << 4 << true;
+    QTest::newRow("half a break") << 4 << 1 << true;
+    QTest::newRow("not at the caret") << 9 << 6 << false;
+    QTest::newRow("more than there is") << 4 << 10 << false;
+    QTest::newRow("start") << 0 << 3 << true;
+    QTest::newRow("end") << 10 << 10 << true;
+}
+
+void TestSourceArea::textBefore()
+{
+    QFETCH(int, position);
+    QFETCH(int, count);
+    QFETCH(bool, atCaret);
+    SourceArea area;
+    area.setText("ab\r\ncd\r\nef");
+    area.setSelStart(atCaret ? position : 1);
+    const int from = qMax(0, position - count);
+    QCOMPARE(area.textBefore(position, count), area.text().mid(from, position - from));
 }
 
 void TestSourceArea::positionsCountCrLf()

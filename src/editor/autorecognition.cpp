@@ -1,0 +1,150 @@
+#include "editor/autorecognition.h"
+
+#include "editor/menubuilder.h"
+#include "editor/sourcewindow.h"
+#include "platform/prompter.h"
+#include "platform/sourcearea.h"
+
+#include <QApplication>
+#include <QTextDocument>
+#include <QToolBar>
+
+namespace AutoRecognition {
+
+std::function<void()> beep = [] { QApplication::beep(); };
+
+namespace {
+
+Rule assist(const char *key, const char *what, const char *command)
+{
+    return {QLatin1String(key),
+            QStringLiteral("This looks like %1. Would you like Quorl to assist you?")
+                .arg(QLatin1String(what)),
+            QLatin1String(command), {}, false};
+}
+
+Rule complete(const QString &key, const QString &completion, bool beeps = false)
+{
+    return {key, {}, {}, completion, beeps};
+}
+
+// A colour name after color=" and its first letters: the rest of the name
+// and the closing quote.
+Rule colour(const char *letters, const char *rest, bool beeps = false)
+{
+    return complete(QStringLiteral("color=\"") + QLatin1String(letters),
+                    QLatin1String(rest) + u'"', beeps);
+}
+
+int g_running = 0;
+
+// The format-bar button or menu item of that name.
+QAction *commandAction(SourceWindow *window, const QString &command)
+{
+    if (QAction *button = window->frmformatbar->findChild<QAction *>(command))
+        return button;
+    return Menus::find(window, command);
+}
+
+} // namespace
+
+const QList<Rule> &rules()
+{
+    static const QList<Rule> list = {
+        assist("<tab", "a table tag", "btnTable"),
+        assist("<tr", "a table row", "mnuinsrowcol"),
+        assist("<img", "an image tag", "mnuImage"),
+        assist("<ul", "a bulletted list", "mnuBullets"),
+        assist("<ol", "a numbered list", "mnuNumbering"),
+        assist("<a h", "a hyperlink", "mnuHyperlink"),
+        assist("<a n", "a anchor tag", "mnuBookmarks"),
+        complete("<blo", "ckquote>"),
+        complete("</bl", "ockquote>"),
+        assist("<input", "a form element", "btnForm"),
+        colour("r", "ed", true),
+        colour("t", "eal"),
+        colour("y", "ellow"),
+        colour("f", "uchsia"),
+        colour("l", "ime"),
+        colour("m", "aroon"),
+        colour("a", "qua"),
+        colour("o", "live"),
+        colour("p", "urple"),
+        colour("s", "ilver"),
+        colour("n", "avy"),
+        colour("w", "hite"),
+        colour("bla", "ck"),
+        colour("blu", "e"),
+        // Green and gray share "gr"; the third letter tells them apart.
+        colour("gre", "en"),
+        colour("gra", "y"),
+    };
+    return list;
+}
+
+void AutoRecognizeTag(SourceWindow *window)
+{
+    if (g_running > 0)
+        return;
+    SourceArea *area = window->area;
+    // Most keys typed end no key of the table: one character tells.
+    static const QString lastLetters = [] {
+        QString letters;
+        for (const Rule &rule : rules())
+            letters += rule.key.back();
+        return letters;
+    }();
+    const int docCaret = area->textCursor().selectionStart();
+    if (docCaret == 0
+        || !lastLetters.contains(area->document()->characterAt(docCaret - 1),
+                                 Qt::CaseInsensitive))
+        return;
+    const qsizetype caret = area->selStart();
+    if (caret < minimumCaret)
+        return;
+    ++g_running;
+    // Only the few characters before the caret are read, and read again
+    // after every edit a rule makes.
+    static const qsizetype longest = [] {
+        qsizetype n = 0;
+        for (const Rule &rule : rules())
+            n = qMax(n, rule.key.size());
+        return n;
+    }();
+    auto readBefore = [&] {
+        return caret <= area->textLength() ? area->textBefore(caret, longest).toLower()
+                                           : QString();
+    };
+    QString before = readBefore();
+    for (const Rule &rule : rules()) {
+        if (!before.endsWith(rule.key))
+            continue;
+        const qsizetype n = rule.key.size();
+        if (!rule.question.isEmpty()) {
+            // No offer of help that cannot be given: the typed text would go
+            // and nothing would come in its place.
+            QAction *action = commandAction(window, rule.command);
+            if (!action || !action->isEnabled())
+                continue;
+            if (Prompter::ask(rule.question, QStringLiteral("Assistant: Quorl"),
+                              Prompter::Icon::Question, Prompter::Buttons::YesNo)
+                == Prompter::Answer::Yes) {
+                area->setSelStart(caret - n);
+                area->setSelLength(n);
+                area->setSelText(QString());
+                action->trigger();
+            }
+        } else {
+            area->setSelText(rule.completion);
+            const qsizetype end = area->selStart();
+            area->setSelStart(end - rule.completion.size());
+            area->setSelLength(rule.completion.size());
+            if (rule.beep)
+                beep();
+        }
+        before = readBefore();
+    }
+    --g_running;
+}
+
+} // namespace AutoRecognition
