@@ -32,6 +32,7 @@ static void initBridgeResources()
 {
     Q_INIT_RESOURCE(htmlbridge);
     Q_INIT_RESOURCE(editcommands);
+    Q_INIT_RESOURCE(objectediting);
 }
 
 namespace {
@@ -239,6 +240,10 @@ HtmlEditView::HtmlEditView(QWidget *parent)
     scripts.insert(bridgeScript(QStringLiteral("qvedit"),
                                 scriptSource(QStringLiteral(":/qv/js/editcommands.js")),
                                 QWebEngineScript::DocumentReady));
+    scripts.insert(bridgeScript(QStringLiteral("qvobjects"),
+                                scriptSource(QStringLiteral(":/qv/js/objectediting.js")),
+                                QWebEngineScript::DocumentReady));
+    applyObjectSettings();
 
     QWebEngineSettings *s = settings();
     s->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);

@@ -92,6 +92,27 @@ public:
     int readTimeout() const { return m_readTimeout; }
     void setReadTimeout(int ms) { m_readTimeout = ms; }
 
+    // Positioned elements and form controls are edited as objects: a click
+    // selects one, dragging moves it, the handles resize it. These entry
+    // points do what the mouse does, at points in view coordinates; each is
+    // queued like a put.
+    // Inserts markup at a point: at the point itself when absolute drop mode
+    // is on, else in the flow where the point falls. A dropped drag from
+    // another view arrives through the same path.
+    void insertHtmlAt(const QString &html, const QPoint &point);
+    // Selects the object at a point (nothing when there is none there).
+    void selectObjectAt(const QPoint &point);
+    // Moves the selected object (inline left and top, in pixels) or
+    // resizes it (inline width and height).
+    void moveObjectTo(int left, int top);
+    void resizeObjectTo(int width, int height);
+    bool AbsoluteDropMode() const { return m_absoluteDrop; }
+    void setAbsoluteDropMode(bool on);
+    // A staging view offers its whole content as one piece to drag into
+    // another view, instead of editing objects in place.
+    bool StagingMode() const { return m_staging; }
+    void setStagingMode(bool on);
+
 Q_SIGNALS:
     void DisplayChanged();
     void onkeypress(int keyAscii);
@@ -127,6 +148,11 @@ private:
     // The control's own find, font, hyperlink and image dialogs (5008,
     // 5009, 5016, 5017); false for any other id.
     bool runOwnDialog(int id);
+    // Hands the object settings to every later document; the second also
+    // to the document in place.
+    void applyObjectSettings();
+    void tellObjectSettings();
+    QString pagePoint(const QPoint &point) const;
 
     HtmlEditHost *m_host = nullptr;
     QWebChannel *m_channel = nullptr;
@@ -152,4 +178,6 @@ private:
     int m_readTimeout = 10000;
     int m_keysDelivered = 0;
     QPointer<HtmlFindDialog> m_find;
+    bool m_absoluteDrop = false;
+    bool m_staging = false;
 };
