@@ -3,7 +3,9 @@
 #include "dialogs/metagendialog.h"
 #include "dialogs/pagepropsdialog.h"
 #include "dialogs/rolloverdialog.h"
+#include "dialogs/rowsdialog.h"
 #include "dialogs/tabledialog.h"
+#include "dialogs/visualtabledialog.h"
 #include "editor/aboutwindow.h"
 #include "editor/editprops.h"
 #include "editor/helpwindow.h"
@@ -42,4 +44,6 @@ void registerWindows()
     add<NavMaker>("NavMaker");
     add<NavListURLs>("NavListURLs");
     add<ToolPlugin>("toolplugin");
+    add<RowsDialog>("frmrow");
+    add<VisualTableDialog>("visTbl");
 }
