@@ -1,9 +1,12 @@
 #include "editor/windowregistry.h"
 
+#include "dialogs/cursordialog.h"
+#include "dialogs/headingdialog.h"
 #include "dialogs/metagendialog.h"
 #include "dialogs/pagepropsdialog.h"
 #include "dialogs/rolloverdialog.h"
 #include "dialogs/rowsdialog.h"
+#include "dialogs/ruledialog.h"
 #include "dialogs/tabledialog.h"
 #include "dialogs/visualtabledialog.h"
 #include "editor/aboutwindow.h"
@@ -46,4 +49,7 @@ void registerWindows()
     add<ToolPlugin>("toolplugin");
     add<RowsDialog>("frmrow");
     add<VisualTableDialog>("visTbl");
+    add<RuleDialog>("rule");
+    add<HeadingDialog>("heading");
+    add<CursorDialog>("CursorArrow");
 }
