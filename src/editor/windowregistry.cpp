@@ -2,11 +2,13 @@
 
 #include "dialogs/cursordialog.h"
 #include "dialogs/headingdialog.h"
+#include "dialogs/marqueedialog.h"
 #include "dialogs/metagendialog.h"
 #include "dialogs/pagepropsdialog.h"
 #include "dialogs/rolloverdialog.h"
 #include "dialogs/rowsdialog.h"
 #include "dialogs/ruledialog.h"
+#include "dialogs/styletextdialog.h"
 #include "dialogs/tabledialog.h"
 #include "dialogs/visualtabledialog.h"
 #include "editor/aboutwindow.h"
@@ -52,4 +54,6 @@ void registerWindows()
     add<RuleDialog>("rule");
     add<HeadingDialog>("heading");
     add<CursorDialog>("CursorArrow");
+    add<MarqueeDialog>("marquee");
+    add<StyleTextDialog>("styleText");
 }
