@@ -2,6 +2,7 @@
 
 #include "dialogs/cursordialog.h"
 #include "dialogs/headingdialog.h"
+#include "dialogs/layerdialog.h"
 #include "dialogs/marqueedialog.h"
 #include "dialogs/metagendialog.h"
 #include "dialogs/pagepropsdialog.h"
@@ -56,4 +57,5 @@ void registerWindows()
     add<CursorDialog>("CursorArrow");
     add<MarqueeDialog>("marquee");
     add<StyleTextDialog>("styleText");
+    add<LayerDialog>("loading");
 }
