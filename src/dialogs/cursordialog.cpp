@@ -91,13 +91,7 @@ CursorDialog::CursorDialog()
     CancelButton = cancelButton();
     btnExample = button(QStringLiteral("btnExample"), QStringLiteral("Example"));
     btnHelp = helpButton(QStringLiteral("cursor.qhp"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(btnExample);
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    buttons->addWidget(btnHelp);
-    layout->addLayout(buttons);
+    addButtonRow(layout, {OKButton, CancelButton, btnHelp}, {btnExample});
     connect(OKButton, &QPushButton::clicked, this, &CursorDialog::onOK);
     connect(btnExample, &QPushButton::clicked, this, &CursorDialog::showExample);
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -66,6 +67,9 @@ protected:
     void pickColourText(QWidget *field);
     // Up-down arrows beside field; Down stops at floor.
     QWidget *spinner(const QString &name, QLineEdit *field, int floor = 0);
+    // The dialog's row of buttons below layout: left ones, a gap, right ones.
+    void addButtonRow(QBoxLayout *layout, const QList<QWidget *> &right,
+                      const QList<QWidget *> &left = {});
 
     void closeEvent(QCloseEvent *event) override;
 

@@ -47,12 +47,7 @@ HeadingDialog::HeadingDialog()
     OKButton = button(QStringLiteral("OKButton"), QStringLiteral("OK"));
     CancelButton = cancelButton();
     btnHelp = helpButton(QStringLiteral("heading.qhp"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    buttons->addWidget(btnHelp);
-    layout->addLayout(buttons);
+    addButtonRow(layout, {OKButton, CancelButton, btnHelp});
     connect(OKButton, &QPushButton::clicked, this, &HeadingDialog::onOK);
 }
 

@@ -2,7 +2,6 @@
 
 #include "platform/htmleditview.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -27,11 +26,7 @@ LayerDialog::LayerDialog()
     btnNewLayer = button(QStringLiteral("btnNewLayer"), QStringLiteral("New Layer"));
     btnHelp = helpButton(QStringLiteral("layer.qhp"));
     btnHelp->setText(QStringLiteral("Show Help"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(btnNewLayer);
-    buttons->addStretch();
-    buttons->addWidget(btnHelp);
-    layout->addLayout(buttons);
+    addButtonRow(layout, {btnHelp}, {btnNewLayer});
     connect(btnNewLayer, &QPushButton::clicked, this,
             [this] { txtLayer->setDocumentHtml(layerBlock()); });
 }

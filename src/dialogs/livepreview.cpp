@@ -2,6 +2,9 @@
 
 #include "platform/htmlmarkup.h"
 
+#include <QBoxLayout>
+#include <QGroupBox>
+
 LivePreview::LivePreview(QWidget *parent)
     : HtmlEditView(parent)
 {
@@ -21,4 +24,16 @@ void LivePreview::showHtml(const QString &html)
         return;
     }
     runQueued(QStringLiteral("document.body.innerHTML = %1").arg(HtmlMarkup::jsString(html)));
+}
+
+LivePreview *LivePreview::addFramed(QBoxLayout *layout, QWidget *parent)
+{
+    auto *frame = new QGroupBox(QStringLiteral("Preview"), parent);
+    auto *frameLayout = new QVBoxLayout(frame);
+    auto *preview = new LivePreview(frame);
+    preview->setObjectName(QStringLiteral("preview"));
+    preview->setMinimumSize(420, 110);
+    frameLayout->addWidget(preview);
+    layout->addWidget(frame, 1);
+    return preview;
 }

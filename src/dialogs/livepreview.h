@@ -2,6 +2,8 @@
 
 #include "platform/htmleditview.h"
 
+class QBoxLayout;
+
 // A dialog's live preview: a view of its own in browse mode, so the page
 // runs as a browser would (a marquee scrolls), which the user cannot edit
 // and which shares no document with the composer.
@@ -11,6 +13,9 @@ class LivePreview : public HtmlEditView
 
 public:
     explicit LivePreview(QWidget *parent = nullptr);
+    // A preview named "preview" in a frame "Preview" that takes the spare
+    // height of layout.
+    static LivePreview *addFramed(QBoxLayout *layout, QWidget *parent);
 
     // Shows html, a fragment for the page's body, in place of what was shown.
     void showHtml(const QString &html);

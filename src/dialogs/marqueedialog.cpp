@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -103,24 +102,13 @@ MarqueeDialog::MarqueeDialog()
     grid->addLayout(colour, 5, 1, 1, 3);
     layout->addLayout(grid);
 
-    auto *previewFrame = new QGroupBox(QStringLiteral("Preview"), this);
-    auto *previewLayout = new QVBoxLayout(previewFrame);
-    preview = new LivePreview(previewFrame);
-    preview->setObjectName(QStringLiteral("preview"));
-    preview->setMinimumSize(420, 110);
-    previewLayout->addWidget(preview);
-    layout->addWidget(previewFrame, 1);
+    preview = LivePreview::addFramed(layout, this);
 
     OKButton = button(QStringLiteral("OKButton"), QStringLiteral("Insert"));
     CancelButton = cancelButton();
     btnHelp = helpButton(QStringLiteral("marquee.qhp"));
     btnHelp->setText(QStringLiteral("Show Help"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    buttons->addWidget(btnHelp);
-    layout->addLayout(buttons);
+    addButtonRow(layout, {OKButton, CancelButton, btnHelp});
 
     for (QLineEdit *field : {txtMarquee, txtLoop, txtColour, txtScrollAmount, txtScrollDelay,
                              txtWidth, txtHeight, txtHSpace, txtVSpace})

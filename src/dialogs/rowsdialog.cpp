@@ -82,12 +82,7 @@ RowsDialog::RowsDialog()
     OKButton = button(QStringLiteral("OKButton"), QStringLiteral("Insert Rows"));
     CancelButton = cancelButton();
     btnHelp = helpButton(QStringLiteral("tb03.qhp"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    buttons->addWidget(btnHelp);
-    layout->addLayout(buttons);
+    addButtonRow(layout, {OKButton, CancelButton, btnHelp});
 
     connect(OKButton, &QPushButton::clicked, this, &RowsDialog::onOK);
 }

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -78,12 +77,7 @@ RuleDialog::RuleDialog()
     OKButton = button(QStringLiteral("OKButton"), QStringLiteral("OK"));
     CancelButton = cancelButton();
     btnHelp = helpButton(QStringLiteral("hr.qhp"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    buttons->addWidget(btnHelp);
-    layout->addLayout(buttons);
+    addButtonRow(layout, {OKButton, CancelButton, btnHelp});
     connect(OKButton, &QPushButton::clicked, this, &RuleDialog::onOK);
 
     m_memory.emplace(QStringLiteral("HRule"), chkRemember);

@@ -77,24 +77,13 @@ StyleTextDialog::StyleTextDialog()
     grid->addWidget(frame("Font Size", txtFontSize), 1, 3);
     layout->addLayout(grid);
 
-    auto *previewFrame = new QGroupBox(QStringLiteral("Preview"), this);
-    auto *previewLayout = new QVBoxLayout(previewFrame);
-    preview = new LivePreview(previewFrame);
-    preview->setObjectName(QStringLiteral("preview"));
-    preview->setMinimumSize(420, 110);
-    previewLayout->addWidget(preview);
-    layout->addWidget(previewFrame, 1);
+    preview = LivePreview::addFramed(layout, this);
 
     OKButton = button(QStringLiteral("OKButton"), QStringLiteral("OK"));
     CancelButton = cancelButton();
     btnHelp = helpButton(QStringLiteral("styleText.qhp"));
     btnHelp->setText(QStringLiteral("Show Help"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    buttons->addWidget(btnHelp);
-    layout->addLayout(buttons);
+    addButtonRow(layout, {OKButton, CancelButton, btnHelp});
 
     for (QLineEdit *field : {txtStyle, txtWidth, txtHeight, txtFontSize})
         connect(field, &QLineEdit::textChanged, this, &StyleTextDialog::UpdateStylePreview);

@@ -1,6 +1,5 @@
 #include "dialogs/visualtabledialog.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -123,10 +122,7 @@ VisualTableDialog::VisualTableDialog()
     num11->setObjectName(QStringLiteral("num11"));
     layout->addWidget(num11, 0, Qt::AlignHCenter);
     btnHelp = helpButton(QStringLiteral("tb02.qhp"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnHelp);
-    layout->addLayout(buttons);
+    addButtonRow(layout, {btnHelp});
 
     connect(num11, &VisualTableGrid::cellClicked, this, &VisualTableDialog::insertTable);
 }
