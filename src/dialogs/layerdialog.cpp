@@ -20,6 +20,8 @@ LayerDialog::LayerDialog()
     txtLayer->setObjectName(QStringLiteral("txtLayer"));
     // A drag from here carries the whole block.
     txtLayer->setStagingMode(true);
+    // The block's outline shows how large the layer is.
+    txtLayer->setShowDetails(true);
     txtLayer->setMinimumSize(240, 140);
     layout->addWidget(txtLayer, 1);
 
