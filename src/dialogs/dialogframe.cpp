@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -203,4 +204,16 @@ QPushButton *DialogFrame::colourTextButton(const QString &name, QWidget *field,
 QWidget *DialogFrame::spinner(const QString &name, QLineEdit *field, int floor)
 {
     return makeSpinner(this, name, field, floor);
+}
+
+void DialogFrame::addButtonRow(QBoxLayout *layout, const QList<QWidget *> &right,
+                               const QList<QWidget *> &left)
+{
+    auto *row = new QHBoxLayout;
+    for (QWidget *w : left)
+        row->addWidget(w);
+    row->addStretch();
+    for (QWidget *w : right)
+        row->addWidget(w);
+    layout->addLayout(row);
 }

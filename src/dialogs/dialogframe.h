@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -75,6 +76,9 @@ protected:
     // number. Otherwise the first that does not is emptied after the numeric
     // message, and the dialog must build nothing.
     bool numbersComplete();
+    // The dialog's row of buttons below layout: left ones, a gap, right ones.
+    void addButtonRow(QBoxLayout *layout, const QList<QWidget *> &right,
+                      const QList<QWidget *> &left = {});
 
     void closeEvent(QCloseEvent *event) override;
 

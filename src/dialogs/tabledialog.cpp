@@ -68,11 +68,23 @@ QString openingDiv(const QString &align)
 
 } // namespace
 
+bool tooManyCells(double rows, double cols)
+{
+    return loopCount(rows) * std::max(loopCount(cols), 1.0) > maxTableCells;
+}
+
+void refuseLargeTable()
+{
+    Prompter::tell(QStringLiteral("A table of more than 100,000 cells is too large to "
+                                  "insert. Please enter fewer rows or columns"),
+                   QStringLiteral("Assistant: Quorl"), Prompter::Icon::Exclamation);
+}
+
 std::optional<QString> tableHtml(const TableValues &v)
 {
     const double rows = numberValue(v.rows);
     const double cols = numberValue(v.cols);
-    if (loopCount(rows) * std::max(loopCount(cols), 1.0) > maxTableCells)
+    if (tooManyCells(rows, cols))
         return std::nullopt;
 
     const QString div = openingDiv(v.align);
@@ -299,9 +311,7 @@ void TableDialog::onOK()
         return;
     const std::optional<QString> html = tableHtml(values());
     if (!html) {
-        Prompter::tell(QStringLiteral("A table of more than 100,000 cells is too large to "
-                                      "insert. Please enter fewer rows or columns"),
-                       QStringLiteral("Assistant: Quorl"), Prompter::Icon::Exclamation);
+        refuseLargeTable();
         return;
     }
     for (QLineEdit *field : {txtcelpad, txtcelspac, txtBorder, txtWidth}) {

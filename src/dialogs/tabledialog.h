@@ -38,6 +38,11 @@ struct TableValues {
 
 // Larger tables are refused rather than built.
 inline constexpr double maxTableCells = 100000;
+// True when rows by cols counts (each read as a "while count > counter"
+// loop from 0) exceed maxTableCells; an empty row counts as one cell.
+bool tooManyCells(double rows, double cols);
+// Tells the user a table was refused for its size.
+void refuseLargeTable();
 
 // The TABLE element, optionally inside an aligning DIV; nothing when it
 // would have more than maxTableCells cells (an empty row counts as one).

@@ -1,5 +1,6 @@
 #include "editor/openers.h"
 
+#include "platform/htmleditview.h"
 #include "platform/windowdirectory.h"
 
 #include <QAbstractButton>
@@ -58,6 +59,8 @@ bool write(QWidget *window, const QString &field, const QVariant &value)
         rich->setPlainText(value.toString());
     else if (auto *button = qobject_cast<QAbstractButton *>(control))
         button->setChecked(value.toBool());
+    else if (auto *view = qobject_cast<HtmlEditView *>(control))
+        view->setDocumentHtml(value.toString());
     else
         return false;
     return true;

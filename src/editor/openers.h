@@ -17,7 +17,8 @@ namespace Openers {
 inline const QString selection = QStringLiteral("\x01selection");
 
 // One write. field is a property or a child control of the window:
-//   "compOrEdit"        property, or a text box's text, or an option's Value
+//   "compOrEdit"        property, or a text box's text, or an option's Value,
+//                       or a visual view's document
 //   "list.Enabled"      a control's Enabled
 //   "list.ListIndex"    the selected entry of a list box
 //   "Caption"           the window's caption

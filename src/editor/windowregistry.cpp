@@ -1,5 +1,9 @@
 #include "editor/windowregistry.h"
 
+#include "dialogs/cursordialog.h"
+#include "dialogs/headingdialog.h"
+#include "dialogs/layerdialog.h"
+#include "dialogs/marqueedialog.h"
 #include "dialogs/metagendialog.h"
 #include "dialogs/pagepropsdialog.h"
 #include "dialogs/rolloverdialog.h"
@@ -12,6 +16,11 @@
 #include "dialogs/maildialog.h"
 #include "dialogs/tabledialog.h"
 #include "dialogs/targetwindow.h"
+#include "dialogs/rowsdialog.h"
+#include "dialogs/ruledialog.h"
+#include "dialogs/styletextdialog.h"
+#include "dialogs/tabledialog.h"
+#include "dialogs/visualtabledialog.h"
 #include "editor/aboutwindow.h"
 #include "editor/bookmarkswindow.h"
 #include "editor/crashwizard.h"
@@ -92,4 +101,12 @@ void registerWindows()
     add<DesignerEditHtml>("OeditHTML");
     add<DesignerHelp>("OHelp");
     add<FindWindow>("FindMe");
+    add<RowsDialog>("frmrow");
+    add<VisualTableDialog>("visTbl");
+    add<RuleDialog>("rule");
+    add<HeadingDialog>("heading");
+    add<CursorDialog>("CursorArrow");
+    add<MarqueeDialog>("marquee");
+    add<StyleTextDialog>("styleText");
+    add<LayerDialog>("loading");
 }

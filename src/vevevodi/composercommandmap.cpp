@@ -1,5 +1,6 @@
 #include "vevevodi/composercommandmap.h"
 
+#include "dialogs/layerdialog.h"
 #include "editor/menubuilder.h"
 #include "editor/openers.h"
 #include "editor/outsideprograms.h"
@@ -53,6 +54,7 @@ const QList<QPair<QString, Opener>> &composerOpeners()
         {"mnuInsTable", {"table", {{"compOrEdit", comp}}, {}}},
         {"mnuText", {"styleText", {{"compOrEdit", comp}}, {}}},
         {"mnuMarquee", {"marquee", {{"compOrEdit", comp}}, {}}},
+        {"mnuInsLayer", {"loading", {{"txtLayer", layerBlock()}}, {}}},
         {"mnuLayoutManager", {"LManager", {{"txtCompOrEdit", comp}}, {}}},
         {"mnuNavigator", {"NavListURLs", {{"compOrEdit", comp}}, "NavMaker"}},
         // Written like every other composer opener, so a dialog first opened

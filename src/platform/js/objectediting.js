@@ -370,7 +370,9 @@
 
     // Inserts markup at a point of the view: at the drop point itself in
     // absolute drop mode, else at the place in the flow nearest to it.
-    O.insertAt = function (html, x, y) {
+    // dropped: a drop, where a positioned element lands with its corner at
+    // the point in either mode, as the user pointed.
+    O.insertAt = function (html, x, y, dropped) {
         if (!html)
             return false;
         boundary();
@@ -396,6 +398,8 @@
         range.insertNode(fragment);
         if (O.absoluteDrop)
             made.forEach((el) => place(el, x, y));
+        else if (dropped)
+            made.filter(isPositioned).forEach((el) => place(el, x, y));
         boundary();
         const first = made.length ? (objectAt(made[0]) === made[0] ? made[0] : null) : null;
         if (first)
@@ -428,7 +432,7 @@
         if (!carriesHtml(e))
             return;
         stop(e);
-        O.insertAt(fragmentOf(e.dataTransfer.getData('text/html')), e.clientX, e.clientY);
+        O.insertAt(fragmentOf(e.dataTransfer.getData('text/html')), e.clientX, e.clientY, true);
     }, true);
 
     // A staging view's elements drag as elements; a selection dragged in

@@ -1,0 +1,43 @@
+#include "dialogs/digitfield.h"
+
+#include "platform/prompter.h"
+
+#include <QLineEdit>
+
+#include <memory>
+
+DigitCheck checkDigits(const QString &text, const QString &whenEmptied)
+{
+    DigitCheck result;
+    result.text.reserve(text.size());
+    for (const QChar c : text) {
+        if (c >= u'0' && c <= u'9')
+            result.text += c;
+        else
+            ++result.messages;
+    }
+    if (result.messages > 0 && result.text.isEmpty())
+        result.text = whenEmptied;
+    return result;
+}
+
+void bindDigitField(QLineEdit *field, const QString &whenEmptied)
+{
+    auto busy = std::make_shared<bool>(false);
+    QObject::connect(field, &QLineEdit::textChanged, field,
+                     [field, whenEmptied, busy](const QString &text) {
+        // Writing the result back changes the text again.
+        if (*busy)
+            return;
+        const DigitCheck checked = checkDigits(text, whenEmptied);
+        if (checked.messages == 0)
+            return;
+        *busy = true;
+        for (int i = 0; i < checked.messages; ++i)
+            Prompter::tell(QStringLiteral("Invalid Value"), QStringLiteral("Quorl"),
+                           Prompter::Icon::None);
+        field->setText(checked.text);
+        field->setCursorPosition(0);
+        *busy = false;
+    });
+}
