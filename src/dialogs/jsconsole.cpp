@@ -137,6 +137,9 @@ JSConsole::JSConsole()
             item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
     }
     listToBeDone->addItems(consoleActions());
+    // Every element type in sight at once.
+    theListOfItems->setMinimumHeight(theListOfItems->sizeHintForRow(0) * theListOfItems->count()
+                                     + 2 * theListOfItems->frameWidth());
     theListOfEvents->setEnabled(false);
 
     theCode = new SourceArea(this);
