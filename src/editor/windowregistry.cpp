@@ -12,6 +12,7 @@
 #include "dialogs/highlightdialog.h"
 #include "dialogs/hyperlinkdialog.h"
 #include "dialogs/imagedialog.h"
+#include "dialogs/jsconsole.h"
 #include "dialogs/linkedlistdialog.h"
 #include "dialogs/maildialog.h"
 #include "dialogs/tabledialog.h"
@@ -94,6 +95,7 @@ void registerWindows()
     add<MailDialog>("mail");
     add<FontDialog>("frmFont");
     add<ImageDialog>("frmImage");
+    add<JSConsole>("JSConsole");
     add<BulletsDialog>("bullets");
     add<LinkedListDialog>("ListURLs");
     add<DesignerWindow>("ombrel");
