@@ -30,6 +30,11 @@
 #include "formdesigner/designerwindow.h"
 #include "formdesigner/formcodedialog.h"
 #include "platform/windowdirectory.h"
+#include "sitetools/boxmaker.h"
+#include "sitetools/layoutboxprops.h"
+#include "sitetools/layoutedithtml.h"
+#include "sitetools/layouthelp.h"
+#include "sitetools/layoutmanager.h"
 #include "sitetools/navlisturls.h"
 #include "sitetools/navmaker.h"
 #include "sitetools/stylesheetwindow.h"
@@ -90,4 +95,9 @@ void registerWindows()
     add<FormCodeDialog>("prewizard");
     add<DesignerEditHtml>("OeditHTML");
     add<DesignerHelp>("OHelp");
+    add<LayoutManager>("LManager");
+    add<LayoutBoxProps>("LBoxProps");
+    add<LayoutEditHtml>("LEditHTML");
+    add<LayoutHelp>("LHelp");
+    add<BoxMaker>("BMBoxProps");
 }
