@@ -36,6 +36,9 @@ void LayoutBoxProps::onOK()
 {
     if (txtName->text().isEmpty())
         txtName->setText(QStringLiteral("LayoutBox"));
-    LManager()->stage(layoutBoxHtml(txtName->text(), txtBGColour->text(), borders()));
+    // With the layout manager gone there is nowhere to stage the box.
+    if (auto *manager = qobject_cast<LayoutManager *>(
+            WindowDirectory::loaded(QStringLiteral("LManager"))))
+        manager->stage(layoutBoxHtml(txtName->text(), txtBGColour->text(), borders()));
     unload();
 }
