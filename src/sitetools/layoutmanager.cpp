@@ -171,6 +171,13 @@ LayoutManager::LayoutManager()
     layout->addWidget(Result, 1);
 }
 
+void LayoutManager::load()
+{
+    DialogFrame::load();
+    Result->NewDocument();
+    tagbar->NewDocument();
+}
+
 std::optional<QString> LayoutManager::layoutBody()
 {
     const auto body = Result->bodyHtml();

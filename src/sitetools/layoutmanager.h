@@ -31,6 +31,8 @@ class LayoutManager : public DialogFrame
 
 public:
     LayoutManager();
+    // Both views start as blank editable documents.
+    void load() override;
 
     // The boxes of sample 1 to 4, in their order.
     static QList<SampleBox> sampleBoxes(int sample);

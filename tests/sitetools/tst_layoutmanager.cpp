@@ -135,8 +135,13 @@ void TestLayoutManager::samples()
     QCOMPARE(text.size(), length);
     QCOMPARE(text.count("<DIV id=LayoutBox \r\nstyle=\""), boxCount);
     QCOMPARE(text.count("\">New \r\nLayout Box</DIV>\r\n"), boxCount);
-    if (sample == 0)
+    if (sample == 0) {
+        // A new work area is blank before any sample is chosen.
+        LayoutManager *m = LManager();
+        QCOMPARE(m->Result->bodyHtml(), std::optional<QString>(QString()));
+        QCOMPARE(app(m->Result, "document.designMode").toString(), QString("on"));
         return;
+    }
     QVERIFY(text.startsWith(
         "\r\n<DIV id=LayoutBox \r\nstyle=\"BORDER-RIGHT: 1px solid; BORDER-TOP: 1px solid; "
         "Z-INDEX: 101; LEFT: 57px; BORDER-LEFT: 1px solid; WIDTH: 599px; BORDER-BOTTOM: 1px "
