@@ -467,7 +467,9 @@ void TestLayoutManager::screenshot()
         QSKIP("set QV_SCREENSHOT to a file name to take the picture");
     LayoutManager *m = openWithSample(3);
     m->AddNewBox();
-    qobject_cast<LayoutBoxProps *>(WindowDirectory::loaded("LBoxProps"))->OKButton->click();
+    auto *props = qobject_cast<LayoutBoxProps *>(WindowDirectory::loaded("LBoxProps"));
+    QVERIFY(props->grab().save(QString(path).replace(".png", "-boxprops.png")));
+    props->OKButton->click();
     m->Result->selectObjectAt(QPoint(300, 300));
     QVERIFY(TestEngine::settle(m->tagbar));
     QVERIFY(TestEngine::settle(m->Result));
