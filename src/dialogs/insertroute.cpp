@@ -28,7 +28,7 @@ const QHash<QString, Policy> &policies()
                              "styleSheetWiz"});
         set(sourceAlways, {"highlight", "frmrow", "mail", "rollover", "CursorArrow", "bullets"});
         set(composerAlways, {"JSConsole", "pageProps", "loading"});
-        set(deliversNothing, {"NavMaker", "styleSheet", "toolplugin"});
+        set(deliversNothing, {"NavMaker", "styleSheet", "toolplugin", "LBoxProps"});
         return t;
     }();
     return table;

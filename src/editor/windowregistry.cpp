@@ -41,6 +41,11 @@
 #include "formdesigner/designerwindow.h"
 #include "formdesigner/formcodedialog.h"
 #include "platform/windowdirectory.h"
+#include "sitetools/boxmaker.h"
+#include "sitetools/layoutboxprops.h"
+#include "sitetools/layoutedithtml.h"
+#include "sitetools/layouthelp.h"
+#include "sitetools/layoutmanager.h"
 #include "sitetools/navlisturls.h"
 #include "sitetools/navmaker.h"
 #include "sitetools/stylesheetwindow.h"
@@ -111,4 +116,9 @@ void registerWindows()
     add<MarqueeDialog>("marquee");
     add<StyleTextDialog>("styleText");
     add<LayerDialog>("loading");
+    add<LayoutManager>("LManager");
+    add<LayoutBoxProps>("LBoxProps");
+    add<LayoutEditHtml>("LEditHTML");
+    add<LayoutHelp>("LHelp");
+    add<BoxMaker>("BMBoxProps");
 }

@@ -296,35 +296,16 @@ void DesignerWindow::NewForm()
 
 void DesignerWindow::OpenForm()
 {
-    ComDlg.FileName.clear();
-    ComDlg.Filter = fileFilter;
-    if (!ComDlg.ShowOpen() || ComDlg.FileName.isEmpty())
-        return;
-    QString why;
-    const auto text = FragmentFile::read(ComDlg.FileName, &why);
-    if (!text) {
-        Prompter::tell(QStringLiteral("Unable to open the form \"%1\": %2")
-                           .arg(ComDlg.FileName, why),
-                       kTitle, Prompter::Icon::Exclamation);
-        return;
-    }
-    setDesign(*text);
+    if (const auto text = FragmentFile::open(ComDlg, fileFilter,
+                                             QStringLiteral("Unable to open the form"), kTitle))
+        setDesign(*text);
 }
 
 void DesignerWindow::SaveForm()
 {
-    const auto body = design();
-    if (!body)
-        return;
-    ComDlg.FileName.clear();
-    ComDlg.Filter = fileFilter;
-    if (!ComDlg.ShowSave() || ComDlg.FileName.isEmpty())
-        return;
-    QString why;
-    if (!FragmentFile::write(ComDlg.FileName, *body, &why))
-        Prompter::tell(QStringLiteral("Unable to save the form \"%1\": %2")
-                           .arg(ComDlg.FileName, why),
-                       kTitle, Prompter::Icon::Exclamation);
+    if (const auto body = design())
+        FragmentFile::save(ComDlg, fileFilter, *body, QStringLiteral("Unable to save the form"),
+                           kTitle);
 }
 
 void DesignerWindow::EditHTML()

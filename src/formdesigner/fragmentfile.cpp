@@ -1,5 +1,7 @@
 #include "formdesigner/fragmentfile.h"
 
+#include "platform/commondialog.h"
+#include "platform/prompter.h"
 #include "platform/textfiles.h"
 
 #include <QRegularExpression>
@@ -29,6 +31,43 @@ std::optional<QString> read(const QString &path, QString *error)
     if (!TextFiles::read(path, &text, error))
         return std::nullopt;
     return text;
+}
+
+namespace {
+
+void tellFailure(const QString &failure, const QString &path, const QString &why,
+                 const QString &title)
+{
+    Prompter::tell(QStringLiteral("%1 \"%2\": %3").arg(failure, path, why), title,
+                   Prompter::Icon::Exclamation);
+}
+
+} // namespace
+
+std::optional<QString> open(CommonDialog &dialog, const QString &filter,
+                            const QString &failure, const QString &title)
+{
+    dialog.FileName.clear();
+    dialog.Filter = filter;
+    if (!dialog.ShowOpen() || dialog.FileName.isEmpty())
+        return std::nullopt;
+    QString why;
+    const auto text = read(dialog.FileName, &why);
+    if (!text)
+        tellFailure(failure, dialog.FileName, why, title);
+    return text;
+}
+
+void save(CommonDialog &dialog, const QString &filter, const QString &body,
+          const QString &failure, const QString &title)
+{
+    dialog.FileName.clear();
+    dialog.Filter = filter;
+    if (!dialog.ShowSave() || dialog.FileName.isEmpty())
+        return;
+    QString why;
+    if (!write(dialog.FileName, body, &why))
+        tellFailure(failure, dialog.FileName, why, title);
 }
 
 } // namespace FragmentFile

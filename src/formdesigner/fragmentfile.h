@@ -4,6 +4,8 @@
 
 #include <optional>
 
+class CommonDialog;
+
 // The work files of the visual designers (form files, layout files): the
 // inside of the work area's body, as the editing control wrote it, and one
 // line end.
@@ -21,5 +23,13 @@ bool write(const QString &path, const QString &body, QString *error = nullptr);
 
 // Reads the whole file first; no result (and the reason) when it cannot.
 std::optional<QString> read(const QString &path, QString *error = nullptr);
+
+// The file commands of a designer window: ask for a name with the window's
+// dialog and filter, then read or write. A cancel does nothing; a failure
+// is told as failure, the path and the reason, under title.
+std::optional<QString> open(CommonDialog &dialog, const QString &filter,
+                            const QString &failure, const QString &title);
+void save(CommonDialog &dialog, const QString &filter, const QString &body,
+          const QString &failure, const QString &title);
 
 } // namespace FragmentFile

@@ -652,6 +652,15 @@ std::optional<QString> HtmlEditView::selectedHtml(int timeoutMs)
     return v->toString();
 }
 
+std::optional<QString> HtmlEditView::bodyHtml(int timeoutMs)
+{
+    const auto v = evaluate(QStringLiteral("document.body ? document.body.innerHTML : ''"),
+                            timeoutMs);
+    if (!v || v->typeId() != QMetaType::QString)
+        return std::nullopt;
+    return v->toString();
+}
+
 // ---- keys, children and the renderer ---------------------------------------------
 
 void HtmlEditView::childEvent(QChildEvent *event)

@@ -78,6 +78,9 @@ public:
 
     std::optional<QString> selectedText(int timeoutMs = -1);
     std::optional<QString> selectedHtml(int timeoutMs = -1);
+    // The inside of the body as the engine holds it (tags in its own case),
+    // or no result when the page did not answer in time.
+    std::optional<QString> bodyHtml(int timeoutMs = -1);
 
     // The one waiting helper: evaluates an expression in the bridge's world
     // after all earlier operations, once the keys already delivered have

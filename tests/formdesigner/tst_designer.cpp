@@ -27,9 +27,6 @@
 #include <QTest>
 #include <QToolBar>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using Msg = ScriptedPrompter::Message;
 using Icon = Prompter::Icon;
 using Buttons = Prompter::Buttons;
@@ -307,16 +304,9 @@ void TestDesigner::fileFailuresAreReported()
 
     // A write that fails part-way (the file-size limit stands in for a full
     // disk) leaves the old file whole and says so.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 64;
     p.expect(ScriptedPrompter::SaveFile{"", path});
     p.expect(Msg{"", "Ombrel", Icon::Exclamation, Buttons::Ok});
-    setrlimit(RLIMIT_FSIZE, &small);
-    d->SaveForm();
-    setrlimit(RLIMIT_FSIZE, &saved);
+    TestFiles::withFileSizeLimit(64, [d] { d->SaveForm(); });
     QV_VERIFY_PROMPTS(p);
     QVERIFY(p.shownMessages().value(0).startsWith("Unable to save the form"));
     QCOMPARE(TestFiles::bytes(path), QByteArray("old"));

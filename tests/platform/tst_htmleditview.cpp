@@ -142,6 +142,10 @@ void TestHtmlEditView::roundTrip()
     QFETCH(QString, expected);
     v->setDocumentHtml(put);
     QCOMPARE(read(*v), expected);
+    // The body alone is what stands between the body tags of the whole.
+    const qsizetype open = expected.indexOf(u'>', expected.indexOf("<body")) + 1;
+    QCOMPARE(v->bodyHtml(),
+             std::optional<QString>(expected.mid(open, expected.lastIndexOf("</body>") - open)));
 }
 
 void TestHtmlEditView::editingLeavesNoTrace()

@@ -7,6 +7,9 @@
 #include <QTimer>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace TestFiles {
 
 QByteArray bytes(const QString &path)
@@ -19,6 +22,18 @@ bool write(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+void withFileSizeLimit(long limit, const std::function<void()> &fn)
+{
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = limit;
+    setrlimit(RLIMIT_FSIZE, &small);
+    fn();
+    setrlimit(RLIMIT_FSIZE, &saved);
 }
 
 } // namespace TestFiles

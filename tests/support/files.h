@@ -14,6 +14,9 @@ namespace TestFiles {
 QByteArray bytes(const QString &path);
 // Writes the bytes; false when the file cannot be written.
 bool write(const QString &path, const QByteArray &bytes);
+// Runs fn while no file may grow beyond limit bytes: a write that fails
+// part-way, as on a full disk.
+void withFileSizeLimit(long limit, const std::function<void()> &fn);
 
 } // namespace TestFiles
 

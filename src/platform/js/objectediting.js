@@ -359,8 +359,11 @@
     }
 
     // Puts el's top left corner at the point, whatever it is positioned in.
+    // A box placed relatively would still take room in the flow and push
+    // the boxes after it, so it is placed absolutely too.
     function place(el, x, y) {
-        if (!isPositioned(el))
+        const p = getComputedStyle(el).position;
+        if (p !== 'absolute' && p !== 'fixed')
             el.style.position = 'absolute';
         const r = el.getBoundingClientRect();
         const cs = getComputedStyle(el);
