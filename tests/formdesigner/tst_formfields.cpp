@@ -2,6 +2,7 @@
 // tables, the routes into the real main windows and a stand-in console, the
 // name check, the list editor and the designer's staging view.
 
+#include "dialogs/composerpage.h"
 #include "dialogs/fakeconsole.h"
 #include "editor/helpwindow.h"
 #include "editor/menubuilder.h"
@@ -91,6 +92,7 @@ private Q_SLOTS:
     void builders();
     void delivery_data();
     void delivery();
+    void formArrivesInComposer();
     void nameCheck_data();
     void nameCheck();
     void designerStaging_data();
@@ -124,7 +126,11 @@ void TestFormFields::initTestCase()
 void TestFormFields::cleanup()
 {
     // The main windows and the designer stay loaded: they are slow to make.
-    for (const QString &name : kDialogs)
+    // A shown main window would draw the other's insertions, so it goes.
+    QStringList names = kDialogs;
+    if (WindowDirectory::loaded("Composr") && Composr()->isVisible())
+        names << "Composr" << "Quorl";
+    for (const QString &name : std::as_const(names))
         WindowDirectory::unload(name);
     flushDeletes();
 }
@@ -381,6 +387,27 @@ void TestFormFields::delivery()
     QCOMPARE(console->selection.first, selected);
     QCOMPARE(console->selection.second, selected < 0 ? -1 : 1);
     QCOMPARE(console->focused, focused);
+}
+
+void TestFormFields::formArrivesInComposer()
+{
+    // The body-wrapped form goes in at the caret like any other insertion.
+    for (const char *name : {"Composr", "Quorl"})
+        WindowDirectory::unload(name);
+    flushDeletes();
+    QVERIFY(ComposerPage::showAt("<html><body><p id=\"p\">one two</p></body></html>", 4));
+    Menus::find(Composr(), "mnuInsForm")->trigger();
+    auto *dialog = qobject_cast<FormTagDialog *>(WindowDirectory::loaded("formForm"));
+    QVERIFY(dialog && dialog->isVisible());
+    dialog->txtName->setText("f1");
+    dialog->txtAction->setText("send.cgi");
+    dialog->OKButton->click();
+    QVERIFY(!WindowDirectory::isLoaded("formForm"));
+    QTRY_COMPARE(ComposerPage::value("(() => { const f = document.querySelector('form');"
+                                     " return f ? [f.name, f.getAttribute('action'),"
+                                     " f.querySelector('input').type,"
+                                     " document.body.textContent].join('|') : ''; })()"),
+                 QString("f1|send.cgi|submit|one two"));
 }
 
 void TestFormFields::nameCheck_data()
