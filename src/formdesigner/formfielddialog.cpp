@@ -168,6 +168,12 @@ QGroupBox *FormFieldDialog::styleGroup(const StyleLabels &labels)
         grid->addLayout(emphasis, 5, 0, 1, 3);
         m_styleSwitched << style.btnColour << style.btnBGColour << style.cmbFontSize
                         << style.chkBold << style.chkItalics;
+        // Tab goes down the group, each colour box's button after it.
+        const QList<QWidget *> order = {style.chkUseStyle, style.cmbcolour, style.btnColour,
+                                        style.cmbbgcolour, style.btnBGColour, style.listFont,
+                                        style.cmbFontSize, style.chkBold, style.chkItalics};
+        for (qsizetype i = 1; i < order.size(); ++i)
+            QWidget::setTabOrder(order.at(i - 1), order.at(i));
     }
     for (QWidget *control : std::as_const(m_styleSwitched))
         control->setEnabled(false);

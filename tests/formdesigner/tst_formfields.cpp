@@ -557,6 +557,21 @@ void TestFormFields::styleSwitch()
         for (const QString &name : switched)
             QVERIFY2(window->findChild<QWidget *>(name)->isEnabled() == on, qPrintable(name));
     }
+    // Tab goes down the group, each colour box's button after it.
+    if (auto *button = window->findChild<QWidget *>("btnColour")) {
+        use->setChecked(true);
+        if (auto *advanced = window->findChild<QCheckBox *>("chkAdvanced"))
+            advanced->setChecked(true);
+        Openers::showWindow(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        colour->setFocus();
+        QTRY_VERIFY(colour->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), button);
+        QTest::keyClick(button, Qt::Key_Tab);
+        QTRY_VERIFY(window->findChild<QWidget *>("cmbbgcolour")->hasFocus());
+        use->setChecked(false);
+    }
     // Values chosen stay, but an unticked group writes no style.
     colour->setEditText("red");
     QCOMPARE(colour->currentText(), QString("red"));
