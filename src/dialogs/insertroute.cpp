@@ -29,6 +29,9 @@ const QHash<QString, Policy> &policies()
         set(sourceAlways, {"highlight", "frmrow", "mail", "rollover", "CursorArrow", "bullets"});
         set(composerAlways, {"JSConsole", "pageProps", "loading"});
         set(deliversNothing, {"NavMaker", "styleSheet", "toolplugin", "LBoxProps"});
+        // The designer's field dialogs stage their element in the designer.
+        set(deliversNothing, {"OformTextbox", "OformTextArea", "OformList", "OformButton",
+                              "OformRadChk", "OformFile", "OformFieldset", "OformHidden"});
         return t;
     }();
     return table;

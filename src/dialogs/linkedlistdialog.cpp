@@ -167,12 +167,8 @@ void LinkedListDialog::onAdd()
 
 void LinkedListDialog::onClear()
 {
-    if (Prompter::ask(QStringLiteral("Are you sure you wish to clear the list?"), assistant,
-                      Prompter::Icon::Question, Prompter::Buttons::YesNo, Prompter::Answer::No)
-        != Prompter::Answer::Yes)
-        return;
-    m_pairs->clear();
-    txtPoints->setFocus();
+    if (m_pairs->clearAfterQuestion())
+        txtPoints->setFocus();
 }
 
 void LinkedListDialog::onInsert()

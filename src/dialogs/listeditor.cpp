@@ -79,6 +79,17 @@ void ListEditor::clear()
         list->clear();
 }
 
+bool ListEditor::clearAfterQuestion()
+{
+    if (Prompter::ask(QStringLiteral("Are you sure you wish to clear the list?"),
+                      QStringLiteral("Assistant: Quorl"), Prompter::Icon::Question,
+                      Prompter::Buttons::YesNo, Prompter::Answer::No)
+        != Prompter::Answer::Yes)
+        return false;
+    clear();
+    return true;
+}
+
 int ListEditor::count() const
 {
     return m_lists.first()->count();

@@ -38,6 +38,8 @@ public:
     void up();
     void down();
     void clear();
+    // Clears after asking; true when the user agreed.
+    bool clearAfterQuestion();
 
     int count() const;
     // The entries of list number index, in order.

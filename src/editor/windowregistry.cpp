@@ -36,10 +36,19 @@
 #include "editor/tempclipwindow.h"
 #include "editor/templatewindow.h"
 #include "editor/tipwindow.h"
+#include "formdesigner/buttondialog.h"
 #include "formdesigner/designeredithtml.h"
 #include "formdesigner/designerhelp.h"
 #include "formdesigner/designerwindow.h"
+#include "formdesigner/fieldlistdialog.h"
+#include "formdesigner/fieldsetdialog.h"
+#include "formdesigner/filefielddialog.h"
 #include "formdesigner/formcodedialog.h"
+#include "formdesigner/formtagdialog.h"
+#include "formdesigner/hiddenfielddialog.h"
+#include "formdesigner/optionbuttondialog.h"
+#include "formdesigner/textareadialog.h"
+#include "formdesigner/textboxdialog.h"
 #include "platform/windowdirectory.h"
 #include "sitetools/boxmaker.h"
 #include "sitetools/layoutboxprops.h"
@@ -58,10 +67,10 @@
 
 namespace {
 
-template <class T>
-void add(const char *name)
+template <class T, class... Args>
+void add(const char *name, Args... args)
 {
-    WindowDirectory::registerWindow(QString::fromLatin1(name), [] { return new T; });
+    WindowDirectory::registerWindow(QString::fromLatin1(name), [=] { return new T(args...); });
 }
 
 } // namespace
@@ -121,4 +130,22 @@ void registerWindows()
     add<LayoutEditHtml>("LEditHTML");
     add<LayoutHelp>("LHelp");
     add<BoxMaker>("BMBoxProps");
+    constexpr auto designer = FormFieldDialog::Variant::Designer;
+    add<TextBoxDialog>("formTextbox");
+    add<TextBoxDialog>("OformTextbox", designer);
+    add<TextAreaDialog>("formTextArea");
+    add<TextAreaDialog>("OformTextArea", designer);
+    add<FieldListDialog>("formList");
+    add<FieldListDialog>("OformList", designer);
+    add<FormTagDialog>("formForm");
+    add<ButtonDialog>("formButton");
+    add<ButtonDialog>("OformButton", designer);
+    add<OptionButtonDialog>("formRadChk");
+    add<OptionButtonDialog>("OformRadChk", designer);
+    add<FileFieldDialog>("formFile");
+    add<FileFieldDialog>("OformFile", designer);
+    add<FieldsetDialog>("formFieldset");
+    add<FieldsetDialog>("OformFieldset", designer);
+    add<HiddenFieldDialog>("formHidden");
+    add<HiddenFieldDialog>("OformHidden", designer);
 }
