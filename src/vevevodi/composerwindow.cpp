@@ -124,6 +124,8 @@ bool ComposerWindow::CopyVevevodiToSource(GeneratorRewrite::Rewrites rewrites)
 {
     const auto html = txtComp->documentHtml();
     if (!html) {
+        // What the page shows may differ from anything saved.
+        markModified();
         Prompter::tell(QStringLiteral("The page did not answer in time, so nothing was copied. "
                                       "Please try again."),
                        QStringLiteral("Assistant: Quorl"), Prompter::Icon::Exclamation);
@@ -156,6 +158,7 @@ void ShowVevevodi()
     composer->txtComp->setDocumentHtml(source->area->text());
     source->hide();
     Openers::showWindow(composer);
+    composer->txtComp->setFocus();
 }
 
 // ---- the insertion pump ---------------------------------------------------------

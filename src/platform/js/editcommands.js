@@ -512,6 +512,14 @@
         close();
     };
 
+    // Runs fn as one step of its own.
+    E.around = function (fn) {
+        E.boundary();
+        const result = fn();
+        E.boundary();
+        return result;
+    };
+
     E.undo = function () {
         E.boundary();
         if (!undo.length)
@@ -600,7 +608,11 @@
         let done = false;
         if (engine[id]) {
             document.execCommand('styleWithCSS', false, false);
-            done = document.execCommand(engine[id][0], false, null);
+            let name = engine[id][0];
+            // Delete with nothing selected takes the character after the caret.
+            if (id === 5004 && document.getSelection().isCollapsed)
+                name = 'forwardDelete';
+            done = document.execCommand(name, false, null);
             if (id === 5051 || id === 5030)
                 unwrapLists();
         } else if (tableCommands[id]) {
