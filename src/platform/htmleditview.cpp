@@ -681,6 +681,8 @@ bool HtmlEditView::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         ++m_keysDelivered;
         m_typingPause->start();
+    } else if (event->type() == QEvent::InputMethod) {
+        m_typingPause->start();
     }
     return QWebEngineView::eventFilter(watched, event);
 }

@@ -12,6 +12,7 @@
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -158,7 +159,13 @@ void ShowVevevodi()
     composer->txtComp->setDocumentHtml(source->area->text());
     source->hide();
     Openers::showWindow(composer);
-    composer->txtComp->setFocus();
+    // The page takes the keyboard once it stands in place: the engine may
+    // replace the widget that had the focus while it loads.
+    QPointer<ComposerWindow> shown(composer);
+    composer->txtComp->runQueued(QStringLiteral("0"), [shown](const QVariant &) {
+        if (shown && shown->isVisible())
+            shown->txtComp->setFocus();
+    });
 }
 
 // ---- the insertion pump ---------------------------------------------------------

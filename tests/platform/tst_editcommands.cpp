@@ -105,6 +105,7 @@ private Q_SLOTS:
     void insertHtmlKeepsTheMarkup();
     void fontChoiceWritesFontElements();
     void findDialog();
+    void deleteWithoutASelection();
 
 private:
     Harness *h = nullptr;
@@ -360,6 +361,16 @@ void TestEditCommands::findDialog()
     dialog.findNext();
     QVERIFY(searched.wait(5000));
     QCOMPARE(searched.takeFirst().at(0).toBool(), false);
+}
+
+void TestEditCommands::deleteWithoutASelection()
+{
+    QVERIFY(h->load("<p id=\"p\">abc</p>"));
+    h->run("(() => { const r = document.createRange();"
+           " r.setStart(document.querySelector('#p').firstChild, 1); r.collapse(true);"
+           " getSelection().removeAllRanges(); getSelection().addRange(r); })()");
+    QVERIFY(h->exec(5004));
+    QCOMPARE(h->body(), QString("<p id=\"p\">ac</p>"));
 }
 
 QTEST_MAIN(TestEditCommands)
