@@ -251,6 +251,9 @@ HtmlEditView::HtmlEditView(QWidget *parent)
     scripts.insert(bridgeScript(QStringLiteral("qvedit"),
                                 scriptSource(QStringLiteral(":/qv/js/editcommands.js")),
                                 QWebEngineScript::DocumentReady));
+    scripts.insert(bridgeScript(QStringLiteral("qvformat"),
+                                scriptSource(QStringLiteral(":/qv/js/inlineformat.js")),
+                                QWebEngineScript::DocumentReady));
 
     QWebEngineSettings *s = settings();
     s->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);

@@ -585,6 +585,24 @@
         5035: ['selectAll'],
     };
 
+    const inline = new Set([5000, 5023, 5048, 5034]);
+
+    // Formatting a large selection writes many nodes: the history needs to
+    // know only that the document changed, not every record of it.
+    function unobserved(fn) {
+        observer.disconnect();
+        let done = false;
+        try {
+            done = fn();
+        } finally {
+            observer.observe(document, { subtree: true, childList: true, attributes: true,
+                                         characterData: true });
+            if (done)
+                changed();
+        }
+        return done;
+    }
+
     // The engine can leave a new list inside the paragraph it came from,
     // which no parser reads back the same way: the list takes its place.
     function unwrapLists() {
@@ -612,7 +630,11 @@
             // Delete with nothing selected takes the character after the caret.
             if (id === 5004 && document.getSelection().isCollapsed)
                 name = 'forwardDelete';
-            done = document.execCommand(name, false, null);
+            // Inline formatting stays linear in the selection.
+            if (window.qvFormat && inline.has(id))
+                done = unobserved(() => window.qvFormat.apply(name));
+            else
+                done = document.execCommand(name, false, null);
             if (id === 5051 || id === 5030)
                 unwrapLists();
         } else if (tableCommands[id]) {
