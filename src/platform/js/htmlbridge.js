@@ -176,6 +176,8 @@
         const range = selectionRange();
         if (!range)
             return '';
+        if (B.editing)
+            writeFormValues(document);
         const box = document.createElement('div');
         box.appendChild(range.cloneContents());
         return box.innerHTML;
