@@ -2,6 +2,7 @@
 // bold command on the same page, in the same run. The engine's command is
 // given at most a minute per page.
 
+#include "benchpage.h"
 #include "platform/htmleditview.h"
 
 #include <QApplication>
@@ -13,18 +14,6 @@
 #include <memory>
 
 namespace {
-
-QString makePage(qsizetype bytes)
-{
-    QString body;
-    const QString row = QStringLiteral(
-        "<p class=\"x\">Some text of the page with a <a href=\"page%1.html\">link</a> and "
-        "<b>bold</b> words, row %1.</p>\n");
-    for (int i = 0; body.size() < bytes; ++i)
-        body += row.arg(i);
-    return QStringLiteral("<!DOCTYPE html>\n<html><head><title>bench</title></head><body>")
-           + body + QStringLiteral("</body></html>");
-}
 
 bool waitIdle(HtmlEditView &view, int ms)
 {
@@ -104,7 +93,7 @@ int main(int argc, char *argv[])
                 "b elements");
     bool engineGaveUp = false;
     for (qsizetype kb : {100, 200, 400, 1024}) {
-        const QString page = makePage(kb * 1024);
+        const QString page = makeBenchPage(kb * 1024);
         HtmlEditView view;
         view.resize(900, 700);
         view.show();
