@@ -40,6 +40,13 @@ bool laidOut(HtmlEditView &view)
     return view.evaluate(QStringLiteral("document.body.offsetHeight"), 60000).has_value();
 }
 
+int boldCount(HtmlEditView &view)
+{
+    return view.evaluate(QStringLiteral("document.querySelectorAll('b').length"), 60000)
+        .value_or(-1)
+        .toInt();
+}
+
 // Our Bold through the command id; milliseconds, or -1 past the limit.
 double ours(HtmlEditView &view, const QString &page, int *bolds)
 {
@@ -54,8 +61,7 @@ double ours(HtmlEditView &view, const QString &page, int *bolds)
     if (!laidOut(view))
         return -1;
     const double ms = t.nsecsElapsed() / 1e6;
-    *bolds = view.evaluate(QStringLiteral("document.querySelectorAll('b').length"), 60000)
-                 .value_or(-1).toInt();
+    *bolds = boldCount(view);
     return ms;
 }
 
@@ -76,8 +82,7 @@ double engine(HtmlEditView &view, const QString &page, int *bolds)
     if (!*done || !laidOut(view))
         return -1;
     const double ms = t.nsecsElapsed() / 1e6;
-    *bolds = view.evaluate(QStringLiteral("document.querySelectorAll('b').length"), 60000)
-                 .value_or(-1).toInt();
+    *bolds = boldCount(view);
     return ms;
 }
 
