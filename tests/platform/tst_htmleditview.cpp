@@ -89,6 +89,8 @@ private Q_SLOTS:
     void typingPausesAndCommandsEndUndoSteps();
     void everySelectionChangeIsTold();
     void formFieldsKeepWhatIsTyped();
+    void largeSelectionFormatsQuickly_data();
+    void largeSelectionFormatsQuickly();
 
 private:
     TestEnv m_env;
@@ -493,6 +495,37 @@ void TestHtmlEditView::formFieldsKeepWhatIsTyped()
                      "<select id=\"s\"><option>one</option><option selected=\"\">two</option>"
                      "</select><select id=\"k\"><option>same</option></select>"
                      "<input id=\"n\" type=\"number\" value=\"abc\"></form></body></html>"));
+}
+
+void TestHtmlEditView::largeSelectionFormatsQuickly_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("command") << false;
+    QTest::newRow("Ctrl+B on the page") << true;
+}
+
+// The engine's own bold takes about ten seconds on this page.
+void TestHtmlEditView::largeSelectionFormatsQuickly()
+{
+    QFETCH(bool, byKey);
+    QString page;
+    for (int i = 0; i < 1800; ++i)
+        page += QString("<p>Row <a href=\"p%1.html\">%1</a> and <b>bold</b> words.</p>\n").arg(i);
+    v->setDocumentHtml("<html><head></head><body>" + page + "</body></html>");
+    QVERIFY(settle(*v));
+    v->ExecCommand(5035);
+    QVERIFY(settle(*v));
+    QElapsedTimer t;
+    t.start();
+    if (byKey) {
+        v->setFocus();
+        QTest::keyClick(v->focusProxy() ? v->focusProxy() : v, Qt::Key_B, Qt::ControlModifier);
+    } else {
+        v->ExecCommand(5000);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(app(*v, "document.querySelectorAll('p > b:only-child').length"),
+                              QVariant(1800), 20000);
+    QVERIFY2(t.elapsed() < 4000, qPrintable(QString::number(t.elapsed())));
 }
 
 QTEST_MAIN(TestHtmlEditView)

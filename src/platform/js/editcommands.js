@@ -561,8 +561,13 @@
         } else if (k === 'y' || (k === 'z' && e.shiftKey)) {
             e.preventDefault();
             E.redo();
+        } else if (!e.shiftKey && formatKeys[k]) {
+            // The engine's own keys would format a large selection slowly.
+            e.preventDefault();
+            E.exec(formatKeys[k]);
         }
     }, true);
+    const formatKeys = { b: 5000, i: 5023, u: 5048 };
 
     E.reset = function () {
         undo = [];
