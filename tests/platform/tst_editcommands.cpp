@@ -420,6 +420,7 @@ void TestEditCommands::formattingMatchesTheEngine_data()
     row("styled span: off", "<p><span style=\"font-weight: bold\">a[b]c</span></p>", bold);
     row("joins a bold neighbour", "<p><b>a</b>[bc]</p>", bold);
     row("link kept inside", "<p><a href=\"x\">[ab]</a></p>", bold);
+    row("starts at the end of a bold word", "<p><b>ab[</b><b>cd]</b></p>", bold);
     row("blocks entered", "<div>[a<p>b</p>c]</div>", bold);
     row("table and list",
         "<table><tbody><tr><td>[a</td><td>b</td></tr></tbody></table><ul><li>c</li>"

@@ -111,9 +111,9 @@
         return d !== 'none' && !d.startsWith('inline') && d !== 'contents';
     };
 
-    // Splits the text nodes at the ends of the range and widens it over
-    // inline elements it starts or ends at the edge of, so that the range
-    // holds whole nodes.
+    // Splits the text nodes at the ends of the range and widens it over the
+    // elements the command takes away whose edge it starts or ends at, so
+    // that the range holds whole nodes.
     Work.prototype.wholeNodes = function (matches) {
         const r = this.range;
         const sc = r.startContainer, so = r.startOffset;
@@ -147,6 +147,14 @@
             r.setEndAfter(endAfter);
         else if (endBefore)
             r.setEndBefore(endBefore);
+        // A start at the end of an inline element is a start after it (and
+        // an end at its start an end before it): nothing of it is inside.
+        const inline = (c) => c !== document.body && c.nodeType === Node.ELEMENT_NODE
+            && !this.isBlock(c);
+        while (r.startOffset === r.startContainer.childNodes.length && inline(r.startContainer))
+            r.setStartAfter(r.startContainer);
+        while (r.endOffset === 0 && inline(r.endContainer))
+            r.setEndBefore(r.endContainer);
         // Out of the elements the command takes away whose content the
         // range starts or ends at the edge of, so they count as inside.
         this.widen(matches);
@@ -307,13 +315,12 @@
         const ec = r.endContainer, eo = r.endOffset;
         const sc = r.startContainer, so = r.startOffset;
         const last = ec.childNodes[eo - 1] || null;
-        const first = sc.childNodes[so] || null;
+        const first = sc.childNodes[so] || nextSkipping(sc);
         edge(ec, eo, false);
         edge(sc, so, true);
         // The range now covers the split-off parts whole.
-        const from = first || (last && last.parentNode.firstChild);
-        if (from)
-            this.range.setStartBefore(this.outermost(from, matches, true));
+        if (first)
+            this.range.setStartBefore(this.outermost(first, matches, true));
         if (last)
             this.range.setEndAfter(this.outermost(last, matches, false));
     };
