@@ -227,11 +227,6 @@
         this.inside = new Set(nodes);
     };
 
-    // The text nodes inside with something to show.
-    Work.prototype.texts = function () {
-        return this.nodes.filter((n) => isText(n) && /[^ \t\n\r\f]/.test(n.data));
-    };
-
     // Whether a blank text node takes part in the layout (the engine formats
     // only those): not between blocks or at the start of one.
     Work.prototype.shown = function (t) {
@@ -429,13 +424,19 @@
     }
 
     function styledText(work, s) {
-        const texts = work.texts();
-        if (!texts.length)
-            return false;
-        if (s.line)
-            return decorated(texts[0], s.line);
-        const list = s.toggle === 'start' ? texts.slice(0, 1) : texts;
-        return list.every((t) => s.has(getComputedStyle(t.parentNode)));
+        let seen = false;
+        for (const n of work.nodes) {
+            if (!isText(n) || !/[^ \t\n\r\f]/.test(n.data))
+                continue;
+            if (s.line)
+                return decorated(n, s.line);
+            if (!s.has(getComputedStyle(n.parentNode)))
+                return false;
+            seen = true;
+            if (s.toggle === 'start')
+                break;
+        }
+        return seen;
     }
 
     // Selects what the command formatted, from its first node to its last.
@@ -475,8 +476,9 @@
             else if (css)
                 dropCss(n, css);
         }
-        // What was inside stays inside, but for the elements taken away.
-        work.keep(work.nodes.filter((n) => n.isConnected));
+        // What was inside stays inside, but for the elements taken away
+        // (which, out of the page, are nobody's parent any more).
+        work.nodes = work.nodes.filter((n) => n.isConnected);
     }
 
     function mergeEnds(made) {
