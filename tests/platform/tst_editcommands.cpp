@@ -421,6 +421,9 @@ void TestEditCommands::formattingMatchesTheEngine_data()
     row("joins a bold neighbour", "<p><b>a</b>[bc]</p>", bold);
     row("link kept inside", "<p><a href=\"x\">[ab]</a></p>", bold);
     row("starts at the end of a bold word", "<p><b>ab[</b><b>cd]</b></p>", bold);
+    row("ends at the start of the next text", "<p>a<i>[bc</i>]de</p>", bold);
+    row("starts at the start of elements", "<p><u><em>[ab</em></u>cd]</p>",
+        "qvFormat.apply('fontName', 'Arial')");
     row("blocks entered", "<div>[a<p>b</p>c]</div>", bold);
     row("table and list",
         "<table><tbody><tr><td>[a</td><td>b</td></tr></tbody></table><ul><li>c</li>"

@@ -596,13 +596,14 @@
     // know only that the document changed, not every record of it.
     function unobserved(fn) {
         observer.disconnect();
-        let done = false;
+        let done;
         try {
             done = fn();
         } finally {
             observer.observe(document, { subtree: true, childList: true, attributes: true,
                                          characterData: true });
-            if (done)
+            // Whatever a failure left behind can be undone too.
+            if (done !== false)
                 changed();
         }
         return done;

@@ -114,8 +114,40 @@
     // Splits the text nodes at the ends of the range and widens it over the
     // elements the command takes away whose edge it starts or ends at, so
     // that the range holds whole nodes.
+    // The text next to n in its block, crossing only element edges (not an
+    // image or a line break): the engine takes an end at the start of a text
+    // as the end of the text before it, and a start at its end likewise.
+    Work.prototype.adjacentText = function (n, back) {
+        for (;;) {
+            let sib = back ? n.previousSibling : n.nextSibling;
+            while (!sib) {
+                n = n.parentNode;
+                if (!n || n === document.body || this.isBlock(n))
+                    return null;
+                sib = back ? n.previousSibling : n.nextSibling;
+            }
+            n = sib;
+            while (n.nodeType === Node.ELEMENT_NODE && n.firstChild && !this.isBlock(n))
+                n = back ? n.lastChild : n.firstChild;
+            if (isText(n))
+                return n.length ? n : null;
+            if (n.nodeType !== Node.COMMENT_NODE)
+                return null;
+        }
+    };
+
     Work.prototype.wholeNodes = function (matches) {
         const r = this.range;
+        if (isText(r.endContainer) && r.endOffset === 0) {
+            const t = this.adjacentText(r.endContainer, true);
+            if (t && r.comparePoint(t, t.length) >= 0)
+                r.setEnd(t, t.length);
+        }
+        if (isText(r.startContainer) && r.startOffset === r.startContainer.length) {
+            const t = this.adjacentText(r.startContainer, false);
+            if (t && r.comparePoint(t, 0) <= 0)
+                r.setStart(t, 0);
+        }
         const sc = r.startContainer, so = r.startOffset;
         const ec = r.endContainer, eo = r.endOffset;
         let endAfter = null, endBefore = null, startBefore = null, startAfter = null;
@@ -187,7 +219,7 @@
                  c = c.parentNode) {
                 if (c.contains(other) && !this.atEdge(c, !atStart))
                     break;
-                if (matches(c))
+                if (matches(c) || !c.contains(other))
                     best = c;
                 if ((atStart ? c.parentNode.firstChild : c.parentNode.lastChild) !== c)
                     break;
