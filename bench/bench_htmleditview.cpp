@@ -3,6 +3,7 @@
 // toHtml, in the same run; and one full view switch source -> composer ->
 // source of a 1 MB page.
 
+#include "benchpage.h"
 #include "editor/optfunctions.h"
 #include "editor/sourcewindow.h"
 #include "editor/windowregistry.h"
@@ -23,18 +24,6 @@
 #include <vector>
 
 namespace {
-
-QString makePage(qsizetype bytes)
-{
-    QString body;
-    const QString row = QStringLiteral(
-        "<p class=\"x\">Some text of the page with a <a href=\"page%1.html\">link</a> and "
-        "<b>bold</b> words, row %1.</p>\n");
-    for (int i = 0; body.size() < bytes; ++i)
-        body += row.arg(i);
-    return QStringLiteral("<!DOCTYPE html>\n<html><head><title>bench</title></head><body>")
-           + body + QStringLiteral("</body></html>");
-}
 
 void waitFor(const std::function<bool()> &done)
 {
@@ -103,7 +92,7 @@ int main(int argc, char *argv[])
 
     std::printf("%-28s %12s %12s %8s\n", "put + get", "ours (ms)", "bare (ms)", "ratio");
     for (qsizetype bytes : {qsizetype(1) << 20, qsizetype(10) << 20}) {
-        const QString page = makePage(bytes);
+        const QString page = makeBenchPage(bytes);
         const QString file = dir.filePath(QStringLiteral("page%1.html").arg(bytes));
         TextFiles::write(file, page);
         std::vector<double> a, b;
@@ -123,7 +112,7 @@ int main(int argc, char *argv[])
 
     // One full switch: the source text into the composer, and back with
     // the rewrites, each side ready to use.
-    const QString page = makePage(qsizetype(1) << 20);
+    const QString page = makeBenchPage(qsizetype(1) << 20);
     SourceWindow *source = Quorl();
     ComposerWindow *composer = Composr();
     source->show();

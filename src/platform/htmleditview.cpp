@@ -152,16 +152,28 @@ class HtmlEditHost : public QObject
     Q_OBJECT
 
 public:
-    explicit HtmlEditHost(HtmlEditView *view) : QObject(view), m_view(view) {}
+    explicit HtmlEditHost(HtmlEditView *view) : QObject(view), m_view(view)
+    {
+        // Page timers never fire while page scripts are off, so the page
+        // tells every selection change and the view gathers them here.
+        m_display.setSingleShot(true);
+        m_display.setInterval(50);
+        connect(&m_display, &QTimer::timeout, view, [view] { Q_EMIT view->DisplayChanged(); });
+    }
 
 public Q_SLOTS:
     void keyPress(int key) { Q_EMIT m_view->onkeypress(key); }
     void mouseMove() { Q_EMIT m_view->onmousemove(); }
-    void displayChanged() { Q_EMIT m_view->DisplayChanged(); }
+    void displayChanged()
+    {
+        if (!m_display.isActive())
+            m_display.start();
+    }
     void changed() { Q_EMIT m_view->contentChanged(); }
 
 private:
     HtmlEditView *m_view;
+    QTimer m_display;
 };
 
 class HtmlEditPage : public QWebEnginePage
@@ -240,6 +252,9 @@ HtmlEditView::HtmlEditView(QWidget *parent)
     scripts.insert(bridgeScript(QStringLiteral("qvedit"),
                                 scriptSource(QStringLiteral(":/qv/js/editcommands.js")),
                                 QWebEngineScript::DocumentReady));
+    scripts.insert(bridgeScript(QStringLiteral("qvformat"),
+                                scriptSource(QStringLiteral(":/qv/js/inlineformat.js")),
+                                QWebEngineScript::DocumentReady));
     scripts.insert(bridgeScript(QStringLiteral("qvobjects"),
                                 scriptSource(QStringLiteral(":/qv/js/objectediting.js")),
                                 QWebEngineScript::DocumentReady));
@@ -269,6 +284,13 @@ HtmlEditView::HtmlEditView(QWidget *parent)
     connect(this, &HtmlEditView::contentChanged, this, [this] {
         m_snapshot->start(m_lastKnown.size() > 1024 * 1024 ? 5000 : 1000);
     });
+
+    // Typing runs into one undo step until it pauses for about a second.
+    m_typingPause = new QTimer(this);
+    m_typingPause->setSingleShot(true);
+    m_typingPause->setInterval(1000);
+    connect(m_typingPause, &QTimer::timeout, this,
+            [this] { runQueued(QStringLiteral("window.qvEdit && qvEdit.boundary()")); });
 
     connect(page(), &QWebEnginePage::loadFinished, this, &HtmlEditView::onLoadFinished);
     connect(page(), &QWebEnginePage::renderProcessTerminated, this,
@@ -385,6 +407,7 @@ std::optional<QVariant> HtmlEditView::evaluate(const QString &script, int timeou
         pause.exec(QEventLoop::ExcludeUserInputEvents);
     }
     m_waiting = false;
+    m_readFailed = !result;
     return result;
 }
 
@@ -618,7 +641,9 @@ bool HtmlEditView::ExecCommand(int id)
         if (c.id != id)
             continue;
         if (c.engineName)
-            runQueued(QStringLiteral("qvBridge.command('%1')").arg(QLatin1String(c.engineName)));
+            runQueued(QStringLiteral("window.qvEdit ? qvEdit.around(() => qvBridge.command('%1'))"
+                                     " : qvBridge.command('%1')")
+                          .arg(QLatin1String(c.engineName)));
         else
             runQueued(QStringLiteral("window.qvEdit && qvEdit.exec(%1)").arg(id));
         return true;
@@ -672,8 +697,12 @@ void HtmlEditView::childEvent(QChildEvent *event)
 
 bool HtmlEditView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress)
+    if (event->type() == QEvent::KeyPress) {
         ++m_keysDelivered;
+        m_typingPause->start();
+    } else if (event->type() == QEvent::InputMethod) {
+        m_typingPause->start();
+    }
     return QWebEngineView::eventFilter(watched, event);
 }
 

@@ -89,6 +89,9 @@ public:
     // firing during a wait must not start a second one).
     std::optional<QVariant> evaluate(const QString &script, int timeoutMs = -1);
     bool isWaiting() const { return m_waiting; }
+    // True while the last read the page was asked for went unanswered: what
+    // the user sees may not be saved.
+    bool lastReadFailed() const { return m_readFailed; }
     // Runs a script in the bridge's world after all earlier operations.
     void runQueued(const QString &script,
                    std::function<void(const QVariant &)> done = nullptr);
@@ -169,6 +172,7 @@ private:
     quint64 m_loadOp = 0;    // the operation that waits for the page to load
     QTimer *m_watchdog = nullptr;
     QTimer *m_snapshot = nullptr;
+    QTimer *m_typingPause = nullptr;  // a pause in typing ends the undo step
     QUrl m_expectedUrl;      // the load under way, the only navigation allowed
     QString m_token;         // names this view's current document to the scheme
     QString m_lastKnown;
@@ -180,6 +184,7 @@ private:
     bool m_details = false;
     bool m_snap = false;
     bool m_waiting = false;
+    bool m_readFailed = false;
     QEventLoop *m_waitLoop = nullptr;  // the wait under way
     int m_renderersLost = 0;
     int m_readTimeout = 10000;

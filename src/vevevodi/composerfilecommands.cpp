@@ -207,6 +207,15 @@ QString ComposerWindow::crashFile() const
 
 void ComposerWindow::Exit()
 {
+    // The page did not answer the last read, so what it shows may be unsaved
+    // work: the program never ends without offering to save it.
+    if (txtComp->lastReadFailed() && askYesNo(kSaveFirst)) {
+        Save();
+        if (txtComp->lastReadFailed() || !Quorl()->star.isEmpty()) {
+            txtComp->setFocus();
+            return;
+        }
+    }
     if (!CloseList::confirmExit()) {
         Composr()->txtComp->setFocus();
         return;

@@ -12,6 +12,7 @@
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -125,6 +126,8 @@ bool ComposerWindow::CopyVevevodiToSource(GeneratorRewrite::Rewrites rewrites)
 {
     const auto html = txtComp->documentHtml();
     if (!html) {
+        // What the page shows may differ from anything saved.
+        markModified();
         Prompter::tell(QStringLiteral("The page did not answer in time, so nothing was copied. "
                                       "Please try again."),
                        QStringLiteral("Assistant: Quorl"), Prompter::Icon::Exclamation);
@@ -157,6 +160,13 @@ void ShowVevevodi()
     composer->txtComp->setDocumentHtml(source->area->text());
     source->hide();
     Openers::showWindow(composer);
+    // The page takes the keyboard once it stands in place: the engine may
+    // replace the widget that had the focus while it loads.
+    QPointer<ComposerWindow> shown(composer);
+    composer->txtComp->runQueued(QStringLiteral("0"), [shown](const QVariant &) {
+        if (shown && shown->isVisible())
+            shown->txtComp->setFocus();
+    });
 }
 
 // ---- the insertion pump ---------------------------------------------------------

@@ -11,11 +11,11 @@ QString apply(const QString &html, Rewrites rewrites)
     };
     static const Replacement table[] = {
         {OwnGenerator,
-         QLatin1String("<META NAME=\"GENERATOR\" Content=\"Microsoft DHTML Editing Control\">"),
+         QLatin1String("<meta name=\"GENERATOR\" content=\"Microsoft DHTML Editing Control\">"),
          QLatin1String("<META NAME=\"GENERATOR\" Content=\"Quorl Vevevodi\">")},
-        {Engine2800, QLatin1String("<META content=\"MSHTML 6.00.2800.1106\" name=GENERATOR>"),
+        {Engine2800, QLatin1String("<meta content=\"MSHTML 6.00.2800.1106\" name=\"GENERATOR\">"),
          QLatin1String("")},
-        {Engine2600, QLatin1String("<META content=\"MSHTML 6.00.2600.0\" name=GENERATOR>"),
+        {Engine2600, QLatin1String("<meta content=\"MSHTML 6.00.2600.0\" name=\"GENERATOR\">"),
          QLatin1String("")},
     };
     QString text = html;

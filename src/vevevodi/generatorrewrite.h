@@ -5,6 +5,8 @@
 
 // The GENERATOR rewrites of the composer's whole-document copy: plain,
 // case-sensitive replacements of every occurrence, applied in this order.
+// They match the elements as the engine writes them back: tag and attribute
+// names in lower case, every value quoted, the attributes in their order.
 namespace GeneratorRewrite {
 
 enum Rewrite {

@@ -27,9 +27,11 @@ public:
     Harness()
     {
         initResources();
-        QFile file(":/qv/js/editcommands.js");
-        file.open(QIODevice::ReadOnly);
-        m_script = QString::fromUtf8(file.readAll());
+        for (const char *name : {":/qv/js/editcommands.js", ":/qv/js/inlineformat.js"}) {
+            QFile file(name);
+            file.open(QIODevice::ReadOnly);
+            m_script += QString::fromUtf8(file.readAll());
+        }
         m_view.resize(600, 400);
         m_view.settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
         m_view.show();
@@ -105,8 +107,14 @@ private Q_SLOTS:
     void insertHtmlKeepsTheMarkup();
     void fontChoiceWritesFontElements();
     void findDialog();
+    void deleteWithoutASelection();
+    void formattingMatchesTheEngine_data();
+    void formattingMatchesTheEngine();
+    void largeSelectionToggles();
 
 private:
+    QString formatted(const QString &fixture, const QString &call, bool engine);
+
     Harness *h = nullptr;
 };
 
@@ -360,6 +368,123 @@ void TestEditCommands::findDialog()
     dialog.findNext();
     QVERIFY(searched.wait(5000));
     QCOMPARE(searched.takeFirst().at(0).toBool(), false);
+}
+
+void TestEditCommands::deleteWithoutASelection()
+{
+    QVERIFY(h->load("<p id=\"p\">abc</p>"));
+    h->run("(() => { const r = document.createRange();"
+           " r.setStart(document.querySelector('#p').firstChild, 1); r.collapse(true);"
+           " getSelection().removeAllRanges(); getSelection().addRange(r); })()");
+    QVERIFY(h->exec(5004));
+    QCOMPARE(h->body(), QString("<p id=\"p\">ac</p>"));
+}
+
+// Selects between the markers [ and ] in the text of the page (and takes the
+// markers out).
+static const char *kSelectMarkers =
+    "(() => { const w = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);"
+    " const r = document.createRange();"
+    " for (let n = w.nextNode(); n; n = w.nextNode()) {"
+    "  let i = n.data.indexOf('[');"
+    "  if (i >= 0) { n.deleteData(i, 1); r.setStart(n, i); }"
+    "  i = n.data.indexOf(']');"
+    "  if (i >= 0) { n.deleteData(i, 1); r.setEnd(n, i); } }"
+    " getSelection().removeAllRanges(); getSelection().addRange(r); })()";
+
+QString TestEditCommands::formatted(const QString &fixture, const QString &call, bool engine)
+{
+    if (!h->load(fixture))
+        return "<not loaded>";
+    h->run(kSelectMarkers);
+    h->run(QString("qvFormat.engineLimit = %1; %2").arg(engine ? "1e9" : "-1", call));
+    return h->body();
+}
+
+void TestEditCommands::formattingMatchesTheEngine_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<QString>("call");
+    const auto row = [](const char *name, const char *fixture, const char *call) {
+        QTest::newRow(name) << QString(fixture) << QString(call);
+    };
+    const char *bold = "qvFormat.apply('bold')";
+    row("inside one text", "<p>a[bc]d</p>", bold);
+    row("over a bold word", "<p>[a<b>b</b>c]</p>", bold);
+    row("two paragraphs", "<p>[abc</p><p>def]</p>", bold);
+    row("all bold: off", "<p><b>[abc]</b></p>", bold);
+    row("part of a bold word: off", "<p><b>a[b]c</b></p>", bold);
+    row("strong: off", "<p><strong>a[b]c</strong></p>", bold);
+    row("bold heading: a span", "<h1>a[b]c</h1>", bold);
+    row("heading left alone", "<h1>[a</h1><p>b]</p>", bold);
+    row("styled span: off", "<p><span style=\"font-weight: bold\">a[b]c</span></p>", bold);
+    row("joins a bold neighbour", "<p><b>a</b>[bc]</p>", bold);
+    row("link kept inside", "<p><a href=\"x\">[ab]</a></p>", bold);
+    row("starts at the end of a bold word", "<p><b>ab[</b><b>cd]</b></p>", bold);
+    row("ends at the start of the next text", "<p>a<i>[bc</i>]de</p>", bold);
+    row("starts at the start of elements", "<p><u><em>[ab</em></u>cd]</p>",
+        "qvFormat.apply('fontName', 'Arial')");
+    row("blocks entered", "<div>[a<p>b</p>c]</div>", bold);
+    row("table and list",
+        "<table><tbody><tr><td>[a</td><td>b</td></tr></tbody></table><ul><li>c</li>"
+        "<li>d]</li></ul>", bold);
+    row("blanks between blocks", "<p>[a <b>b</b> </p>\n<p>c]</p>\n", bold);
+    row("comments and objects", "<p>a<!-- c -->[b<img src=\"a.png\"><!-- d -->c]</p>", bold);
+    row("italic off over em", "<p><em>[ab]</em></p>", "qvFormat.apply('italic')");
+    row("underline follows the start", "<p><u>[a</u>b]</p>", "qvFormat.apply('underline')");
+    row("strike", "<p>x[a<b>b</b>c</p><p>d<i>e</i>f]y</p>",
+        "qvFormat.apply('strikeThrough')");
+    row("sub replaces sup", "<p>a<sup>[bc]</sup>d</p>", "qvFormat.apply('subscript')");
+    row("superscript", "<p>[ab<sup>c</sup>]</p>", "qvFormat.apply('superscript')");
+    row("font face over fonts", "<p>[a<font face=\"Times\" color=\"#00ff00\">b</font>c]</p>",
+        "qvFormat.apply('fontName', 'Arial')");
+    row("font face splits a font", "<p><font face=\"Times\">a[b]c</font></p>",
+        "qvFormat.apply('fontName', 'Arial')");
+    row("default size left alone", "<p>x[a<b>b</b>c</p><p>d<i>e</i>f]y</p>",
+        "qvFormat.apply('fontSize', '3')");
+    row("size", "<p><font size=\"5\">[ab]</font></p>", "qvFormat.apply('fontSize', '2')");
+    row("colour into its font", "<p><font color=\"#ff0000\" face=\"Arial\">[abc]</font></p>",
+        "qvFormat.apply('foreColor', '#00FF00')");
+    row("remove formatting", "<p>[a<span style=\"color: red\">b</span><font color=\"red\">"
+        "c</font><a href=\"x\"><b>d</b></a>]</p>", "qvFormat.apply('removeFormat')");
+    row("remove formatting in a word", "<p><b>a[b]c</b></p>", "qvFormat.apply('removeFormat')");
+    row("font dialog's bold when some is bold", "<p>[a<b>b</b>c]</p>",
+        "qvFormat.state('bold') || qvFormat.apply('bold')");
+}
+
+// Formatting done here writes what the engine writes for the same selection.
+void TestEditCommands::formattingMatchesTheEngine()
+{
+    QFETCH(QString, fixture);
+    QFETCH(QString, call);
+    const QString engine = formatted(fixture, call, true);
+    QCOMPARE(formatted(fixture, call, false), engine);
+}
+
+void TestEditCommands::largeSelectionToggles()
+{
+    // More text nodes than the engine is left to format.
+    QString page;
+    for (int i = 0; i < 300; ++i)
+        page += QString("<p>Row <a href=\"p%1.html\">%1</a> with <b>bold</b> words.</p>\n").arg(i);
+    QVERIFY(h->load(page));
+    const QString original = h->body();
+    h->run("document.execCommand('selectAll')");
+    QVERIFY(h->exec(5000));
+    const QString bold = h->body();
+    QCOMPARE(bold.count("<b>"), 300);
+    QVERIFY(bold.contains("<p><b>Row <a href=\"p7.html\">7</a> with bold words.</b></p>"));
+    // The selection still holds the page: the same command clears it all.
+    QVERIFY(h->exec(5000));
+    QCOMPARE(h->body().count("<b>"), 0);
+    QVERIFY(h->exec(5049));
+    QCOMPARE(h->body(), bold);
+    QVERIFY(h->exec(5049));
+    QCOMPARE(h->body(), original);
+    // The engine writes the same for the same selection.
+    h->run("document.execCommand('selectAll')");
+    h->run("qvFormat.engineLimit = 1e9; qvFormat.apply('bold')");
+    QCOMPARE(h->body(), bold);
 }
 
 QTEST_MAIN(TestEditCommands)

@@ -109,10 +109,10 @@ void TestHtmlDialogs::fontScript()
     dialog.btnColour->click();
     dialog.chkBold->setChecked(true);
     const QString script = HtmlFontDialog::script(dialog.choice());
-    QVERIFY(script.contains("execCommand('fontName', false, \"Liberation Serif\")"));
-    QVERIFY(script.contains("execCommand('fontSize', false, '5')"));
-    QVERIFY(script.contains("execCommand('foreColor', false, '#000000')"));
-    QVERIFY(script.contains("queryCommandState('bold') || document.execCommand('bold'"));
+    QVERIFY(script.contains("apply('fontName', \"Liberation Serif\")"));
+    QVERIFY(script.contains("apply('fontSize', '5')"));
+    QVERIFY(script.contains("apply('foreColor', '#000000')"));
+    QVERIFY(script.contains("state('bold') || qvFormat.apply('bold')"));
     QVERIFY(!script.contains("italic"));
     QV_VERIFY_PROMPTS(p);
 }

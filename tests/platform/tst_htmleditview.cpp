@@ -86,6 +86,11 @@ private Q_SLOTS:
     void clipboardCommands();
     void insertKeepsTheMarkup();
     void rendererCrashRestoresTheDocument();
+    void typingPausesAndCommandsEndUndoSteps();
+    void everySelectionChangeIsTold();
+    void formFieldsKeepWhatIsTyped();
+    void largeSelectionFormatsQuickly_data();
+    void largeSelectionFormatsQuickly();
 
 private:
     TestEnv m_env;
@@ -410,6 +415,121 @@ void TestHtmlEditView::rendererCrashRestoresTheDocument()
     QTRY_VERIFY(prompts.allAnswered());
     QCOMPARE(app(*v, "document.designMode").toString(), QString("on"));
     QV_VERIFY_PROMPTS(prompts);
+}
+
+void TestHtmlEditView::typingPausesAndCommandsEndUndoSteps()
+{
+    v->setDocumentHtml("<html><head></head><body><p id=\"p\">x</p></body></html>");
+    QVERIFY(settle(*v));
+    app(*v, "(() => { const r = document.createRange();"
+            " r.setStart(document.getElementById('p').firstChild, 1); r.collapse(true);"
+            " getSelection().removeAllRanges(); getSelection().addRange(r); })()");
+    v->setFocus();
+    QWidget *target = v->focusProxy() ? v->focusProxy() : v;
+    const auto text = [this] { return app(*v, "document.getElementById('p').textContent"); };
+    // Typed as an input method delivers text, a word at a time.
+    const auto type = [target](const QString &word) {
+        QInputMethodEvent typed;
+        typed.setCommitString(word);
+        QApplication::sendEvent(target, &typed);
+    };
+    type("one");
+    QTRY_COMPARE(text(), QVariant("xone"));
+    QTest::qWait(1300);
+    type("two");
+    QTRY_COMPARE(text(), QVariant("xonetwo"));
+    QTest::qWait(1300);
+    type("three");
+    QTRY_COMPARE(text(), QVariant("xonetwothree"));
+    // Straight after typing, without a pause: one word goes per undo.
+    v->ExecCommand(5049);
+    QCOMPARE(text(), QVariant("xonetwo"));
+    v->ExecCommand(5049);
+    QCOMPARE(text(), QVariant("xone"));
+    v->ExecCommand(5033);
+    QCOMPARE(text(), QVariant("xonetwo"));
+    // A command ends the typing before it.
+    QTest::keyClick(target, Qt::Key_Backspace);
+    QTRY_COMPARE(text(), QVariant("xonetw"));
+    v->ExecCommand(5035);
+    v->ExecCommand(5000);
+    v->ExecCommand(5049);
+    QCOMPARE(text(), QVariant("xonetw"));
+    QCOMPARE(app(*v, "document.querySelectorAll('b').length"), QVariant(0));
+    v->ExecCommand(5049);
+    QCOMPARE(text(), QVariant("xonetwo"));
+}
+
+void TestHtmlEditView::everySelectionChangeIsTold()
+{
+    v->setDocumentHtml("<html><head></head><body><p id=\"p\">abcdef</p></body></html>");
+    QVERIFY(settle(*v));
+    QSignalSpy display(v, &HtmlEditView::DisplayChanged);
+    for (int i = 1; i <= 3; ++i) {
+        const int before = display.count();
+        app(*v, QString("(() => { const r = document.createRange();"
+                        " r.setStart(document.getElementById('p').firstChild, %1);"
+                        " getSelection().removeAllRanges(); getSelection().addRange(r); })()")
+                    .arg(i));
+        QTRY_VERIFY(display.count() > before);
+    }
+}
+
+void TestHtmlEditView::formFieldsKeepWhatIsTyped()
+{
+    const QString form =
+        "<form><input id=\"t\" value=\"old\"><input id=\"u\" name=\"u\">"
+        "<textarea id=\"a\">first</textarea><input id=\"c\" type=\"checkbox\">"
+        "<select id=\"s\"><option>one</option><option>two</option></select>"
+        "<select id=\"k\"><option>same</option></select>"
+        "<input id=\"n\" type=\"number\" value=\"abc\"></form>";
+    v->setDocumentHtml("<html><head></head><body>" + form + "</body></html>");
+    QVERIFY(settle(*v));
+    // Untouched fields read back as written, however their values show.
+    QCOMPARE(read(*v), "<html><head></head><body>" + form + "</body></html>");
+    app(*v, "(() => { const g = (id) => document.getElementById(id);"
+            " g('t').value = 'typed \"here\"'; g('u').value = 'new'; g('a').value = 'a\\nb';"
+            " g('c').checked = true; g('s').selectedIndex = 1; })()");
+    QCOMPARE(read(*v),
+             QString("<html><head></head><body><form>"
+                     "<input id=\"t\" value=\"typed &quot;here&quot;\">"
+                     "<input id=\"u\" name=\"u\" value=\"new\">"
+                     "<textarea id=\"a\">a\nb</textarea>"
+                     "<input id=\"c\" type=\"checkbox\" checked=\"\">"
+                     "<select id=\"s\"><option>one</option><option selected=\"\">two</option>"
+                     "</select><select id=\"k\"><option>same</option></select>"
+                     "<input id=\"n\" type=\"number\" value=\"abc\"></form></body></html>"));
+}
+
+void TestHtmlEditView::largeSelectionFormatsQuickly_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("command") << false;
+    QTest::newRow("Ctrl+B on the page") << true;
+}
+
+// The engine's own bold takes about ten seconds on this page.
+void TestHtmlEditView::largeSelectionFormatsQuickly()
+{
+    QFETCH(bool, byKey);
+    QString page;
+    for (int i = 0; i < 1800; ++i)
+        page += QString("<p>Row <a href=\"p%1.html\">%1</a> and <b>bold</b> words.</p>\n").arg(i);
+    v->setDocumentHtml("<html><head></head><body>" + page + "</body></html>");
+    QVERIFY(settle(*v));
+    v->ExecCommand(5035);
+    QVERIFY(settle(*v));
+    QElapsedTimer t;
+    t.start();
+    if (byKey) {
+        v->setFocus();
+        QTest::keyClick(v->focusProxy() ? v->focusProxy() : v, Qt::Key_B, Qt::ControlModifier);
+    } else {
+        v->ExecCommand(5000);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(app(*v, "document.querySelectorAll('p > b:only-child').length"),
+                              QVariant(1800), 20000);
+    QVERIFY2(t.elapsed() < 4000, qPrintable(QString::number(t.elapsed())));
 }
 
 QTEST_MAIN(TestHtmlEditView)

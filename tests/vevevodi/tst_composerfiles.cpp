@@ -64,6 +64,8 @@ private Q_SLOTS:
     void exitAnswers_data();
     void exitAnswers();
     void closeUnloadsTheListAndRunsExit();
+    void openAndSaveAreStable();
+    void exitAfterAnUnansweredRead();
 
 private:
     void showComposer(const QString &page);
@@ -370,6 +372,64 @@ void TestComposerFiles::closeUnloadsTheListAndRunsExit()
     QVERIFY(c->isVisible());
     QVERIFY(!WindowDirectory::isLoaded("insHTML"));
     QCOMPARE(m_exits, 0);
+}
+
+void TestComposerFiles::openAndSaveAreStable()
+{
+    showComposer("<p>x</p>");
+    const QString path = m_env.scratch("stable.html");
+    writeFile(path, "<html>\r\n<head><title>T</title></head>\r\n<body>\r\n<p>text</p>\r\n"
+                    "</body>\r\n</html>\r\n");
+    QByteArray previous;
+    for (int round = 0; round < 3; ++round) {
+        ScriptedPrompter p;
+        p.expect(ScriptedPrompter::OpenFile{"", path});
+        c->Open();
+        QV_VERIFY_PROMPTS(p);
+        QVERIFY(settle(c->txtComp));
+        c->Save();
+        const QByteArray saved = bytes(path);
+        if (round > 0)
+            QCOMPARE(saved, previous);
+        previous = saved;
+    }
+}
+
+void TestComposerFiles::exitAfterAnUnansweredRead()
+{
+    showComposer("<p>work</p>");
+    const QString path = m_env.scratch("busy.html");
+    q->DocumentPath = path;
+    c->txtComp->setReadTimeout(200);
+    const QString busy = "(() => { const end = Date.now() + 1500; while (Date.now() < end); })()";
+    const Msg noAnswer{"The page did not answer in time, so nothing was copied. Please try again.",
+                       "Assistant: Quorl", Icon::Exclamation, Buttons::Ok};
+    const Msg exit{"Are you sure you want to exit?", "Confirm Exit: Quorl Vevevodi",
+                   Icon::Question, Buttons::YesNo, Answer::Yes};
+    ScriptedPrompter p;
+    c->txtComp->runQueued(busy);
+    p.expect(noAnswer);
+    c->Save();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(q->star, QString("*"));
+
+    // Still busy: Yes saves again, fails again, and the program goes on.
+    c->txtComp->runQueued(busy);
+    p.expect(Msg{kSaveFirst, "Assistant: Quorl", Icon::Question, Buttons::YesNo, Answer::Yes});
+    p.expect(noAnswer);
+    c->Exit();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(m_exits, 0);
+    QVERIFY(!QFile::exists(path));
+
+    // Answering again: Yes saves, then the exit is asked for as ever.
+    QVERIFY(settle(c->txtComp));
+    p.expect(Msg{kSaveFirst, "Assistant: Quorl", Icon::Question, Buttons::YesNo, Answer::Yes});
+    p.expect(exit);
+    c->Exit();
+    QV_VERIFY_PROMPTS(p);
+    QVERIFY(bytes(path).contains("<p>work</p>"));
+    QCOMPARE(m_exits, 1);
 }
 
 QTEST_MAIN(TestComposerFiles)

@@ -512,6 +512,14 @@
         close();
     };
 
+    // Runs fn as one step of its own.
+    E.around = function (fn) {
+        E.boundary();
+        const result = fn();
+        E.boundary();
+        return result;
+    };
+
     E.undo = function () {
         E.boundary();
         if (!undo.length)
@@ -553,8 +561,13 @@
         } else if (k === 'y' || (k === 'z' && e.shiftKey)) {
             e.preventDefault();
             E.redo();
+        } else if (!e.shiftKey && formatKeys[k]) {
+            // The engine's own keys would format a large selection slowly.
+            e.preventDefault();
+            E.exec(formatKeys[k]);
         }
     }, true);
+    const formatKeys = { b: 5000, i: 5023, u: 5048 };
 
     E.reset = function () {
         undo = [];
@@ -576,6 +589,25 @@
         5026: ['justifyRight'], 5034: ['removeFormat'], 5050: ['unlink'],
         5035: ['selectAll'],
     };
+
+    const inline = new Set([5000, 5023, 5048, 5034]);
+
+    // Formatting a large selection writes many nodes: the history needs to
+    // know only that the document changed, not every record of it.
+    function unobserved(fn) {
+        observer.disconnect();
+        let done;
+        try {
+            done = fn();
+        } finally {
+            observer.observe(document, { subtree: true, childList: true, attributes: true,
+                                         characterData: true });
+            // Whatever a failure left behind can be undone too.
+            if (done !== false)
+                changed();
+        }
+        return done;
+    }
 
     // The engine can leave a new list inside the paragraph it came from,
     // which no parser reads back the same way: the list takes its place.
@@ -600,7 +632,15 @@
         let done = false;
         if (engine[id]) {
             document.execCommand('styleWithCSS', false, false);
-            done = document.execCommand(engine[id][0], false, null);
+            let name = engine[id][0];
+            // Delete with nothing selected takes the character after the caret.
+            if (id === 5004 && document.getSelection().isCollapsed)
+                name = 'forwardDelete';
+            // Inline formatting stays linear in the selection.
+            if (window.qvFormat && inline.has(id))
+                done = unobserved(() => window.qvFormat.apply(name));
+            else
+                done = document.execCommand(name, false, null);
             if (id === 5051 || id === 5030)
                 unwrapLists();
         } else if (tableCommands[id]) {

@@ -32,13 +32,9 @@
         }
     }, true);
 
-    let displayPending = false;
-    document.addEventListener('selectionchange', () => {
-        if (displayPending)
-            return;
-        displayPending = true;
-        setTimeout(() => { displayPending = false; tell('displayChanged'); }, 50);
-    });
+    // Page timers never fire while page scripts are off: the view gathers
+    // these itself.
+    document.addEventListener('selectionchange', () => tell('displayChanged'));
 
     const observer = new MutationObserver(() => tell('changed'));
 
@@ -61,6 +57,7 @@
     // doctype (so the mode matches). Parsing here keeps scripts from running
     // and spares the engine a slow stream of a big page.
     B.fill = function (html) {
+        html = withoutClosingBlanks(html);
         const parsed = new DOMParser().parseFromString(html, 'text/html');
         const nodes = Array.from(parsed.childNodes);
         for (const n of Array.from(document.childNodes))
@@ -68,6 +65,61 @@
         for (const n of nodes)
             document.appendChild(document.adoptNode(n));
     };
+
+    // Blanks after the closing body or html tag land inside the body, where
+    // the next save writes them before </body>: every open and save would
+    // add a line. They are no content, so they go.
+    function withoutClosingBlanks(html) {
+        const from = Math.max(0, html.length - 4096);
+        const tail = html.slice(from);
+        const m = /<\/(body|html)\s*>(\s*<\/html\s*>)?\s*$/i.exec(tail);
+        if (!m)
+            return html;
+        const kept = tail.slice(m.index).replace(/>\s+/g, '>').replace(/\s+$/, '');
+        return html.slice(0, from) + tail.slice(0, m.index) + kept;
+    }
+
+    // The values typed into form fields live outside the markup: they are
+    // written into it, so every read and save keeps them. Fields the user
+    // did not change are left as written.
+    const textTypes = new Set(['', 'text', 'search', 'tel', 'url', 'email', 'password']);
+    function writeFormValues(root) {
+        for (const el of root.querySelectorAll('input, textarea, select')) {
+            if (el instanceof HTMLTextAreaElement) {
+                if (el.value !== el.defaultValue.replace(/\r\n?/g, '\n'))
+                    el.defaultValue = el.value;
+            } else if (el instanceof HTMLSelectElement) {
+                writeSelected(el);
+            } else if (el.type === 'checkbox' || el.type === 'radio') {
+                if (el.checked !== el.defaultChecked)
+                    el.defaultChecked = el.checked;
+            } else if (textTypes.has((el.getAttribute('type') || '').toLowerCase())) {
+                let written = el.defaultValue.replace(/[\r\n]/g, '');
+                if (el.type === 'email')
+                    written = written.trim();
+                if (el.value !== written)
+                    el.defaultValue = el.value;
+            }
+        }
+    }
+
+    function writeSelected(select) {
+        const options = Array.from(select.options);
+        let shown = options.filter((o) => o.defaultSelected);
+        if (!select.multiple && select.size <= 1) {
+            if (shown.length)
+                shown = [shown[shown.length - 1]];
+            else
+                shown = options.filter((o) => !o.disabled).slice(0, 1);
+        }
+        const chosen = new Set(shown);
+        if (options.every((o) => o.selected === chosen.has(o)))
+            return;
+        for (const o of options) {
+            if (o.selected !== o.defaultSelected)
+                o.defaultSelected = o.selected;
+        }
+    }
 
     // Starts editing a freshly loaded document; nothing of it is a change.
     B.begin = function (editing, showDetails, snap) {
@@ -96,6 +148,8 @@
 
     // The whole document as text, with what stands outside the root element.
     B.html = function () {
+        if (B.editing)
+            writeFormValues(document);
         const parts = [];
         for (const n of Array.from(document.childNodes)) {
             if (n.nodeType === Node.DOCUMENT_TYPE_NODE)
@@ -122,6 +176,8 @@
         const range = selectionRange();
         if (!range)
             return '';
+        if (B.editing)
+            writeFormValues(document);
         const box = document.createElement('div');
         box.appendChild(range.cloneContents());
         return box.innerHTML;
