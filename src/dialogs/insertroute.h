@@ -62,6 +62,8 @@ public:
     virtual void setCode(const QString &text) = 0;
     // Replaces the selection, or inserts at the caret; the caret ends behind it.
     virtual void setSelText(const QString &text) = 0;
+    // Where the selection begins, or the caret when nothing is selected.
+    virtual qsizetype selStart() const = 0;
     virtual void select(qsizetype start, qsizetype length) = 0;
     virtual void focusCode() = 0;
 

@@ -199,6 +199,11 @@ void JSConsole::setSelText(const QString &text)
     theCode->setSelText(text);
 }
 
+qsizetype JSConsole::selStart() const
+{
+    return theCode->selStart();
+}
+
 void JSConsole::select(qsizetype start, qsizetype length)
 {
     theCode->setSelStart(start);

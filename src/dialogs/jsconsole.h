@@ -48,6 +48,7 @@ public:
     QString code() const override;
     void setCode(const QString &text) override;
     void setSelText(const QString &text) override;
+    qsizetype selStart() const override;
     void select(qsizetype start, qsizetype length) override;
     void focusCode() override;
 

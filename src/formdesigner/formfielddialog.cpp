@@ -13,6 +13,23 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
+namespace {
+
+// The position of the ">" that closes the start tag of element, whose start
+// tag ends in " >"; withoutEnd is the same element with nothing ending it.
+qsizetype startTagEnd(const QString &element, const QString &withoutEnd)
+{
+    // What follows the start tag does not begin with a blank, so the two
+    // texts part where the " >" closing it stands.
+    const auto parted = std::mismatch(element.begin(), element.end(), withoutEnd.begin(),
+                                      withoutEnd.end());
+    return parted.first - element.begin() + 1;
+}
+
+} // namespace
+
 QString fieldStyle(const FieldStyle &s, const QString &backgroundProperty)
 {
     QString declarations;
@@ -223,15 +240,14 @@ void FormFieldDialog::deliverField(const Builder &build)
         const bool openTag = m_kind.console == ConsoleForm::OpenTag;
         const QString code = wrapped(build(openTag ? QStringLiteral(" ") : QStringLiteral(" >")));
         if (ConsoleCode *console = ConsoleCode::loaded()) {
+            const qsizetype at = console->selStart();
             console->setSelText(code);
             if (m_kind.console == ConsoleForm::Element)
                 console->focusCode();
-            // The console's next insertion replaces the ">" of the start tag;
-            // in a body-wrapped element that of "<body>" is passed over.
-            const qsizetype from = m_kind.console == ConsoleForm::BodyElement ? 7 : 0;
-            const qsizetype end = console->code().indexOf(u'>', from);
-            if (!openTag && end >= 0)
-                console->select(end, 1);
+            // The console's next insertion replaces the ">" of this start tag,
+            // not one typed into a value or standing earlier in the code box.
+            if (!openTag)
+                console->select(at + startTagEnd(code, wrapped(build(QString()))), 1);
         }
     } else if (route == Route::Source) {
         deliver(route, build(QStringLiteral(">")));

@@ -51,6 +51,7 @@ public:
     QString code() const override { return m_code; }
     void setCode(const QString &text) override { m_code = text; }
     void setSelText(const QString &text) override { m_code += text; }
+    qsizetype selStart() const override { return m_code.size(); }
     void select(qsizetype, qsizetype) override {}
     void focusCode() override {}
 

@@ -1,5 +1,4 @@
 #include "composerpage.h"
-#include "fieldstandin.h"
 #include "dialogs/hyperlinkdialog.h"
 #include "dialogs/imagedialog.h"
 #include "dialogs/jsconsole.h"
@@ -14,6 +13,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 namespace {
@@ -60,11 +60,13 @@ bool fillAndInsert(const QString &dialog, const QString &name)
 {
     QWidget *window = WindowDirectory::loaded(dialog);
     auto *txtName = window ? window->findChild<QLineEdit *>("txtName") : nullptr;
-    auto *btnInsert = window ? window->findChild<QPushButton *>("btnInsert") : nullptr;
-    if (!txtName || !btnInsert)
+    auto *insert = window ? window->findChild<QPushButton *>("btnInsert") : nullptr;
+    if (insert == nullptr && window)
+        insert = window->findChild<QPushButton *>("OKButton");
+    if (!txtName || !insert)
         return false;
     txtName->setText(name);
-    btnInsert->click();
+    insert->click();
     return true;
 }
 
@@ -111,7 +113,11 @@ private Q_SLOTS:
     void actionTemplates();
     void elementTypes_data();
     void elementTypes();
+    void presetOverridesOpenDialog_data();
+    void presetOverridesOpenDialog();
     void submitExample();
+    void fieldWholeElement_data();
+    void fieldWholeElement();
     void hyperlinkWholeElement_data();
     void hyperlinkWholeElement();
     void imageStartTag();
@@ -127,13 +133,6 @@ private:
 void TestJSConsole::initTestCase()
 {
     registerWindows();
-    // Stand-ins for the field dialogs, delivering as the real ones do; without
-    // these lines the tests drive the real dialogs.
-    for (const char *name : {"formButton", "formRadChk", "formTextbox", "formFile", "formForm",
-                             "formTextArea"}) {
-        const QString dialog = QLatin1String(name);
-        WindowDirectory::registerWindow(dialog, [dialog] { return new FieldStandIn(dialog); });
-    }
 }
 
 void TestJSConsole::cleanup()
@@ -198,26 +197,38 @@ void TestJSConsole::elementTypes_data()
     QTest::addColumn<QString>("events");
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QString>("option");
+    // What the dialog writes into the code box for a field named "n"; empty
+    // where the dialog needs more than a name.
+    QTest::addColumn<QString>("code");
     QTest::newRow("Button") << "Button" << "click blur focus mouseDown mouseUp mouseOver"
-                            << "formButton" << "radButton";
+                            << "formButton" << "radButton" << "<INPUT type=\"button\" name=\"n\" ";
     QTest::newRow("CheckBox") << "CheckBox" << "click blur focus" << "formRadChk"
-                              << "radCheckbox";
-    QTest::newRow("File Upload") << "File Upload" << "change blur focus" << "formFile" << "";
-    QTest::newRow("Form") << "Form" << "submit reset" << "formForm" << "";
+                              << "radCheckbox" << "<INPUT type=\"checkbox\" name=\"n\" ";
+    QTest::newRow("File Upload") << "File Upload" << "change blur focus" << "formFile" << ""
+                                 << "<INPUT type=\"file\" name=\"n\" ";
+    QTest::newRow("Form") << "Form" << "submit reset" << "formForm" << ""
+                          << "<body><form name=\"n\" method=\"Get\" action=\"\" "
+                             "target=\"_self\" ><input type=\"submit\" name=\"submit\">"
+                             "</form></body>";
     QTest::newRow("Hyperlink")
         << "Hyperlink" << "click dblClick mouseDown mouseUp mouseOver mouseOut keyDown keyUp "
-                          "keyPress" << "hyperlinks" << "";
+                          "keyPress" << "hyperlinks" << "" << "";
     QTest::newRow("Image") << "Image" << "abort error load keyDown keyUp keyPress"
-                           << "frmImage" << "";
-    QTest::newRow("Password") << "Password" << "blur focus" << "formTextbox" << "radYes";
-    QTest::newRow("Radio") << "Radio" << "click blur focus" << "formRadChk" << "radRadio";
-    QTest::newRow("Reset") << "Reset" << "click blur focus" << "formButton" << "radReset";
-    QTest::newRow("Submit") << "Submit" << "click blur focus" << "formButton" << "radSubmit";
+                           << "frmImage" << "" << "";
+    QTest::newRow("Password") << "Password" << "blur focus" << "formTextbox" << "radYes"
+                              << "<INPUT type=\"password\" name=\"n\" ";
+    QTest::newRow("Radio") << "Radio" << "click blur focus" << "formRadChk" << "radRadio"
+                           << "<INPUT type=\"radio\" name=\"n\" ";
+    QTest::newRow("Reset") << "Reset" << "click blur focus" << "formButton" << "radReset"
+                           << "<INPUT type=\"reset\" name=\"n\" ";
+    QTest::newRow("Submit") << "Submit" << "click blur focus" << "formButton" << "radSubmit"
+                            << "<INPUT type=\"submit\" name=\"n\" ";
     QTest::newRow("TextArea") << "TextArea"
                               << "blur focus change select keyDown keyUp keyPress"
-                              << "formTextArea" << "";
+                              << "formTextArea" << ""
+                              << "<TEXTAREA name=\"n\" >\r\n\r\n</TEXTAREA>";
     QTest::newRow("TextBox") << "TextBox" << "blur focus change select" << "formTextbox"
-                             << "radNo";
+                             << "radNo" << "<INPUT type=\"text\" name=\"n\" ";
 }
 
 void TestJSConsole::elementTypes()
@@ -226,6 +237,7 @@ void TestJSConsole::elementTypes()
     QFETCH(QString, events);
     QFETCH(QString, dialog);
     QFETCH(QString, option);
+    QFETCH(QString, code);
     JSConsole *console = openConsole();
     QVERIFY(console);
     QCOMPARE(console->windowTitle(), QString("JavaScript Console : Quorl"));
@@ -242,8 +254,52 @@ void TestJSConsole::elementTypes()
     QWidget *opened = WindowDirectory::loaded(dialog);
     QVERIFY(opened && opened->isVisible());
     QCOMPARE(opened->property("compOrEdit").toString(), QString("jsc"));
-    if (auto *standIn = dynamic_cast<FieldStandIn *>(opened))
-        QCOMPARE(standIn->option(), option);
+    if (!option.isEmpty()) {
+        const auto *preset = opened->findChild<QRadioButton *>(option);
+        QVERIFY(preset && preset->isChecked());
+    }
+    if (code.isEmpty())
+        return;
+    QVERIFY(fillAndInsert(dialog, "n"));
+    QVERIFY(!WindowDirectory::isLoaded(dialog));
+    QCOMPARE(console->code(), code);
+    QVERIFY(console->theListOfEvents->isEnabled());
+}
+
+void TestJSConsole::presetOverridesOpenDialog_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("then");
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("Password, then TextBox")
+        << "Password" << "TextBox" << "formTextbox" << "<INPUT type=\"text\" name=\"n\" ";
+    QTest::newRow("Submit, then Button")
+        << "Submit" << "Button" << "formButton" << "<INPUT type=\"button\" name=\"n\" ";
+    QTest::newRow("Button, then Reset")
+        << "Button" << "Reset" << "formButton" << "<INPUT type=\"reset\" name=\"n\" ";
+    QTest::newRow("Radio, then CheckBox")
+        << "Radio" << "CheckBox" << "formRadChk" << "<INPUT type=\"checkbox\" name=\"n\" ";
+}
+
+// The field dialog left open is taken up again: the new element type's
+// option replaces the one chosen before.
+void TestJSConsole::presetOverridesOpenDialog()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, then);
+    QFETCH(QString, dialog);
+    QFETCH(QString, code);
+    JSConsole *console = openConsole();
+    QVERIFY(console);
+    QVERIFY(click(console->theListOfItems, first));
+    const QPointer<QWidget> opened = WindowDirectory::loaded(dialog);
+    QVERIFY(opened);
+    console->btnIns->click();
+    QVERIFY(click(console->theListOfItems, then));
+    QCOMPARE(WindowDirectory::loaded(dialog), opened.data());
+    QVERIFY(fillAndInsert(dialog, "n"));
+    QCOMPARE(console->code(), code);
 }
 
 void TestJSConsole::submitExample()
@@ -269,6 +325,60 @@ void TestJSConsole::submitExample()
                                      " return i ? i.getAttribute('onclick') + '|'"
                                      " + i.getAttribute('onblur') : ''; })()"),
                  QString("alert('It\\'s')|window.close()"));
+}
+
+void TestJSConsole::fieldWholeElement_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("event");  // empty: OK with no handler
+    QTest::addColumn<QString>("element");
+    // Whether to follow the element into the composer's page, which is slow
+    // to load.
+    QTest::addColumn<bool>("inComposer");
+    const QString area = "<TEXTAREA name=\"%1\" %2>\r\n\r\n</TEXTAREA>";
+    const QString form = "<body><form name=\"%1\" method=\"Get\" action=\"\" target=\"_self\" "
+                         "%2><input type=\"submit\" name=\"submit\"></form></body>";
+    QTest::newRow("text area, one handler")
+        << "TextArea" << "m" << "focus" << area.arg("m", "onfocus=\"alert('a')\" ") << false;
+    QTest::newRow("text area, no handler")
+        << "TextArea" << "m" << "" << area.arg("m", "") << false;
+    QTest::newRow("text area, '>' in the name")
+        << "TextArea" << "a>b" << "focus" << area.arg("a>b", "onfocus=\"alert('a')\" ") << false;
+    QTest::newRow("form, one handler")
+        << "Form" << "f" << "submit" << form.arg("f", "onsubmit=\"alert('a')\" ") << true;
+    QTest::newRow("form, no handler") << "Form" << "f" << "" << form.arg("f", "") << false;
+    QTest::newRow("form, '>' in the name")
+        << "Form" << "f>1" << "submit" << form.arg("f>1", "onsubmit=\"alert('a')\" ") << false;
+}
+
+// The whole element arrives with its start tag's ">" selected: the first
+// handler takes its place and OK puts it back behind the last one.
+void TestJSConsole::fieldWholeElement()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, name);
+    QFETCH(QString, event);
+    QFETCH(QString, element);
+    QFETCH(bool, inComposer);
+    if (inComposer)
+        QVERIFY(ComposerPage::showAt("<html><body><p id=\"p\">one two</p></body></html>", 4));
+    JSConsole *console = openConsole();
+    QVERIFY(console);
+    QVERIFY(click(console->theListOfItems, item));
+    QVERIFY(fillAndInsert(item == u"Form" ? "formForm" : "formTextArea", name));
+    if (!event.isEmpty())
+        addHandler(console, event, "alert", {"a"});
+    console->btnok->click();
+    QCOMPARE(console->code(), element);
+    if (!inComposer)
+        return;
+    const QString tag = item == u"Form" ? "form" : "textarea";
+    QTRY_COMPARE(ComposerPage::value(QString("(() => { const e = document.querySelector('%1');"
+                                             " return e ? e.getAttribute('name') + '|'"
+                                             " + e.getAttribute('on%2') : ''; })()")
+                                         .arg(tag, event)),
+                 QString("%1|alert('a')").arg(name));
 }
 
 void TestJSConsole::hyperlinkWholeElement_data()
