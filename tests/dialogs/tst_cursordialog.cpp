@@ -65,8 +65,7 @@ void TestCursorDialog::initTestCase()
 
 void TestCursorDialog::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestCursorDialog::span_data()

@@ -122,8 +122,7 @@ void TestDialogFrame::initTestCase()
 
 void TestDialogFrame::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestDialogFrame::routeTable_data()

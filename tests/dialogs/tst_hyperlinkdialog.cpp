@@ -21,11 +21,6 @@ Q_DECLARE_METATYPE(Change)
 
 namespace {
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 HyperlinkDialog *open(const QString &target, const QString &text = QString())
 {
     Openers::open({"hyperlinks", {{"compOrEdit", target}, {"txtTextToDisp", text}}, {}}, {});
@@ -72,8 +67,7 @@ void TestHyperlinkDialog::initTestCase()
 
 void TestHyperlinkDialog::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestHyperlinkDialog::builder_data()

@@ -72,8 +72,7 @@ void TestLinkedListDialog::initTestCase()
 
 void TestLinkedListDialog::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestLinkedListDialog::builder_data()

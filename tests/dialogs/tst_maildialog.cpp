@@ -14,15 +14,6 @@
 
 Q_DECLARE_METATYPE(MailValues)
 
-namespace {
-
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-} // namespace
-
 class TestMailDialog : public QObject
 {
     Q_OBJECT
@@ -47,8 +38,7 @@ void TestMailDialog::initTestCase()
 
 void TestMailDialog::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestMailDialog::builder_data()

@@ -61,8 +61,7 @@ void TestMetaGen::initTestCase()
 
 void TestMetaGen::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestMetaGen::block_data()

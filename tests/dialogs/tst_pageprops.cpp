@@ -55,8 +55,7 @@ void TestPageProps::initTestCase()
 
 void TestPageProps::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestPageProps::edit_data()

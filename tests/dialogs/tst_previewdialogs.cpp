@@ -90,8 +90,7 @@ void TestPreviewDialogs::initTestCase()
 
 void TestPreviewDialogs::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestPreviewDialogs::marqueeBuilder_data()

@@ -53,8 +53,7 @@ void TestRollover::initTestCase()
 
 void TestRollover::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestRollover::script()

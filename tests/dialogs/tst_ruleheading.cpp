@@ -71,8 +71,7 @@ void TestRuleHeading::init()
 
 void TestRuleHeading::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestRuleHeading::ruleBuilder_data()

@@ -109,8 +109,7 @@ void TestTableDialog::init()
 
 void TestTableDialog::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestTableDialog::builder_data()

@@ -80,8 +80,7 @@ void TestTableRows::initTestCase()
 
 void TestTableRows::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestTableRows::digitCheck_data()

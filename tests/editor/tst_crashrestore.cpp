@@ -96,8 +96,7 @@ void TestCrashRestore::init()
 void TestCrashRestore::cleanup()
 {
     Composr()->TimeCrashSave->stop();
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestCrashRestore::showComposer(const QString &html)

@@ -88,8 +88,7 @@ void TestStartUp::init()
 
 void TestStartUp::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
     QFile::copy(qEnvironmentVariable("QV_DATA") + "/misc/TIPOFDAY.TXT",
                 ProgramFolder::resolve("misc/TIPOFDAY.TXT"));
 }

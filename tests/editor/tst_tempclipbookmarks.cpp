@@ -84,8 +84,7 @@ void TestTempClipBookmarks::init()
 
 void TestTempClipBookmarks::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestTempClipBookmarks::copyShowAndPaste()

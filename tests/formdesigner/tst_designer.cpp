@@ -107,8 +107,7 @@ void TestDesigner::initTestCase()
 
 void TestDesigner::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestDesigner::skeletonOnLoadAndNew_data()

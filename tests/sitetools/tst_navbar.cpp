@@ -98,8 +98,7 @@ void TestNavBar::initTestCase()
 
 void TestNavBar::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestNavBar::templateText()

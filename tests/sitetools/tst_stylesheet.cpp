@@ -79,8 +79,7 @@ void TestStyleSheet::initTestCase()
 
 void TestStyleSheet::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestStyleSheet::styleBlockText()

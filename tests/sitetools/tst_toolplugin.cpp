@@ -63,8 +63,7 @@ void TestToolPlugin::initTestCase()
 
 void TestToolPlugin::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestToolPlugin::listing()

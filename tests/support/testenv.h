@@ -19,6 +19,9 @@ public:
     static QString fixture(const QString &name);
     // Wipes the settings, so a test starts from defaults.
     void clearSettings();
+    // Unloads every window and deletes it now, so the next test starts
+    // without any.
+    static void unloadWindows();
 
 private:
     QTemporaryDir m_program;

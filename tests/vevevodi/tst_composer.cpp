@@ -99,8 +99,7 @@ void TestComposer::init()
 
 void TestComposer::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestComposer::showComposer(const QString &source)

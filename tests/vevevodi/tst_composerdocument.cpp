@@ -139,8 +139,7 @@ void TestComposerDocument::init()
 
 void TestComposerDocument::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestComposerDocument::showComposer(const QString &source)
