@@ -7,6 +7,7 @@
 #include "editor/sourcewindow.h"
 #include "editor/windowregistry.h"
 #include "platform/sourcearea.h"
+#include "support/files.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 
@@ -36,10 +37,10 @@ void flushDeletes()
 QString shown(HtmlEditView *preview)
 {
     QString html;
-    const bool read = QTest::qWaitFor([&] {
+    const bool read = TestEngine::waitUntil([&] {
         html = preview->isIdle() ? preview->documentHtml().value_or(QString()) : QString();
         return !html.isEmpty();
-    }, 15000);
+    });
     return read ? html : QStringLiteral("<no result>");
 }
 
