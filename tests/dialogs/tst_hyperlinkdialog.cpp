@@ -1,9 +1,9 @@
-#include "composerpage.h"
 #include "fakeconsole.h"
 #include "dialogs/hyperlinkdialog.h"
 #include "dialogs/targetwindow.h"
 #include "editor/openers.h"
 #include "editor/windowregistry.h"
+#include "support/composerpage.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 

@@ -1,7 +1,7 @@
-#include "composerpage.h"
 #include "dialogs/linkedlistdialog.h"
 #include "editor/menubuilder.h"
 #include "editor/windowregistry.h"
+#include "support/composerpage.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 

@@ -1,9 +1,9 @@
-#include "composerpage.h"
 #include "dialogs/hyperlinkdialog.h"
 #include "dialogs/maildialog.h"
 #include "editor/menubuilder.h"
 #include "editor/openers.h"
 #include "editor/windowregistry.h"
+#include "support/composerpage.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 

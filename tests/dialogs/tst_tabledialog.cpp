@@ -7,6 +7,7 @@
 #include "editor/windowregistry.h"
 #include "platform/settingsstore.h"
 #include "platform/sourcearea.h"
+#include "support/composerpage.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 #include "vevevodi/composerwindow.h"
@@ -514,19 +515,12 @@ void TestTableDialog::insertIntoSourceWindow()
 
 void TestTableDialog::insertIntoComposer()
 {
-    SourceWindow *quorl = Quorl();
-    quorl->area->setText("<html><head></head><body><p id=\"p\">one two</p></body></html>");
-    quorl->show();
-    ShowVevevodi();
-    ComposerWindow *composer = Composr();
-    QVERIFY(QTest::qWaitForWindowExposed(composer));
-    HtmlEditView *page = composer->txtComp;
-    QVERIFY(QTest::qWaitFor([page] { return page->isIdle(); }, 15000));
     // The caret between "one " and "two".
-    QVERIFY(page->evaluate("(() => { const t = document.getElementById('p').firstChild;"
-                           " const r = document.createRange(); r.setStart(t, 4);"
-                           " r.collapse(true); getSelection().removeAllRanges();"
-                           " getSelection().addRange(r); return true; })()"));
+    ComposerWindow *composer =
+        ComposerPage::showAt("<html><head></head><body><p id=\"p\">one two</p></body></html>", 4);
+    QVERIFY(composer);
+    SourceWindow *quorl = Quorl();
+    HtmlEditView *page = composer->txtComp;
 
     Menus::find(composer, "mnuInsTable")->trigger();
     auto *dialog = qobject_cast<TableDialog *>(WindowDirectory::loaded("table"));
