@@ -33,14 +33,6 @@ void addPairs(LinkedListDialog *dialog, const QList<QPair<QString, QString>> &pa
     QVERIFY(prompts.failures().isEmpty() && prompts.allAnswered());
 }
 
-QStringList entries(const QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-
 } // namespace
 
 class TestLinkedListDialog : public QObject
@@ -135,8 +127,8 @@ void TestLinkedListDialog::addressPromptAnswers()
     QTest::keyClick(dialog->txtPoints, Qt::Key_Return);
     QV_VERIFY_PROMPTS(prompts);
     QCOMPARE(dialog->txtPoints->text(), QString());
-    QCOMPARE(entries(dialog->listPoints), added ? QStringList{"First"} : QStringList());
-    QCOMPARE(entries(dialog->listURL), added ? QStringList{"a.html"} : QStringList());
+    QCOMPARE(listEntries(dialog->listPoints), added ? QStringList{"First"} : QStringList());
+    QCOMPARE(listEntries(dialog->listURL), added ? QStringList{"a.html"} : QStringList());
 }
 
 void TestLinkedListDialog::pairsMoveTogether()
@@ -147,11 +139,11 @@ void TestLinkedListDialog::pairsMoveTogether()
     dialog->btnUp->click();
     dialog->btnUp->click();
     dialog->btnUp->click();
-    QCOMPARE(entries(dialog->listPoints), QStringList({"C", "A", "B"}));
-    QCOMPARE(entries(dialog->listURL), QStringList({"c", "a", "b"}));
+    QCOMPARE(listEntries(dialog->listPoints), QStringList({"C", "A", "B"}));
+    QCOMPARE(listEntries(dialog->listURL), QStringList({"c", "a", "b"}));
     dialog->btnDown->click();
-    QCOMPARE(entries(dialog->listPoints), QStringList({"A", "C", "B"}));
-    QCOMPARE(entries(dialog->listURL), QStringList({"a", "c", "b"}));
+    QCOMPARE(listEntries(dialog->listPoints), QStringList({"A", "C", "B"}));
+    QCOMPARE(listEntries(dialog->listURL), QStringList({"a", "c", "b"}));
     QCOMPARE(dialog->listPoints->currentRow(), 1);
     QCOMPARE(dialog->listURL->currentRow(), 1);
 }
@@ -165,11 +157,11 @@ void TestLinkedListDialog::removeAndClear()
                            "options list", "Assistant: Quorl", Prompter::Icon::Exclamation,
                            Prompter::Buttons::Ok});
     dialog->btnRemove->click();
-    QCOMPARE(entries(dialog->listURL), QStringList({"a", "b"}));
+    QCOMPARE(listEntries(dialog->listURL), QStringList({"a", "b"}));
     dialog->listPoints->setCurrentRow(0);
     dialog->btnRemove->click();
-    QCOMPARE(entries(dialog->listPoints), QStringList{"B"});
-    QCOMPARE(entries(dialog->listURL), QStringList{"b"});
+    QCOMPARE(listEntries(dialog->listPoints), QStringList{"B"});
+    QCOMPARE(listEntries(dialog->listURL), QStringList{"b"});
 
     for (const Prompter::Answer answer : {Prompter::Answer::No, Prompter::Answer::Yes})
         prompts.expect(Message{"Are you sure you wish to clear the list?", "Assistant: Quorl",
