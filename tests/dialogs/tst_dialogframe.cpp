@@ -77,11 +77,6 @@ QColor fromColorValue(quint32 value)
     return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
 }
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class TestDialogFrame : public QObject
@@ -275,7 +270,7 @@ void TestDialogFrame::closeBoxAndCancelUnload()
     QPointer<QWidget> watch = dialog;
     dialog->close();
     QVERIFY(!WindowDirectory::isLoaded("rule"));
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(watch.isNull());
 
     auto *again = static_cast<Probe *>(WindowDirectory::touch("rule"));

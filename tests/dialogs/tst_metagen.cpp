@@ -28,11 +28,6 @@ const QString general = "<META NAME=\"Rating\" CONTENT=\"General\">\r\n";
 const QString global = "<META NAME=\"Distribution\" CONTENT=\"GLOBAL\">\r\n";
 const QString robotsAll = "<META NAME=\"Robots\" CONTENT=\"all,index,follow\">\r\n";
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class TestMetaGen : public QObject
@@ -174,7 +169,7 @@ void TestMetaGen::copyrightSurvivesSaveAndReopen()
     auto *dialog = qobject_cast<MetaGenDialog *>(WindowDirectory::loaded("MetaGen"));
     dialog->txtCopyright->setText("Anna Kov\u00E1\u010D 2026");
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("MetaGen"));
     const QString line = "<META NAME=\"Copyright\" CONTENT=\"\u00A9 Anna Kov\u00E1\u010D 2026\">";
     QVERIFY(quorl->area->text().contains(line));
@@ -200,7 +195,7 @@ void TestMetaGen::intoTheComposer()
     QVERIFY(editParagraph(page));
     dialog->txtAuthor->setText("Anna");
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("MetaGen"));
 
     const auto state = [page] {

@@ -21,15 +21,6 @@
 using Change = std::function<void(PagePropsValues &)>;
 Q_DECLARE_METATYPE(Change)
 
-namespace {
-
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-} // namespace
-
 class TestPageProps : public QObject
 {
     Q_OBJECT
@@ -160,7 +151,7 @@ void TestPageProps::okEditsTheComposersPage()
     dialog->txtBGColour->setText("#FFFFFF");
     dialog->txtSource->setText("my back.gif");
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("pageProps"));
 
     const auto body = [page] {

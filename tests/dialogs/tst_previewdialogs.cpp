@@ -28,11 +28,6 @@ Q_DECLARE_METATYPE(StyleChange)
 
 namespace {
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // What the preview's page shows, once it has settled.
 QString shown(HtmlEditView *preview)
 {
@@ -145,7 +140,7 @@ void TestPreviewDialogs::marqueeDialog()
     dialog->listBehaviour->setCurrentRow(0);
 
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QCOMPARE(Quorl()->area->text(),
              QString("<marquee behavior=Scroll direction=Left loop=-1>Hello</marquee>"));
     QVERIFY(!WindowDirectory::isLoaded("marquee"));
@@ -257,7 +252,7 @@ void TestPreviewDialogs::styleDialog()
     QCOMPARE(dialog->txtFontSize->text(), QString("20"));
 
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QCOMPARE(Quorl()->area->text(),
              QString("<TABLE Style = \"filter:glow (color=blue, strength=1)\"><TR><TD><center>Hi"
                      "</TABLE>"));

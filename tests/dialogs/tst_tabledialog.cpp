@@ -53,11 +53,6 @@ QString rows(int count, int cols, bool labelled = true)
 
 const QString end = crlf + "</TABLE>";
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 TableDialog *openFromSource()
 {
     Menus::find(Quorl(), "mnuInsTable")->trigger();
@@ -405,7 +400,7 @@ void TestTableDialog::rememberTicked()
     dialog->txtColour->setText("#FF0000");
     dialog->chkEmptyTable->setChecked(true);
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("table"));
 
     const QList<QPair<QString, QString>> stored = {
@@ -437,7 +432,7 @@ void TestTableDialog::rememberUnticked()
     dialog->chkRemember->setChecked(false);
     dialog->txtrow->setText("5");
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QCOMPARE(SettingsStore::value("Table", "Remember", "absent"), QString("0"));
     QCOMPARE(SettingsStore::value("Table", "Rows", "absent"), QString("7"));
 
@@ -504,7 +499,7 @@ void TestTableDialog::insertIntoSourceWindow()
     QTest::keyClicks(dialog->txtcol, "3");
     dialog->chkEmptyTable->click();
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
 
     const QString table = "<TABLE border=\"1\" width=\"100%\">" + rows(1, 3, false) + end;
     QCOMPARE(quorl->area->text(), "<BODY>\r\n" + table + "\r\n</BODY>");

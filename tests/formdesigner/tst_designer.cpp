@@ -43,11 +43,6 @@ const QString kBox = "<div id=\"Box\" style=\"position:relative;left:0px;top:0px
                      "height:30px;background-color:#FFFFFF;color:#000000;border-width:1;"
                      "border-style:solid;\"></div>";
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 QString body(HtmlEditView *view)
 {
     return TestEngine::body(view);
@@ -158,7 +153,7 @@ void TestDesigner::exitAndCloseDiscardTheDesign()
         Menus::find(d, "mnuExit")->trigger();
     }
     QV_VERIFY_PROMPTS(p);
-    flushDeletes();
+    TestEnv::flushDeletes();
     QCOMPARE(!WindowDirectory::isLoaded("ombrel"), gone);
     QCOMPARE(body(openDesigner()->Result), gone ? kCanvas : QString("<p>work</p>"));
 }
@@ -394,7 +389,7 @@ void TestDesigner::formCodeDelivery()
         wizard->cmbAction->setCurrentText("GET");
         wizard->txtFormAction->setText("send.php");
         wizard->OKButton->click();
-        flushDeletes();
+        TestEnv::flushDeletes();
         QVERIFY(!WindowDirectory::isLoaded("prewizard"));
         QVERIFY(d->isVisible());
     }
@@ -455,7 +450,7 @@ void TestDesigner::editHtmlBringsTheDesignerBack()
         editor->CancelButton->click();
     else
         editor->close();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("OeditHTML"));
     QVERIFY(d->isVisible());
     QCOMPARE(body(d->Result), how == "ok" ? kCanvas + "<p>edited</p>" : kCanvas);
@@ -490,7 +485,7 @@ void TestDesigner::helpWindow()
     for (const QString &p : paragraphs)
         QVERIFY(p.startsWith("   ") && !p.startsWith("    "));
     help->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("OHelp"));
     Menus::find(d, "help")->trigger();
     help = qobject_cast<DesignerHelp *>(WindowDirectory::loaded("OHelp"));

@@ -25,11 +25,6 @@ Q_DECLARE_METATYPE(Change)
 
 namespace {
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 NavListURLs *links()
 {
     return qobject_cast<NavListURLs *>(WindowDirectory::loaded("NavListURLs"));
@@ -235,7 +230,7 @@ void TestNavBar::makerWindow()
     QCOMPARE(maker->txtHLinkThickness->text(), QString("0"));
 
     maker->btnProceed->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("NavMaker"));
     QVERIFY(links()->isVisible());
     QCOMPARE(links()->windowTitle(), QString("List With Linked Points : Quorl"));
@@ -310,7 +305,7 @@ void TestNavBar::insertIntoSource()
     addPoint(window, "Start", "index.html");
     addPoint(window, "News", "news.html");
     window->btnInsert->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("NavListURLs"));
 
     const QString expected = "<html><head>" + sheet + "<title>t</title></head><body>\r\n"
@@ -337,7 +332,7 @@ void TestNavBar::insertIntoComposer()
     SourceWindow *quorl = Quorl();
     quorl->star.clear();
     window->btnInsert->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("NavListURLs"));
 
     const auto state = [page] {

@@ -15,11 +15,6 @@
 
 namespace {
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 bool makeFile(const QString &path, const QByteArray &bytes, bool executable)
 {
     if (!TestFiles::write(path, bytes))
@@ -103,7 +98,7 @@ void TestToolPlugin::launchFromEitherWindow()
                                   10000));
     QCOMPARE(WindowDirectory::loaded("toolplugin"), launcher);
     launcher->CancelButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("toolplugin"));
 }
 

@@ -66,5 +66,10 @@ void TestEnv::clearSettings()
 void TestEnv::unloadWindows()
 {
     WindowDirectory::unloadAll();
+    flushDeletes();
+}
+
+void TestEnv::flushDeletes()
+{
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

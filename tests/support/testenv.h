@@ -22,6 +22,8 @@ public:
     // Unloads every window and deletes it now, so the next test starts
     // without any.
     static void unloadWindows();
+    // Deletes now what waits for deletion, windows that closed themselves too.
+    static void flushDeletes();
 
 private:
     QTemporaryDir m_program;
