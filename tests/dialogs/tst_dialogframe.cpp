@@ -6,6 +6,7 @@
 #include "editor/sourcewindow.h"
 #include "editor/windowregistry.h"
 #include "platform/sourcearea.h"
+#include "support/files.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 #include "vevevodi/composerwindow.h"
@@ -210,7 +211,7 @@ void TestDialogFrame::insertHtmlFollowsTheShowingWindow()
     fromSource.InsertHtml("<b>");
     QCOMPARE(composer->stagedInsertions(), QStringList{"<b>"});
     QCOMPARE(quorl->area->text(), QString("x"));
-    QTRY_VERIFY(composer->stagedInsertions().isEmpty());
+    QV_TRY_VERIFY(composer->stagedInsertions().isEmpty());
 
     // And the other way round; an unwritten target means the composer.
     quorl->show();

@@ -318,10 +318,11 @@ void TestHyperlinkDialog::insertIntoComposer()
     dialog->frndFrnd->click();
     dialog->btnInsert->click();
     QVERIFY(!WindowDirectory::isLoaded("hyperlinks"));
-    QTRY_COMPARE(ComposerPage::value("(() => { const a = document.querySelector('a');"
-                                     " return a ? a.getAttribute('href') + '|'"
-                                     " + a.getAttribute('rel') + '|' + a.textContent : ''; })()"),
-                 QString("b.html| friend|two"));
+    QV_TRY_COMPARE(ComposerPage::value("(() => { const a = document.querySelector('a');"
+                                        " return a ? a.getAttribute('href') + '|'"
+                                        " + a.getAttribute('rel') + '|' + a.textContent"
+                                        " : ''; })()"),
+                    QString("b.html| friend|two"));
 }
 
 void TestHyperlinkDialog::screenshot()

@@ -225,12 +225,12 @@ void TestLinkedListDialog::insertIntoComposer()
     addPairs(dialog, {{"First", "a.html"}, {"Second", "b.html"}});
     dialog->txtName->setText("nav");
     dialog->btnInsert->click();
-    QTRY_COMPARE(ComposerPage::value("(() => { const s = document.querySelector('form select');"
-                                     " return s ? s.name + '|' + [...s.options].map("
-                                     "o => o.value + '=' + o.text).join(',')"
-                                     " + '|' + document.querySelectorAll('body').length"
-                                     " : ''; })()"),
-                 QString("nav|a.html=First,b.html=Second|1"));
+    QV_TRY_COMPARE(ComposerPage::value("(() => { const s = document.querySelector('form select');"
+                                        " return s ? s.name + '|' + [...s.options].map("
+                                        "o => o.value + '=' + o.text).join(',')"
+                                        " + '|' + document.querySelectorAll('body').length"
+                                        " : ''; })()"),
+                    QString("nav|a.html=First,b.html=Second|1"));
 }
 
 QTEST_MAIN(TestLinkedListDialog)

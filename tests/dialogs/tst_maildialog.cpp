@@ -116,10 +116,10 @@ void TestMailDialog::fromTheComposersHyperlinkDialog()
     QCOMPARE(mail->txtScreentip->text(), QString("Tip"));
     mail->txtLink->setText("a@b.org");
     mail->btnInsert->click();
-    QTRY_COMPARE(ComposerPage::value("(() => { const a = document.querySelector('a');"
-                                     " return a ? a.getAttribute('href') + '|' + a.title"
-                                     " + '|' + a.textContent : ''; })()"),
-                 QString("mailto:a@b.org|Tip|Mail"));
+    QV_TRY_COMPARE(ComposerPage::value("(() => { const a = document.querySelector('a');"
+                                        " return a ? a.getAttribute('href') + '|' + a.title"
+                                        " + '|' + a.textContent : ''; })()"),
+                    QString("mailto:a@b.org|Tip|Mail"));
     QVERIFY(!Quorl()->area->text().contains("mailto"));
 }
 

@@ -204,7 +204,7 @@ void TestMetaGen::intoTheComposer()
                               "  + document.getElementById('p').textContent; })()")
             .value_or(QVariant()).toString();
     };
-    QTRY_COMPARE(state(), QString("Anna|edited"));
+    QV_TRY_COMPARE(state(), QString("Anna|edited"));
     QVERIFY(Quorl()->area->text().contains("<META NAME=\"Author\" CONTENT=\"Anna\">\r\n"));
     QVERIFY(!Quorl()->isVisible());
 }

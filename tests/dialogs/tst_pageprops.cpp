@@ -160,7 +160,7 @@ void TestPageProps::okEditsTheComposersPage()
                               " document.body.textContent].join('|')")
             .value_or(QVariant()).toString();
     };
-    QTRY_COMPARE(body(), QString("#FFFFFF|my back.gif|edited"));
+    QV_TRY_COMPARE(body(), QString("#FFFFFF|my back.gif|edited"));
     QVERIFY(quorl->area->text().contains(
         "<body bgcolor=\"#FFFFFF\" background=\"my back.gif\">"));
     QVERIFY(!quorl->isVisible());

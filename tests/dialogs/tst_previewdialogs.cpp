@@ -134,9 +134,9 @@ void TestPreviewDialogs::marqueeDialog()
     QVERIFY(shown(dialog->preview).contains("<marquee behavior=\"Scroll\" direction=\"Left\" "
                                             "loop=\"-1\"></marquee>"));
     QTest::keyClicks(dialog->txtMarquee, "Hello");
-    QTRY_VERIFY(shown(dialog->preview).contains(">Hello</marquee>"));
+    QV_TRY_VERIFY(shown(dialog->preview).contains(">Hello</marquee>"));
     dialog->listBehaviour->setCurrentRow(2);
-    QTRY_VERIFY(shown(dialog->preview).contains("behavior=\"Alternate\""));
+    QV_TRY_VERIFY(shown(dialog->preview).contains("behavior=\"Alternate\""));
     dialog->listBehaviour->setCurrentRow(0);
 
     dialog->OKButton->click();
@@ -239,13 +239,13 @@ void TestPreviewDialogs::styleDialog()
     for (QLineEdit *field : wave)
         QVERIFY(!field->isEnabled());
     QTest::keyClicks(dialog->txtStyle, "Hi");
-    QTRY_VERIFY(shown(dialog->preview).contains("Hi"));
+    QV_TRY_VERIFY(shown(dialog->preview).contains("Hi"));
 
     dialog->listFilter->setCurrentRow(3);
     for (QLineEdit *field : wave)
         QVERIFY(field->isEnabled());
     dialog->txtFontSize->setText("20");
-    QTRY_VERIFY(shown(dialog->preview).contains("waveText"));
+    QV_TRY_VERIFY(shown(dialog->preview).contains("waveText"));
     // Back to a table filter: the wave fields keep their values.
     dialog->listFilter->setCurrentRow(1);
     QVERIFY(!dialog->txtFontSize->isEnabled());
@@ -268,7 +268,7 @@ void TestPreviewDialogs::screenshot()
     dialog->txtMarquee->setText("Welcome to my home page");
     dialog->txtColour->setText("#FFFF99");
     dialog->txtHeight->setText("40");
-    QTRY_VERIFY(shown(dialog->preview).contains("Welcome"));
+    QV_TRY_VERIFY(shown(dialog->preview).contains("Welcome"));
     QTest::qWait(1500);
     QVERIFY(dialog->grab().save(path));
 }

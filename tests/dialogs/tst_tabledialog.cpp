@@ -534,7 +534,7 @@ void TestTableDialog::insertIntoComposer()
                               "  t.nextSibling ? t.nextSibling.textContent : ''].join('/'); })()")
             .value_or(QVariant()).toString();
     };
-    QTRY_COMPARE(cells(), QString("one /Sizes/ Row 1 Col 1| Row 1 Col 2/two"));
+    QV_TRY_COMPARE(cells(), QString("one /Sizes/ Row 1 Col 1| Row 1 Col 2/two"));
     QCOMPARE(quorl->star, QString("*"));
 }
 

@@ -396,7 +396,7 @@ void TestDesigner::formCodeDelivery()
     if (opener == "Quorl") {
         QCOMPARE(quorl->area->text(), code + code);
     } else {
-        QTRY_COMPARE(body(composer->txtComp).count("<!-- End of form -->"), 2);
+        QV_TRY_COMPARE(body(composer->txtComp).count("<!-- End of form -->"), 2);
     }
 }
 

@@ -343,7 +343,7 @@ void TestNavBar::insertIntoComposer()
                               "   .join(',')].join('|')")
             .value_or(QVariant()).toString();
     };
-    QTRY_COMPARE(state(), QString("styled|edited|Start=index.html,News=news.html"));
+    QV_TRY_COMPARE(state(), QString("styled|edited|Start=index.html,News=news.html"));
     QVERIFY(!quorl->isVisible());
     QCOMPARE(quorl->star, QString("*"));
 }

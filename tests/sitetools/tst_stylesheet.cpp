@@ -282,7 +282,7 @@ void TestStyleSheet::withinComposer()
                               " + '|' + document.getElementById('p').textContent")
             .value_or(QVariant()).toString();
     };
-    QTRY_COMPARE(state(), QString("2 h1 { font-size: 20px; }|edited"));
+    QV_TRY_COMPARE(state(), QString("2 h1 { font-size: 20px; }|edited"));
     QVERIFY(Quorl()->area->text().contains("<title>t</title>" + styleBlock(rules) + "</head>"));
     QVERIFY(!Quorl()->isVisible());
 }
