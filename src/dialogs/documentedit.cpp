@@ -32,11 +32,11 @@ qsizetype EditedText::find(QLatin1String needle, qsizetype from) const
     return m_text.indexOf(needle, from, Qt::CaseInsensitive);
 }
 
-void EditedText::insert(qsizetype position, const QString &piece, bool atCaretToo)
+void EditedText::insert(qsizetype position, const QString &inserted, bool atCaretToo)
 {
-    m_text.insert(position, piece);
+    m_text.insert(position, inserted);
     if (position < m_caret || (atCaretToo && position == m_caret))
-        m_caret += piece.size();
+        m_caret += inserted.size();
 }
 
 DocumentEdit EditedText::result(std::optional<EditMessage> message) const

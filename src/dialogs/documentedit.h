@@ -42,7 +42,7 @@ public:
     qsizetype find(QLatin1String needle, qsizetype from = 0) const;
     // Inserts at position; the caret moves along when the insertion lies
     // before it (at the caret itself, too, when atCaretToo).
-    void insert(qsizetype position, const QString &piece, bool atCaretToo = true);
+    void insert(qsizetype position, const QString &inserted, bool atCaretToo = true);
 
     DocumentEdit result(std::optional<EditMessage> message = std::nullopt) const;
 

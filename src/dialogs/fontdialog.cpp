@@ -126,11 +126,7 @@ FontDialog::FontDialog()
 
     OKButton = button(QStringLiteral("OKButton"), QStringLiteral("OK"));
     CancelButton = cancelButton();
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    layout->addLayout(buttons);
+    addButtonRow(layout, {OKButton, CancelButton});
 
     // Each of a pair unticks the other.
     const auto exclusive = [this](QCheckBox *a, QCheckBox *b) {

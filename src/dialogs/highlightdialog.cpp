@@ -41,12 +41,7 @@ HighlightDialog::HighlightDialog()
     OKButton = button(QStringLiteral("OKButton"), QStringLiteral("OK"));
     CancelButton = cancelButton();
     btnHelp = helpButton(QStringLiteral("highlight.qhp"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    buttons->addWidget(btnHelp);
-    layout->addLayout(buttons);
+    addButtonRow(layout, {OKButton, CancelButton, btnHelp});
 
     connect(OKButton, &QPushButton::clicked, this, &HighlightDialog::onOK);
 }

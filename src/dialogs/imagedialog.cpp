@@ -120,12 +120,7 @@ ImageDialog::ImageDialog()
     btnClose = button(QStringLiteral("btnClose"), QStringLiteral("Close"));
     btnHelp = helpButton(QStringLiteral("image.qhp"));
     btnHelp->setText(QStringLiteral("Show Help"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnInsert);
-    buttons->addWidget(btnClose);
-    buttons->addWidget(btnHelp);
-    layout->addLayout(buttons);
+    addButtonRow(layout, {btnInsert, btnClose, btnHelp});
 
     connect(btnSource, &QPushButton::clicked, this, &ImageDialog::onSource);
     connect(btnInsert, &QPushButton::clicked, this, &ImageDialog::onInsert);

@@ -85,11 +85,7 @@ LinkedListDialog::LinkedListDialog()
     btnInsert = button(QStringLiteral("btnInsert"), QStringLiteral("Create List"));
     btnHelp = helpButton(QStringLiteral("linkedlists.qhp"));
     btnHelp->setText(QStringLiteral("Show Help"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnInsert);
-    buttons->addWidget(btnHelp);
-    layout->addLayout(buttons);
+    addButtonRow(layout, {btnInsert, btnHelp});
 
     connect(btnAdd, &QPushButton::clicked, this, &LinkedListDialog::onAdd);
     connect(txtPoints, &QLineEdit::returnPressed, this, &LinkedListDialog::onAdd);

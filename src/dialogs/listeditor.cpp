@@ -6,6 +6,15 @@
 #include <QPushButton>
 #include <QStyle>
 
+QStringList listEntries(const QListWidget *list)
+{
+    QStringList texts;
+    texts.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
 ListEditor::ListEditor(QList<QListWidget *> lists)
     : m_lists(std::move(lists))
 {
@@ -97,12 +106,7 @@ int ListEditor::count() const
 
 QStringList ListEditor::entries(int index) const
 {
-    const QListWidget *list = m_lists.at(index);
-    QStringList texts;
-    texts.reserve(list->count());
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
+    return listEntries(m_lists.at(index));
 }
 
 int ListEditor::selectedRow() const

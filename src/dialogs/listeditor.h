@@ -7,6 +7,9 @@ class QListWidget;
 class QPushButton;
 class QWidget;
 
+// The texts of a list's entries, in order.
+QStringList listEntries(const QListWidget *list);
+
 // The buttons beside a point list, named as the dialogs name them.
 struct ListButtons {
     QPushButton *btnAdd = nullptr;

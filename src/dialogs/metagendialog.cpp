@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -153,12 +152,7 @@ MetaGenDialog::MetaGenDialog()
     CancelButton = cancelButton();
     btnHelp = helpButton(QStringLiteral("metagen.qhp"));
     btnHelp->setText(QStringLiteral("Show Help"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(btnHelp);
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    layout->addLayout(buttons);
+    addButtonRow(layout, {OKButton, CancelButton}, {btnHelp});
     connect(OKButton, &QPushButton::clicked, this, &MetaGenDialog::onOK);
 }
 

@@ -6,7 +6,6 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -108,11 +107,7 @@ PagePropsDialog::PagePropsDialog()
 
     OKButton = button(QStringLiteral("OKButton"), QStringLiteral("OK"));
     CancelButton = cancelButton();
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    layout->addLayout(buttons);
+    addButtonRow(layout, {OKButton, CancelButton});
 
     connect(btnBrowse, &QPushButton::clicked, this, [this] {
         if (ComDlg.ShowOpen())

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-// The fixed pieces of HTML and script both main windows put into the page,
+// The fixed snippets of HTML and script both main windows put into the page,
 // and the whole-document edits that place them: each edit is computed from
 // the text alone, so the source window applies it at its caret and the
 // composer applies it to its copied document.

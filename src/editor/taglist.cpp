@@ -1,5 +1,6 @@
 #include "editor/taglist.h"
 
+#include "dialogs/listeditor.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
 #include "platform/programfolder.h"
@@ -265,11 +266,7 @@ void TagListPane::InsertListCss()
 
 void TagListPane::onSearch(const QString &text)
 {
-    QStringList entries;
-    entries.reserve(lstAllTags->count());
-    for (int i = 0; i < lstAllTags->count(); ++i)
-        entries << lstAllTags->item(i)->text();
-    const qsizetype found = TagList::search(entries, text);
+    const qsizetype found = TagList::search(listEntries(lstAllTags), text);
     if (found >= 0)
         lstAllTags->setCurrentRow(int(found));
 }

@@ -345,10 +345,10 @@ void InetWindow::onStateChanged(int state)
 {
     if (state == TransferControl::ResponseCompleted) {
         QString joined;
-        for (QString piece = Inet1->GetChunk(512); !piece.isEmpty();
-             piece = Inet1->GetChunk(512)) {
+        for (QString chunk = Inet1->GetChunk(512); !chunk.isEmpty();
+             chunk = Inet1->GetChunk(512)) {
             QCoreApplication::processEvents();
-            joined += piece;
+            joined += chunk;
         }
         ListingText = joined;
         AddNamesToList(joined, List1);

@@ -569,9 +569,9 @@ void TransferControl::deliver()
 
 QString TransferControl::GetChunk(int size)
 {
-    const QString piece = m_response.mid(m_chunkPos, size);
-    m_chunkPos += piece.size();
-    return piece;
+    const QString chunk = m_response.mid(m_chunkPos, size);
+    m_chunkPos += chunk.size();
+    return chunk;
 }
 
 void TransferControl::Cancel()

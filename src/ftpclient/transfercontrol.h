@@ -47,7 +47,7 @@ public:
     // Starts an operation. False when it cannot start; errorString() says why.
     bool Execute(const QString &operation);
     bool execute(const FtpOperation &operation);
-    // The next piece of the last response; empty once it is all read.
+    // The next chunk of the last response; empty once it is all read.
     QString GetChunk(int size);
     // Abandons the running operation at once.
     void Cancel();

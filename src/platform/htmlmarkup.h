@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// Small pieces of text the editing control builds: markup for its dialogs
+// Small bits of text the editing control builds: markup for its dialogs
 // and literals for the scripts it hands the page.
 namespace HtmlMarkup {
 

@@ -1,5 +1,6 @@
 #include "sitetools/navlisturls.h"
 
+#include "dialogs/listeditor.h"
 #include "editor/openers.h"
 #include "editor/sourcewindow.h"
 #include "platform/sourcearea.h"
@@ -19,14 +20,6 @@
 namespace {
 
 const QString assistant = QStringLiteral("Assistant: Quorl");
-
-QStringList entries(const QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts.append(list->item(i)->text());
-    return texts;
-}
 
 } // namespace
 
@@ -113,12 +106,12 @@ NavListURLs::NavListURLs()
 
 QStringList NavListURLs::points() const
 {
-    return entries(listPoints);
+    return listEntries(listPoints);
 }
 
 QStringList NavListURLs::urls() const
 {
-    return entries(listURL);
+    return listEntries(listURL);
 }
 
 void NavListURLs::addPoint()

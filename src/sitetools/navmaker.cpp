@@ -202,15 +202,10 @@ NavMaker::NavMaker()
     frames->addWidget(about, 1, 0);
     frames->addWidget(hover, 1, 1);
     frames->addWidget(active, 1, 2);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(btnHelp);
-    buttons->addStretch();
-    buttons->addWidget(btnPreview);
-    buttons->addWidget(btnProceed);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(frames);
     layout->addWidget(Result, 1);
-    layout->addLayout(buttons);
+    addButtonRow(layout, {btnPreview, btnProceed}, {btnHelp});
     resize(900, 640);
 
     connect(btnPreview, &QPushButton::clicked, this, &NavMaker::preview);

@@ -6,7 +6,6 @@
 #include "platform/programlauncher.h"
 #include "platform/prompter.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -24,13 +23,7 @@ StyleSheetWindow::StyleSheetWindow()
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(webber, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(btnTintor);
-    buttons->addWidget(btnHelp);
-    buttons->addStretch();
-    buttons->addWidget(btnNext);
-    buttons->addWidget(CancelButton);
-    layout->addLayout(buttons);
+    addButtonRow(layout, {btnNext, CancelButton}, {btnTintor, btnHelp});
 
     connect(btnTintor, &QPushButton::clicked, this, &StyleSheetWindow::startTintor);
     connect(btnNext, &QPushButton::clicked, this, &StyleSheetWindow::next);

@@ -5,7 +5,6 @@
 #include "platform/textfiles.h"
 
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -70,11 +69,7 @@ StyleSheetWizard::StyleSheetWizard()
     layout->addWidget(txtCode, 1);
     layout->addWidget(radExt);
     layout->addWidget(radInt);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CancelButton);
-    buttons->addWidget(OKButton);
-    layout->addLayout(buttons);
+    addButtonRow(layout, {CancelButton, OKButton});
 
     connect(CancelButton, &QPushButton::clicked, this, &StyleSheetWizard::back);
     connect(OKButton, &QPushButton::clicked, this, &StyleSheetWizard::finish);

@@ -5,7 +5,6 @@
 #include "platform/prompter.h"
 
 #include <QDir>
-#include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -32,12 +31,7 @@ ToolPlugin::ToolPlugin()
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lstTools, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(btnHelp);
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    layout->addLayout(buttons);
+    addButtonRow(layout, {OKButton, CancelButton}, {btnHelp});
     resize(380, 320);
 
     connect(OKButton, &QPushButton::clicked, this, &ToolPlugin::launch);

@@ -58,8 +58,7 @@ void TestBulletsDialog::initTestCase()
 
 void TestBulletsDialog::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestBulletsDialog::builder_data()

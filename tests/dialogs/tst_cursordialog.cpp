@@ -17,11 +17,6 @@
 
 namespace {
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 const QString placeholder = " <!-- The portion to which the effect has to be applied comes "
                             "here --> </span>";
 
@@ -65,8 +60,7 @@ void TestCursorDialog::initTestCase()
 
 void TestCursorDialog::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestCursorDialog::span_data()
@@ -124,7 +118,7 @@ void TestCursorDialog::picturesAndArrows()
     }
     QCOMPARE(dialog->txtCode->toPlainText(), cursorSpan(cursor, "Hello"));
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QCOMPARE(Quorl()->area->text(), "say " + cursorSpan(cursor, "Hello"));
     QVERIFY(!WindowDirectory::isLoaded("CursorArrow"));
 }

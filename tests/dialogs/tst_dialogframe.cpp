@@ -6,6 +6,7 @@
 #include "editor/sourcewindow.h"
 #include "editor/windowregistry.h"
 #include "platform/sourcearea.h"
+#include "support/files.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 #include "vevevodi/composerwindow.h"
@@ -78,11 +79,6 @@ QColor fromColorValue(quint32 value)
     return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
 }
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class TestDialogFrame : public QObject
@@ -123,8 +119,7 @@ void TestDialogFrame::initTestCase()
 
 void TestDialogFrame::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestDialogFrame::routeTable_data()
@@ -217,7 +212,7 @@ void TestDialogFrame::insertHtmlFollowsTheShowingWindow()
     fromSource.InsertHtml("<b>");
     QCOMPARE(composer->stagedInsertions(), QStringList{"<b>"});
     QCOMPARE(quorl->area->text(), QString("x"));
-    QTRY_VERIFY(composer->stagedInsertions().isEmpty());
+    QV_TRY_VERIFY(composer->stagedInsertions().isEmpty());
 
     // And the other way round; an unwritten target means the composer.
     quorl->show();
@@ -277,7 +272,7 @@ void TestDialogFrame::closeBoxAndCancelUnload()
     QPointer<QWidget> watch = dialog;
     dialog->close();
     QVERIFY(!WindowDirectory::isLoaded("rule"));
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(watch.isNull());
 
     auto *again = static_cast<Probe *>(WindowDirectory::touch("rule"));

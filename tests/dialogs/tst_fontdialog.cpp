@@ -54,8 +54,7 @@ void TestFontDialog::initTestCase()
 
 void TestFontDialog::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestFontDialog::builder_data()

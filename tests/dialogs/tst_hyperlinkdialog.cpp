@@ -1,9 +1,9 @@
-#include "composerpage.h"
 #include "fakeconsole.h"
 #include "dialogs/hyperlinkdialog.h"
 #include "dialogs/targetwindow.h"
 #include "editor/openers.h"
 #include "editor/windowregistry.h"
+#include "support/composerpage.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 
@@ -20,11 +20,6 @@ using Change = std::function<void(HyperlinkValues &)>;
 Q_DECLARE_METATYPE(Change)
 
 namespace {
-
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 HyperlinkDialog *open(const QString &target, const QString &text = QString())
 {
@@ -72,8 +67,7 @@ void TestHyperlinkDialog::initTestCase()
 
 void TestHyperlinkDialog::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestHyperlinkDialog::builder_data()
@@ -324,10 +318,11 @@ void TestHyperlinkDialog::insertIntoComposer()
     dialog->frndFrnd->click();
     dialog->btnInsert->click();
     QVERIFY(!WindowDirectory::isLoaded("hyperlinks"));
-    QTRY_COMPARE(ComposerPage::value("(() => { const a = document.querySelector('a');"
-                                     " return a ? a.getAttribute('href') + '|'"
-                                     " + a.getAttribute('rel') + '|' + a.textContent : ''; })()"),
-                 QString("b.html| friend|two"));
+    QV_TRY_COMPARE(ComposerPage::value("(() => { const a = document.querySelector('a');"
+                                        " return a ? a.getAttribute('href') + '|'"
+                                        " + a.getAttribute('rel') + '|' + a.textContent"
+                                        " : ''; })()"),
+                    QString("b.html| friend|two"));
 }
 
 void TestHyperlinkDialog::screenshot()

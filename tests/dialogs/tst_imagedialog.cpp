@@ -57,8 +57,7 @@ void TestImageDialog::initTestCase()
 
 void TestImageDialog::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestImageDialog::builder_data()

@@ -50,8 +50,7 @@ void TestLayerDialog::initTestCase()
 
 void TestLayerDialog::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestLayerDialog::newLayerRestoresTheBlock()

@@ -1,7 +1,7 @@
-#include "composerpage.h"
 #include "dialogs/linkedlistdialog.h"
 #include "editor/menubuilder.h"
 #include "editor/windowregistry.h"
+#include "support/composerpage.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 
@@ -31,14 +31,6 @@ void addPairs(LinkedListDialog *dialog, const QList<QPair<QString, QString>> &pa
         dialog->btnAdd->click();
     }
     QVERIFY(prompts.failures().isEmpty() && prompts.allAnswered());
-}
-
-QStringList entries(const QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
 }
 
 } // namespace
@@ -72,8 +64,7 @@ void TestLinkedListDialog::initTestCase()
 
 void TestLinkedListDialog::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestLinkedListDialog::builder_data()
@@ -136,8 +127,8 @@ void TestLinkedListDialog::addressPromptAnswers()
     QTest::keyClick(dialog->txtPoints, Qt::Key_Return);
     QV_VERIFY_PROMPTS(prompts);
     QCOMPARE(dialog->txtPoints->text(), QString());
-    QCOMPARE(entries(dialog->listPoints), added ? QStringList{"First"} : QStringList());
-    QCOMPARE(entries(dialog->listURL), added ? QStringList{"a.html"} : QStringList());
+    QCOMPARE(listEntries(dialog->listPoints), added ? QStringList{"First"} : QStringList());
+    QCOMPARE(listEntries(dialog->listURL), added ? QStringList{"a.html"} : QStringList());
 }
 
 void TestLinkedListDialog::pairsMoveTogether()
@@ -148,11 +139,11 @@ void TestLinkedListDialog::pairsMoveTogether()
     dialog->btnUp->click();
     dialog->btnUp->click();
     dialog->btnUp->click();
-    QCOMPARE(entries(dialog->listPoints), QStringList({"C", "A", "B"}));
-    QCOMPARE(entries(dialog->listURL), QStringList({"c", "a", "b"}));
+    QCOMPARE(listEntries(dialog->listPoints), QStringList({"C", "A", "B"}));
+    QCOMPARE(listEntries(dialog->listURL), QStringList({"c", "a", "b"}));
     dialog->btnDown->click();
-    QCOMPARE(entries(dialog->listPoints), QStringList({"A", "C", "B"}));
-    QCOMPARE(entries(dialog->listURL), QStringList({"a", "c", "b"}));
+    QCOMPARE(listEntries(dialog->listPoints), QStringList({"A", "C", "B"}));
+    QCOMPARE(listEntries(dialog->listURL), QStringList({"a", "c", "b"}));
     QCOMPARE(dialog->listPoints->currentRow(), 1);
     QCOMPARE(dialog->listURL->currentRow(), 1);
 }
@@ -166,11 +157,11 @@ void TestLinkedListDialog::removeAndClear()
                            "options list", "Assistant: Quorl", Prompter::Icon::Exclamation,
                            Prompter::Buttons::Ok});
     dialog->btnRemove->click();
-    QCOMPARE(entries(dialog->listURL), QStringList({"a", "b"}));
+    QCOMPARE(listEntries(dialog->listURL), QStringList({"a", "b"}));
     dialog->listPoints->setCurrentRow(0);
     dialog->btnRemove->click();
-    QCOMPARE(entries(dialog->listPoints), QStringList{"B"});
-    QCOMPARE(entries(dialog->listURL), QStringList{"b"});
+    QCOMPARE(listEntries(dialog->listPoints), QStringList{"B"});
+    QCOMPARE(listEntries(dialog->listURL), QStringList{"b"});
 
     for (const Prompter::Answer answer : {Prompter::Answer::No, Prompter::Answer::Yes})
         prompts.expect(Message{"Are you sure you wish to clear the list?", "Assistant: Quorl",
@@ -234,12 +225,12 @@ void TestLinkedListDialog::insertIntoComposer()
     addPairs(dialog, {{"First", "a.html"}, {"Second", "b.html"}});
     dialog->txtName->setText("nav");
     dialog->btnInsert->click();
-    QTRY_COMPARE(ComposerPage::value("(() => { const s = document.querySelector('form select');"
-                                     " return s ? s.name + '|' + [...s.options].map("
-                                     "o => o.value + '=' + o.text).join(',')"
-                                     " + '|' + document.querySelectorAll('body').length"
-                                     " : ''; })()"),
-                 QString("nav|a.html=First,b.html=Second|1"));
+    QV_TRY_COMPARE(ComposerPage::value("(() => { const s = document.querySelector('form select');"
+                                        " return s ? s.name + '|' + [...s.options].map("
+                                        "o => o.value + '=' + o.text).join(',')"
+                                        " + '|' + document.querySelectorAll('body').length"
+                                        " : ''; })()"),
+                    QString("nav|a.html=First,b.html=Second|1"));
 }
 
 QTEST_MAIN(TestLinkedListDialog)

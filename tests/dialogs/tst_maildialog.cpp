@@ -1,9 +1,9 @@
-#include "composerpage.h"
 #include "dialogs/hyperlinkdialog.h"
 #include "dialogs/maildialog.h"
 #include "editor/menubuilder.h"
 #include "editor/openers.h"
 #include "editor/windowregistry.h"
+#include "support/composerpage.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 
@@ -13,15 +13,6 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(MailValues)
-
-namespace {
-
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-} // namespace
 
 class TestMailDialog : public QObject
 {
@@ -47,8 +38,7 @@ void TestMailDialog::initTestCase()
 
 void TestMailDialog::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestMailDialog::builder_data()
@@ -126,10 +116,10 @@ void TestMailDialog::fromTheComposersHyperlinkDialog()
     QCOMPARE(mail->txtScreentip->text(), QString("Tip"));
     mail->txtLink->setText("a@b.org");
     mail->btnInsert->click();
-    QTRY_COMPARE(ComposerPage::value("(() => { const a = document.querySelector('a');"
-                                     " return a ? a.getAttribute('href') + '|' + a.title"
-                                     " + '|' + a.textContent : ''; })()"),
-                 QString("mailto:a@b.org|Tip|Mail"));
+    QV_TRY_COMPARE(ComposerPage::value("(() => { const a = document.querySelector('a');"
+                                        " return a ? a.getAttribute('href') + '|' + a.title"
+                                        " + '|' + a.textContent : ''; })()"),
+                    QString("mailto:a@b.org|Tip|Mail"));
     QVERIFY(!Quorl()->area->text().contains("mailto"));
 }
 

@@ -28,11 +28,6 @@ const QString general = "<META NAME=\"Rating\" CONTENT=\"General\">\r\n";
 const QString global = "<META NAME=\"Distribution\" CONTENT=\"GLOBAL\">\r\n";
 const QString robotsAll = "<META NAME=\"Robots\" CONTENT=\"all,index,follow\">\r\n";
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class TestMetaGen : public QObject
@@ -61,8 +56,7 @@ void TestMetaGen::initTestCase()
 
 void TestMetaGen::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestMetaGen::block_data()
@@ -175,7 +169,7 @@ void TestMetaGen::copyrightSurvivesSaveAndReopen()
     auto *dialog = qobject_cast<MetaGenDialog *>(WindowDirectory::loaded("MetaGen"));
     dialog->txtCopyright->setText("Anna Kov\u00E1\u010D 2026");
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("MetaGen"));
     const QString line = "<META NAME=\"Copyright\" CONTENT=\"\u00A9 Anna Kov\u00E1\u010D 2026\">";
     QVERIFY(quorl->area->text().contains(line));
@@ -201,7 +195,7 @@ void TestMetaGen::intoTheComposer()
     QVERIFY(editParagraph(page));
     dialog->txtAuthor->setText("Anna");
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("MetaGen"));
 
     const auto state = [page] {
@@ -210,7 +204,7 @@ void TestMetaGen::intoTheComposer()
                               "  + document.getElementById('p').textContent; })()")
             .value_or(QVariant()).toString();
     };
-    QTRY_COMPARE(state(), QString("Anna|edited"));
+    QV_TRY_COMPARE(state(), QString("Anna|edited"));
     QVERIFY(Quorl()->area->text().contains("<META NAME=\"Author\" CONTENT=\"Anna\">\r\n"));
     QVERIFY(!Quorl()->isVisible());
 }

@@ -21,15 +21,6 @@
 using Change = std::function<void(PagePropsValues &)>;
 Q_DECLARE_METATYPE(Change)
 
-namespace {
-
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-} // namespace
-
 class TestPageProps : public QObject
 {
     Q_OBJECT
@@ -55,8 +46,7 @@ void TestPageProps::initTestCase()
 
 void TestPageProps::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestPageProps::edit_data()
@@ -161,7 +151,7 @@ void TestPageProps::okEditsTheComposersPage()
     dialog->txtBGColour->setText("#FFFFFF");
     dialog->txtSource->setText("my back.gif");
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("pageProps"));
 
     const auto body = [page] {
@@ -170,7 +160,7 @@ void TestPageProps::okEditsTheComposersPage()
                               " document.body.textContent].join('|')")
             .value_or(QVariant()).toString();
     };
-    QTRY_COMPARE(body(), QString("#FFFFFF|my back.gif|edited"));
+    QV_TRY_COMPARE(body(), QString("#FFFFFF|my back.gif|edited"));
     QVERIFY(quorl->area->text().contains(
         "<body bgcolor=\"#FFFFFF\" background=\"my back.gif\">"));
     QVERIFY(!quorl->isVisible());

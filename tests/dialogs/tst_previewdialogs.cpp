@@ -7,6 +7,7 @@
 #include "editor/sourcewindow.h"
 #include "editor/windowregistry.h"
 #include "platform/sourcearea.h"
+#include "support/files.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 
@@ -27,19 +28,14 @@ Q_DECLARE_METATYPE(StyleChange)
 
 namespace {
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // What the preview's page shows, once it has settled.
 QString shown(HtmlEditView *preview)
 {
     QString html;
-    const bool read = QTest::qWaitFor([&] {
+    const bool read = TestEngine::waitUntil([&] {
         html = preview->isIdle() ? preview->documentHtml().value_or(QString()) : QString();
         return !html.isEmpty();
-    }, 15000);
+    });
     return read ? html : QStringLiteral("<no result>");
 }
 
@@ -90,8 +86,7 @@ void TestPreviewDialogs::initTestCase()
 
 void TestPreviewDialogs::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestPreviewDialogs::marqueeBuilder_data()
@@ -139,13 +134,13 @@ void TestPreviewDialogs::marqueeDialog()
     QVERIFY(shown(dialog->preview).contains("<marquee behavior=\"Scroll\" direction=\"Left\" "
                                             "loop=\"-1\"></marquee>"));
     QTest::keyClicks(dialog->txtMarquee, "Hello");
-    QTRY_VERIFY(shown(dialog->preview).contains(">Hello</marquee>"));
+    QV_TRY_VERIFY(shown(dialog->preview).contains(">Hello</marquee>"));
     dialog->listBehaviour->setCurrentRow(2);
-    QTRY_VERIFY(shown(dialog->preview).contains("behavior=\"Alternate\""));
+    QV_TRY_VERIFY(shown(dialog->preview).contains("behavior=\"Alternate\""));
     dialog->listBehaviour->setCurrentRow(0);
 
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QCOMPARE(Quorl()->area->text(),
              QString("<marquee behavior=Scroll direction=Left loop=-1>Hello</marquee>"));
     QVERIFY(!WindowDirectory::isLoaded("marquee"));
@@ -244,20 +239,20 @@ void TestPreviewDialogs::styleDialog()
     for (QLineEdit *field : wave)
         QVERIFY(!field->isEnabled());
     QTest::keyClicks(dialog->txtStyle, "Hi");
-    QTRY_VERIFY(shown(dialog->preview).contains("Hi"));
+    QV_TRY_VERIFY(shown(dialog->preview).contains("Hi"));
 
     dialog->listFilter->setCurrentRow(3);
     for (QLineEdit *field : wave)
         QVERIFY(field->isEnabled());
     dialog->txtFontSize->setText("20");
-    QTRY_VERIFY(shown(dialog->preview).contains("waveText"));
+    QV_TRY_VERIFY(shown(dialog->preview).contains("waveText"));
     // Back to a table filter: the wave fields keep their values.
     dialog->listFilter->setCurrentRow(1);
     QVERIFY(!dialog->txtFontSize->isEnabled());
     QCOMPARE(dialog->txtFontSize->text(), QString("20"));
 
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QCOMPARE(Quorl()->area->text(),
              QString("<TABLE Style = \"filter:glow (color=blue, strength=1)\"><TR><TD><center>Hi"
                      "</TABLE>"));
@@ -273,7 +268,7 @@ void TestPreviewDialogs::screenshot()
     dialog->txtMarquee->setText("Welcome to my home page");
     dialog->txtColour->setText("#FFFF99");
     dialog->txtHeight->setText("40");
-    QTRY_VERIFY(shown(dialog->preview).contains("Welcome"));
+    QV_TRY_VERIFY(shown(dialog->preview).contains("Welcome"));
     QTest::qWait(1500);
     QVERIFY(dialog->grab().save(path));
 }

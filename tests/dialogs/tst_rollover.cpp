@@ -17,11 +17,6 @@ const QString theLink = rolloverLink(button);
 const QString S = rolloverScript();
 const QString onLoadB = " onLoad=\"QRL_preloadImages('b.gif')\"";
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class TestRollover : public QObject
@@ -53,8 +48,7 @@ void TestRollover::initTestCase()
 
 void TestRollover::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestRollover::script()
@@ -225,7 +219,7 @@ void TestRollover::insertFromSourceWindow()
     dialog->txtFirstImage->setText("a.gif");
     dialog->txtSecondImage->setText("b.gif");
     dialog->insert->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
 
     const DocumentEdit expected = rolloverEdit(page, page.indexOf("\r\n</body>"), button);
     QCOMPARE(quorl->area->text(), expected.text);

@@ -24,11 +24,6 @@ Q_DECLARE_METATYPE(Change)
 
 namespace {
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 template <class T>
 T *openFromSource(const char *command, const char *dialog)
 {
@@ -71,8 +66,7 @@ void TestRuleHeading::init()
 
 void TestRuleHeading::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestRuleHeading::ruleBuilder_data()
@@ -117,7 +111,7 @@ void TestRuleHeading::ruleRemembered()
     dialog->txtSize->setText("3");
     dialog->chkShade->setChecked(true);
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QCOMPARE(Quorl()->area->text(),
              QString("<HR width=\"50%\" align=\"Right\" color=\"#00FF00\" size=\"3\" NOSHADE>"));
 
@@ -143,7 +137,7 @@ void TestRuleHeading::ruleForgotten()
     dialog->chkRemember->setChecked(false);
     dialog->txtWidth->setText("20");
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QCOMPARE(SettingsStore::value("HRule", "Remember", "absent"), QString("0"));
     QCOMPARE(SettingsStore::value("HRule", "Width", "absent"), QString("70"));
 
@@ -180,7 +174,7 @@ void TestRuleHeading::heading()
         dialog->listAlign->setCurrentRow(align);
     dialog->txtHeading->setText(text);
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QCOMPARE(Quorl()->area->text(), html);
     QVERIFY(!WindowDirectory::isLoaded("heading"));
 }
@@ -195,7 +189,7 @@ void TestRuleHeading::headingFromSourceSelection()
     auto *dialog = openFromSource<HeadingDialog>("mnuHeading", "heading");
     QCOMPARE(dialog->txtHeading->text(), QString("Hello"));
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QCOMPARE(quorl->area->text(), QString("say <H1 align=\"Left\">Hello</H1> now"));
 }
 

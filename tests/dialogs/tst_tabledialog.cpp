@@ -7,6 +7,7 @@
 #include "editor/windowregistry.h"
 #include "platform/settingsstore.h"
 #include "platform/sourcearea.h"
+#include "support/composerpage.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 #include "vevevodi/composerwindow.h"
@@ -51,11 +52,6 @@ QString rows(int count, int cols, bool labelled = true)
 }
 
 const QString end = crlf + "</TABLE>";
-
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 TableDialog *openFromSource()
 {
@@ -109,8 +105,7 @@ void TestTableDialog::init()
 
 void TestTableDialog::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestTableDialog::builder_data()
@@ -405,7 +400,7 @@ void TestTableDialog::rememberTicked()
     dialog->txtColour->setText("#FF0000");
     dialog->chkEmptyTable->setChecked(true);
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("table"));
 
     const QList<QPair<QString, QString>> stored = {
@@ -437,7 +432,7 @@ void TestTableDialog::rememberUnticked()
     dialog->chkRemember->setChecked(false);
     dialog->txtrow->setText("5");
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QCOMPARE(SettingsStore::value("Table", "Remember", "absent"), QString("0"));
     QCOMPARE(SettingsStore::value("Table", "Rows", "absent"), QString("7"));
 
@@ -504,7 +499,7 @@ void TestTableDialog::insertIntoSourceWindow()
     QTest::keyClicks(dialog->txtcol, "3");
     dialog->chkEmptyTable->click();
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
 
     const QString table = "<TABLE border=\"1\" width=\"100%\">" + rows(1, 3, false) + end;
     QCOMPARE(quorl->area->text(), "<BODY>\r\n" + table + "\r\n</BODY>");
@@ -515,19 +510,12 @@ void TestTableDialog::insertIntoSourceWindow()
 
 void TestTableDialog::insertIntoComposer()
 {
-    SourceWindow *quorl = Quorl();
-    quorl->area->setText("<html><head></head><body><p id=\"p\">one two</p></body></html>");
-    quorl->show();
-    ShowVevevodi();
-    ComposerWindow *composer = Composr();
-    QVERIFY(QTest::qWaitForWindowExposed(composer));
-    HtmlEditView *page = composer->txtComp;
-    QVERIFY(QTest::qWaitFor([page] { return page->isIdle(); }, 15000));
     // The caret between "one " and "two".
-    QVERIFY(page->evaluate("(() => { const t = document.getElementById('p').firstChild;"
-                           " const r = document.createRange(); r.setStart(t, 4);"
-                           " r.collapse(true); getSelection().removeAllRanges();"
-                           " getSelection().addRange(r); return true; })()"));
+    ComposerWindow *composer =
+        ComposerPage::showAt("<html><head></head><body><p id=\"p\">one two</p></body></html>", 4);
+    QVERIFY(composer);
+    SourceWindow *quorl = Quorl();
+    HtmlEditView *page = composer->txtComp;
 
     Menus::find(composer, "mnuInsTable")->trigger();
     auto *dialog = qobject_cast<TableDialog *>(WindowDirectory::loaded("table"));
@@ -546,7 +534,7 @@ void TestTableDialog::insertIntoComposer()
                               "  t.nextSibling ? t.nextSibling.textContent : ''].join('/'); })()")
             .value_or(QVariant()).toString();
     };
-    QTRY_COMPARE(cells(), QString("one /Sizes/ Row 1 Col 1| Row 1 Col 2/two"));
+    QV_TRY_COMPARE(cells(), QString("one /Sizes/ Row 1 Col 1| Row 1 Col 2/two"));
     QCOMPARE(quorl->star, QString("*"));
 }
 

@@ -35,11 +35,6 @@ QString newRow(const QString &start, int r, int cols, bool labelled = true)
     return text + "</tr>";
 }
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 ScriptedPrompter::Message invalidValue()
 {
     return {"Invalid Value", "Quorl", Prompter::Icon::None, Prompter::Buttons::Ok};
@@ -80,8 +75,7 @@ void TestTableRows::initTestCase()
 
 void TestTableRows::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestTableRows::digitCheck_data()
@@ -181,7 +175,7 @@ void TestTableRows::rowsIntoSourceWindow()
     dialog->txtrow->setText("1");
     dialog->cmbcolour->setEditText("aqua");
     dialog->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QCOMPARE(quorl->area->text(),
              "<TABLE>\r\n" + newRow("<tr bgcolor=\"aqua\">", 1, 2) + "</TABLE>");
     QVERIFY(!WindowDirectory::isLoaded("frmrow"));
@@ -279,7 +273,7 @@ void TestTableRows::visualClickInserts()
     QCOMPARE(dialog->windowTitle(), QString("Visual Table: Quorl"));
     QCOMPARE(dialog->compOrEdit, QString("edit"));
     QTest::mouseClick(dialog->num11, Qt::LeftButton, {}, dialog->num11->cellRect(5).center());
-    flushDeletes();
+    TestEnv::flushDeletes();
     QCOMPARE(quorl->area->text(), visualTableHtml(5, "edit"));
     QVERIFY(!WindowDirectory::isLoaded("visTbl"));
 }

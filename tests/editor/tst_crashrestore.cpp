@@ -1,6 +1,7 @@
 // The crash recovery wizard and the restore points: what they set, write
 // and load, and what a refused value leaves alone.
 
+#include "dialogs/listeditor.h"
 #include "editor/crashwizard.h"
 #include "editor/restorewindow.h"
 #include "editor/sourcewindow.h"
@@ -35,14 +36,6 @@ namespace {
 using TestEngine::settle;
 
 const QString kTitle = "Assistant: Quorl";
-
-QStringList entries(const QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
 
 QString crashFolder()
 {
@@ -96,8 +89,7 @@ void TestCrashRestore::init()
 void TestCrashRestore::cleanup()
 {
     Composr()->TimeCrashSave->stop();
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestCrashRestore::showComposer(const QString &html)
@@ -231,7 +223,7 @@ void TestCrashRestore::loadCrashFile()
                              "<html><body><p>saved before the crash</p></body></html>"));
     QVERIFY(TestFiles::write(QDir(crashFolder()).filePath("notes.txt"), "not listed"));
     CrashWizard *w = wizard("", "");
-    QCOMPARE(entries(w->FileCrash), QStringList{"lost.crw"});
+    QCOMPARE(listEntries(w->FileCrash), QStringList{"lost.crw"});
     w->FileCrash->setCurrentRow(0);
 
     ScriptedPrompter p;
@@ -286,7 +278,7 @@ void TestCrashRestore::restoreFileRoundTrip()
     QCOMPARE(r->lblTitle->text(), QString("Current Editor Contents"));
     r->txtPRestoreName->setText("before rework");
     QTest::keyClick(r->txtPRestoreName, Qt::Key_Return);
-    QCOMPARE(entries(r->File1), QStringList{"before rework.rpw"});
+    QCOMPARE(listEntries(r->File1), QStringList{"before rework.rpw"});
     QVERIFY(TestFiles::bytes(QDir(crashFolder()).filePath("before rework.rpw"))
                 .startsWith("{\\rtf"));
 
@@ -298,7 +290,7 @@ void TestCrashRestore::restoreFileRoundTrip()
     QCOMPARE(r->lblTitle->text(), QString("Contents of loaded restore point"));
 
     r->btnRemove->click();
-    QCOMPARE(entries(r->File1), QStringList{});
+    QCOMPARE(listEntries(r->File1), QStringList{});
 }
 
 void TestCrashRestore::pointsSurviveCloseAndReopen()
@@ -347,7 +339,7 @@ void TestCrashRestore::restoreNames()
         p.expect(Msg{"Invalid File Name", "Quorl", Icon::None});
     r->btnSet->click();
     QV_VERIFY_PROMPTS(p);
-    QCOMPARE(entries(r->File1), listed);
+    QCOMPARE(listEntries(r->File1), listed);
     QCOMPARE(QDir(ProgramFolder::path()).entryList({"*.rpw"}, QDir::Files), QStringList{});
 }
 

@@ -99,8 +99,7 @@ void TestHelpWindows::initTestCase()
 
 void TestHelpWindows::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestHelpWindows::checkNumeric_data()

@@ -76,8 +76,7 @@ void TestPageCommands::initTestCase()
 
 void TestPageCommands::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestPageCommands::pageTitle_data()

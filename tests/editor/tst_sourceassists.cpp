@@ -90,8 +90,7 @@ void TestSourceAssists::init()
 
 void TestSourceAssists::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestSourceAssists::commands_data()

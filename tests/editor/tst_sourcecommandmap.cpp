@@ -46,8 +46,7 @@ void TestSourceCommandMap::initTestCase()
 
 void TestSourceCommandMap::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestSourceCommandMap::menuTree()

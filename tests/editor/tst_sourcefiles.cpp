@@ -86,8 +86,7 @@ void TestSourceFiles::init()
 
 void TestSourceFiles::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestSourceFiles::openShowsTheFileAndFillsRecent()

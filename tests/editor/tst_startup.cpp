@@ -1,6 +1,7 @@
 // What the user sees at start: the splash's stages, the start-up assistant,
 // the tips and the tip window.
 
+#include "dialogs/listeditor.h"
 #include "editor/recentfiles.h"
 #include "editor/sourcewindow.h"
 #include "editor/splashwindow.h"
@@ -36,14 +37,6 @@ QStringList visibleRecent(const RecentFiles::Menu &menu)
     QStringList out;
     for (QAction *a : menu)
         out << (a->isVisible() ? RecentFiles::pathOf(a) : QString("-"));
-    return out;
-}
-
-QStringList entries(const QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
     return out;
 }
 
@@ -88,8 +81,7 @@ void TestStartUp::init()
 
 void TestStartUp::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
     QFile::copy(qEnvironmentVariable("QV_DATA") + "/misc/TIPOFDAY.TXT",
                 ProgramFolder::resolve("misc/TIPOFDAY.TXT"));
 }
@@ -232,7 +224,7 @@ void TestStartUp::recentKeysFillListAndBothMenus()
     SettingsStore::setValue("MRUs", "5", "/pages/five.html");
     SettingsStore::setValue("MRUs", "0", "/pages/zero.html");  // not shown by this scheme
     auto *assistant = WindowDirectory::touch<StartUpAssistant>("StartUp");
-    QCOMPARE(entries(assistant->listRecent),
+    QCOMPARE(listEntries(assistant->listRecent),
              (QStringList{"/pages/four.html", "/pages/five.html"}));
     const QStringList menu{"-", "-", "-", "/pages/four.html", "/pages/five.html"};
     QCOMPARE(visibleRecent(Quorl()->recent), menu);

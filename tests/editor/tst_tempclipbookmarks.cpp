@@ -1,6 +1,7 @@
 // The temporary clipboard, the bookmarks window, the anchor scan and the
 // filling of the hyperlink dialog's bookmark lists.
 
+#include "dialogs/listeditor.h"
 #include "editor/bookmarkswindow.h"
 #include "editor/sourcewindow.h"
 #include "editor/tempclipwindow.h"
@@ -23,14 +24,6 @@ using Answer = Prompter::Answer;
 
 namespace {
 
-QStringList entries(const QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
 // Stands in for the hyperlink dialog: the fields the Hyperlink command writes.
 class HyperlinkStandIn : public QWidget
 {
@@ -43,7 +36,7 @@ public:
             (new QLineEdit(this))->setObjectName(name);
     }
     QString field(const char *name) const { return findChild<QLineEdit *>(name)->text(); }
-    QStringList list(const char *name) const { return entries(findChild<QListWidget *>(name)); }
+    QStringList list(const char *name) const { return listEntries(findChild<QListWidget *>(name)); }
 };
 
 } // namespace
@@ -84,8 +77,7 @@ void TestTempClipBookmarks::init()
 
 void TestTempClipBookmarks::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestTempClipBookmarks::copyShowAndPaste()
@@ -104,7 +96,7 @@ void TestTempClipBookmarks::copyShowAndPaste()
     QVERIFY(!clip->isVisible());
     show->trigger();
     QVERIFY(clip->isVisible());
-    QCOMPARE(entries(clip->listClip), (QStringList{"beta", "alpha", "beta\r\ngamma"}));
+    QCOMPARE(listEntries(clip->listClip), (QStringList{"beta", "alpha", "beta\r\ngamma"}));
 
     // Paste before any click pastes the empty display box: the selection goes.
     q->area->setSelStart(0);
@@ -142,7 +134,7 @@ void TestTempClipBookmarks::removeAndClear()
 
     clip->listClip->setCurrentRow(1);
     clip->btnRemove->click();
-    QCOMPARE(entries(clip->listClip), (QStringList{"one", "three"}));
+    QCOMPARE(listEntries(clip->listClip), (QStringList{"one", "three"}));
 
     const Msg question{"This will clear Temporary Clipboard. Proceed?", "Assistant: Quorl",
                        Icon::Question, Buttons::YesNo, Answer::No, Answer::No};
@@ -178,7 +170,7 @@ void TestTempClipBookmarks::dropIsACopy()
     QCoreApplication::sendEvent(clip->listClip->viewport(), &drop);
     QVERIFY(drop.isAccepted());
     QCOMPARE(drop.dropAction(), Qt::CopyAction);
-    QCOMPARE(entries(clip->listClip), QStringList{"this"});
+    QCOMPARE(listEntries(clip->listClip), QStringList{"this"});
     QCOMPARE(clip->txtClip->toPlainText(), QString("keep this text"));
 }
 
@@ -225,8 +217,8 @@ void TestTempClipBookmarks::bookmarksCommand()
     command->trigger();  // again while open: the lists are filled afresh
     auto *b = qobject_cast<BookmarksWindow *>(WindowDirectory::loaded("bookmarks"));
     QVERIFY(b && b->isVisible());
-    QCOMPARE(entries(b->listBookMarks), QStringList{"intro"});
-    QCOMPARE(entries(b->listAddress), QStringList{"<a name=\"intro\">"});
+    QCOMPARE(listEntries(b->listBookMarks), QStringList{"intro"});
+    QCOMPARE(listEntries(b->listAddress), QStringList{"<a name=\"intro\">"});
     QCOMPARE(b->compOrEdit, QString("edit"));
 
     // Add puts an empty anchor at the caret and closes the window.

@@ -86,8 +86,7 @@ void TestTemplates::init()
 
 void TestTemplates::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
     QDir().mkpath(Templates::folder());
     for (const QString &file : templateFiles()) {
         if (!m_shipped.contains(file))

@@ -40,11 +40,6 @@ const QString kBox = "<div id=\"Box\" style=\"position:relative;left:0px;top:0px
                      "height:30px;background-color:#FFFFFF;color:#000000;border-width:1;"
                      "border-style:solid;\"></div>";
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 QString body(HtmlEditView *view)
 {
     return TestEngine::body(view);
@@ -104,8 +99,7 @@ void TestDesigner::initTestCase()
 
 void TestDesigner::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestDesigner::skeletonOnLoadAndNew_data()
@@ -156,7 +150,7 @@ void TestDesigner::exitAndCloseDiscardTheDesign()
         Menus::find(d, "mnuExit")->trigger();
     }
     QV_VERIFY_PROMPTS(p);
-    flushDeletes();
+    TestEnv::flushDeletes();
     QCOMPARE(!WindowDirectory::isLoaded("ombrel"), gone);
     QCOMPARE(body(openDesigner()->Result), gone ? kCanvas : QString("<p>work</p>"));
 }
@@ -385,14 +379,14 @@ void TestDesigner::formCodeDelivery()
         wizard->cmbAction->setCurrentText("GET");
         wizard->txtFormAction->setText("send.php");
         wizard->OKButton->click();
-        flushDeletes();
+        TestEnv::flushDeletes();
         QVERIFY(!WindowDirectory::isLoaded("prewizard"));
         QVERIFY(d->isVisible());
     }
     if (opener == "Quorl") {
         QCOMPARE(quorl->area->text(), code + code);
     } else {
-        QTRY_COMPARE(body(composer->txtComp).count("<!-- End of form -->"), 2);
+        QV_TRY_COMPARE(body(composer->txtComp).count("<!-- End of form -->"), 2);
     }
 }
 
@@ -446,7 +440,7 @@ void TestDesigner::editHtmlBringsTheDesignerBack()
         editor->CancelButton->click();
     else
         editor->close();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("OeditHTML"));
     QVERIFY(d->isVisible());
     QCOMPARE(body(d->Result), how == "ok" ? kCanvas + "<p>edited</p>" : kCanvas);
@@ -481,7 +475,7 @@ void TestDesigner::helpWindow()
     for (const QString &p : paragraphs)
         QVERIFY(p.startsWith("   ") && !p.startsWith("    "));
     help->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("OHelp"));
     Menus::find(d, "help")->trigger();
     help = qobject_cast<DesignerHelp *>(WindowDirectory::loaded("OHelp"));

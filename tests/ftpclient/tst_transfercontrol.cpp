@@ -74,11 +74,11 @@ TestTransferControl::Run TestTransferControl::run(TransferControl &control,
         result.states << state;
         result.busyAtEveryState = result.busyAtEveryState && control.StillExecuting();
         if (state == State::ResponseCompleted) {
-            for (QString piece = control.GetChunk(512); !piece.isEmpty();
-                 piece = control.GetChunk(512)) {
-                if (piece.size() > 512)
+            for (QString chunk = control.GetChunk(512); !chunk.isEmpty();
+                 chunk = control.GetChunk(512)) {
+                if (chunk.size() > 512)
                     result.busyAtEveryState = false;
-                result.response += piece;
+                result.response += chunk;
             }
         }
     });

@@ -1,13 +1,13 @@
 // The editing commands' DOM work on the real engine: a small page in design
 // mode, a selection, one command id, and the document that results.
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
 
 #include "platform/htmlfinddialog.h"
 #include "platform/htmlfontdialog.h"
+#include "support/files.h"
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
@@ -54,11 +54,7 @@ public:
         bool done = false;
         m_view.page()->runJavaScript(js, QWebEngineScript::ApplicationWorld,
                                      [&](const QVariant &v) { result = v; done = true; });
-        QElapsedTimer timer;
-        timer.start();
-        while (!done && timer.elapsed() < 10000)
-            QTest::qWait(5);
-        if (!done)
+        if (!TestEngine::waitUntil([&] { return done; }, 10000))
             qWarning("script did not answer: %s", qPrintable(js.left(80)));
         return result;
     }

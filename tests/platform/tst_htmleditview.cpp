@@ -3,6 +3,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/htmleditview.h"
+#include "support/files.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 
@@ -24,19 +25,7 @@
 
 namespace {
 
-// Waits until every queued operation of the view has finished. The engine
-// runs its own work on this thread, so the wait wakes for every event rather
-// than sleeping between polls.
-bool settle(HtmlEditView &v, int ms = 15000)
-{
-    QTimer wake;
-    wake.start(20);
-    QElapsedTimer t;
-    t.start();
-    while (!v.isIdle() && t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return v.isIdle();
-}
+using TestEngine::settle;
 
 QString read(HtmlEditView &v)
 {
@@ -51,9 +40,7 @@ QVariant app(HtmlEditView &v, const QString &js)
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    QVERIFY(TestFiles::write(path, bytes));
 }
 
 const QString kPage = QStringLiteral(
@@ -104,7 +91,7 @@ void TestHtmlEditView::init()
     v->show();
     v->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(v));
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
 }
 
 void TestHtmlEditView::cleanup()
@@ -192,10 +179,10 @@ void TestHtmlEditView::browseModeRunsThePageWithoutSeeingTheBridge()
         "+ '/' + typeof qvEdit + '/' + typeof qt + '/' + document.designMode;</script>"
         "</body></html>");
     v->setBrowseMode(true);
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
     QTRY_COMPARE(v->title(), QString("undefined/undefined/undefined/off"));
     v->setBrowseMode(false);
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
     QCOMPARE(app(*v, "document.designMode").toString(), QString("on"));
 }
 
@@ -271,7 +258,7 @@ void TestHtmlEditView::operationsInCallOrder()
 void TestHtmlEditView::typedKeysAreInTheRead()
 {
     v->setDocumentHtml("<html><head></head><body><p id=\"p\">abcdef</p></body></html>");
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
     app(*v, "(() => { const r = document.createRange();"
             " r.setStart(document.getElementById('p').firstChild, 6); r.collapse(true);"
             " getSelection().removeAllRanges(); getSelection().addRange(r); })()");
@@ -289,7 +276,7 @@ void TestHtmlEditView::typedKeysAreInTheRead()
 void TestHtmlEditView::timeoutGivesNoResult()
 {
     v->setDocumentHtml("<p>x</p>");
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
     // A page that is busy for a while.
     v->runQueued("(() => { const end = Date.now() + 1500; while (Date.now() < end); })()");
     QElapsedTimer t;
@@ -313,7 +300,7 @@ void TestHtmlEditView::noNavigationWhileEditing()
               "<html><head><meta http-equiv=\"refresh\" content=\"0; url=other.html\"></head>"
               "<body><a id=\"a\" href=\"other.html\">go</a></body></html>");
     QVERIFY(v->LoadDocument(folder + "/start.html"));
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
     // The page asks to go elsewhere, and a click on the link.
     app(*v, "document.getElementById('a').click()");
     const QVariant pos = app(*v, "(() => { const r = document.getElementById('a')"
@@ -324,7 +311,7 @@ void TestHtmlEditView::noNavigationWhileEditing()
     QTest::mouseDClick(target, Qt::LeftButton, {}, at);
     app(*v, "location.href = 'other.html'");
     QTest::qWait(500);
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
     QVERIFY(read(*v).contains("<a id=\"a\" href=\"other.html\">go</a>"));
     QVERIFY(v->url().path().endsWith("start.html"));
 }
@@ -333,9 +320,9 @@ void TestHtmlEditView::changeSignal()
 {
     QSignalSpy changed(v, &HtmlEditView::contentChanged);
     v->setDocumentHtml("<html><head></head><body><p id=\"p\">ab</p></body></html>");
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
     v->ExecCommand(5035);
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
     QTest::qWait(100);
     QCOMPARE(changed.count(), 0);  // loading and selecting change nothing
 
@@ -346,7 +333,7 @@ void TestHtmlEditView::changeSignal()
 
     changed.clear();
     v->setDocumentHtml("<p>again</p>");
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
     QTest::qWait(100);
     QCOMPARE(changed.count(), 0);
     v->insertHtml("<b>in</b>");
@@ -360,15 +347,15 @@ void TestHtmlEditView::clipboardCommands()
     v->setFocus();
     v->ExecCommand(5035);
     v->ExecCommand(5002);
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
     QTRY_COMPARE(Clipboard::text(), QString("copy me"));
     QVERIFY(Clipboard::html().contains("me</b>"));
 
     v->ExecCommand(5003);
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
     QCOMPARE(read(*v).contains("copy"), false);
     v->ExecCommand(5032);
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
     QVERIFY(read(*v).contains("<b>me</b>"));
     QVERIFY(!v->ExecCommand(1234));
 }
@@ -377,7 +364,7 @@ void TestHtmlEditView::insertKeepsTheMarkup()
 {
     Clipboard::setText("user's copy");
     v->setDocumentHtml("<html><head></head><body><p id=\"p\">one two</p></body></html>");
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
     // Select "two" and replace it.
     app(*v, "(() => { const t = document.getElementById('p').firstChild;"
             " const r = document.createRange(); r.setStart(t, 4); r.setEnd(t, 7);"
@@ -393,7 +380,7 @@ void TestHtmlEditView::rendererCrashRestoresTheDocument()
 {
     const QString page = "<html><head></head><body><p>survives</p></body></html>";
     v->setDocumentHtml(page);
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
     QCOMPARE(read(*v), page);
     QSignalSpy recovered(v, &HtmlEditView::rendererRecovered);
     ScriptedPrompter prompts;

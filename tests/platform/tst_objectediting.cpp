@@ -4,24 +4,14 @@
 // offscreen, so the drop arrives as the page would see it.
 
 #include "platform/htmleditview.h"
+#include "support/files.h"
 #include "support/testenv.h"
 
-#include <QElapsedTimer>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
-bool settle(HtmlEditView &v, int ms = 15000)
-{
-    QTimer wake;
-    wake.start(20);
-    QElapsedTimer t;
-    t.start();
-    while (!v.isIdle() && t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return v.isIdle();
-}
+using TestEngine::settle;
 
 QVariant app(HtmlEditView &v, const QString &js)
 {
@@ -75,7 +65,7 @@ void TestObjectEditing::init()
     v->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(v));
     v->setDocumentHtml(kCanvas);
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
 }
 
 void TestObjectEditing::cleanup()
@@ -134,7 +124,7 @@ void TestObjectEditing::moveAndResizeLeaveOnlyTheStyles()
 void TestObjectEditing::cursorKeysMoveFinely()
 {
     v->selectObjectAt(QPoint(200, 200));
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
     QWidget *target = v->focusProxy() ? v->focusProxy() : v;
     QTest::keyClick(target, Qt::Key_Right);
     QTest::keyClick(target, Qt::Key_Right);
@@ -147,7 +137,7 @@ void TestObjectEditing::cursorKeysMoveFinely()
 void TestObjectEditing::secondClickEditsText()
 {
     v->insertHtmlAt(kLabel, QPoint(5, 5));
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
     QWidget *target = v->focusProxy() ? v->focusProxy() : v;
     const QPoint onLabel(30, 15);
     QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(500, 400));  // off every object
@@ -181,7 +171,7 @@ void TestObjectEditing::dropFromAnotherView()
     HtmlEditView staging;
     staging.setStagingMode(true);
     staging.setDocumentHtml(kLabel);
-    QVERIFY(settle(staging));
+    QVERIFY(settle(&staging));
     QCOMPARE(app(staging, "(function(){var dt = new DataTransfer(); document.body.dispatchEvent("
                           "new DragEvent('dragstart', {dataTransfer: dt, bubbles: true}));"
                           "return dt.getData('text/html');})()")
@@ -220,7 +210,7 @@ void TestObjectEditing::deleteRemovesTheSelectedObject()
 {
     QFETCH(bool, byKey);
     v->insertHtmlAt(kLabel, QPoint(5, 5));
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
     if (byKey) {
         QWidget *target = v->focusProxy() ? v->focusProxy() : v;
         QTest::keyClick(target, Qt::Key_Delete);

@@ -25,11 +25,6 @@ Q_DECLARE_METATYPE(Change)
 
 namespace {
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 NavListURLs *links()
 {
     return qobject_cast<NavListURLs *>(WindowDirectory::loaded("NavListURLs"));
@@ -98,8 +93,7 @@ void TestNavBar::initTestCase()
 
 void TestNavBar::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestNavBar::templateText()
@@ -236,7 +230,7 @@ void TestNavBar::makerWindow()
     QCOMPARE(maker->txtHLinkThickness->text(), QString("0"));
 
     maker->btnProceed->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("NavMaker"));
     QVERIFY(links()->isVisible());
     QCOMPARE(links()->windowTitle(), QString("List With Linked Points : Quorl"));
@@ -311,7 +305,7 @@ void TestNavBar::insertIntoSource()
     addPoint(window, "Start", "index.html");
     addPoint(window, "News", "news.html");
     window->btnInsert->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("NavListURLs"));
 
     const QString expected = "<html><head>" + sheet + "<title>t</title></head><body>\r\n"
@@ -338,7 +332,7 @@ void TestNavBar::insertIntoComposer()
     SourceWindow *quorl = Quorl();
     quorl->star.clear();
     window->btnInsert->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("NavListURLs"));
 
     const auto state = [page] {
@@ -349,7 +343,7 @@ void TestNavBar::insertIntoComposer()
                               "   .join(',')].join('|')")
             .value_or(QVariant()).toString();
     };
-    QTRY_COMPARE(state(), QString("styled|edited|Start=index.html,News=news.html"));
+    QV_TRY_COMPARE(state(), QString("styled|edited|Start=index.html,News=news.html"));
     QVERIFY(!quorl->isVisible());
     QCOMPARE(quorl->star, QString("*"));
 }

@@ -20,11 +20,6 @@ namespace {
 
 const QString rules = "body { color: #000000; }\r\nh1 { font-size: 20px; }";
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 StyleSheetWizard *wizard()
 {
     return qobject_cast<StyleSheetWizard *>(WindowDirectory::loaded("styleSheetWiz"));
@@ -79,8 +74,7 @@ void TestStyleSheet::initTestCase()
 
 void TestStyleSheet::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestStyleSheet::styleBlockText()
@@ -158,7 +152,7 @@ void TestStyleSheet::nextAndBack()
     // Closing step 2 ends the tool.
     stepOne()->btnNext->click();
     second->close();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("styleSheet"));
     QVERIFY(!WindowDirectory::isLoaded("styleSheetWiz"));
 }
@@ -182,7 +176,7 @@ void TestStyleSheet::externalFile()
     QV_VERIFY_PROMPTS(prompts);
     QCOMPARE(prompts.lastFileRequest().filter, QString("CSS Files (*.css)"));
     QCOMPARE(TestFiles::bytes(path), (rules + "\r\n").toUtf8());
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("styleSheet"));
     QVERIFY(!WindowDirectory::isLoaded("styleSheetWiz"));
 }
@@ -194,7 +188,7 @@ void TestStyleSheet::externalFileCancelled()
     prompts.expect(ScriptedPrompter::SaveFile{"", std::nullopt});
     second->OKButton->click();
     QV_VERIFY_PROMPTS(prompts);
-    flushDeletes();
+    TestEnv::flushDeletes();
     QCOMPARE(wizard(), second);
     QVERIFY(second->isVisible());
     QCOMPARE(second->txtCode->toPlainText(), QString(rules).replace("\r\n", "\n"));
@@ -213,7 +207,7 @@ void TestStyleSheet::externalFileFailure()
     QV_VERIFY_PROMPTS(prompts);
     QVERIFY(prompts.shownMessages().last().startsWith("Unable to save the style sheet "
                                                       + blocker + "/site.css"));
-    flushDeletes();
+    TestEnv::flushDeletes();
     QCOMPARE(wizard(), second);
     QVERIFY(second->isVisible());
     QCOMPARE(second->txtCode->toPlainText(), QString(rules).replace("\r\n", "\n"));
@@ -262,7 +256,7 @@ void TestStyleSheet::withinSourceWithoutHead()
     QV_VERIFY_PROMPTS(prompts);
     QCOMPARE(quorl->area->text(), styleBlock(rules) + "<body>x</body>");
     QVERIFY(quorl->isVisible());
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("styleSheetWiz"));
     QVERIFY(!WindowDirectory::isLoaded("styleSheet"));
 }
@@ -288,7 +282,7 @@ void TestStyleSheet::withinComposer()
                               " + '|' + document.getElementById('p').textContent")
             .value_or(QVariant()).toString();
     };
-    QTRY_COMPARE(state(), QString("2 h1 { font-size: 20px; }|edited"));
+    QV_TRY_COMPARE(state(), QString("2 h1 { font-size: 20px; }|edited"));
     QVERIFY(Quorl()->area->text().contains("<title>t</title>" + styleBlock(rules) + "</head>"));
     QVERIFY(!Quorl()->isVisible());
 }

@@ -15,11 +15,6 @@
 
 namespace {
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 bool makeFile(const QString &path, const QByteArray &bytes, bool executable)
 {
     if (!TestFiles::write(path, bytes))
@@ -63,8 +58,7 @@ void TestToolPlugin::initTestCase()
 
 void TestToolPlugin::cleanup()
 {
-    WindowDirectory::unloadAll();
-    flushDeletes();
+    TestEnv::unloadWindows();
 }
 
 void TestToolPlugin::listing()
@@ -104,7 +98,7 @@ void TestToolPlugin::launchFromEitherWindow()
                                   10000));
     QCOMPARE(WindowDirectory::loaded("toolplugin"), launcher);
     launcher->CancelButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(!WindowDirectory::isLoaded("toolplugin"));
 }
 

@@ -1,11 +1,15 @@
 #pragma once
 
+// What the window tests share for pages in the real composer.
+
 #include "editor/optfunctions.h"
 #include "editor/sourcewindow.h"
 #include "platform/htmleditview.h"
 #include "platform/sourcearea.h"
 #include "support/files.h"
 #include "vevevodi/composerwindow.h"
+
+#include <QTest>
 
 // A page in the composer with one paragraph, id "p", holding "one", shown
 // the way the source window's switch shows it; nullptr when it did not load.
@@ -26,3 +30,32 @@ inline bool editParagraph(HtmlEditView *page)
     return page->evaluate("(document.getElementById('p').textContent = 'edited', true)")
         .value_or(false).toBool();
 }
+
+namespace ComposerPage {
+
+// Shows the composer with html as its page, the caret at offset in the first
+// text of the element with id "p"; nullptr when the page did not load.
+inline ComposerWindow *showAt(const QString &html, int offset)
+{
+    Quorl()->area->setText(html);
+    Quorl()->show();
+    ShowVevevodi();
+    ComposerWindow *composer = Composr();
+    if (!QTest::qWaitForWindowExposed(composer) || !TestEngine::settle(composer->txtComp))
+        return nullptr;
+    const bool placed = composer->txtComp->evaluate(
+        QStringLiteral("(() => { const t = document.getElementById('p').firstChild;"
+                       " const r = document.createRange(); r.setStart(t, %1);"
+                       " r.collapse(true); getSelection().removeAllRanges();"
+                       " getSelection().addRange(r); return true; })()").arg(offset))
+                            .value_or(false).toBool();
+    return placed ? composer : nullptr;
+}
+
+// The text a script gives in the composer's page; empty when it gives none.
+inline QString value(const QString &script)
+{
+    return Composr()->txtComp->evaluate(script).value_or(QVariant()).toString();
+}
+
+} // namespace ComposerPage

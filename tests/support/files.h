@@ -33,3 +33,16 @@ bool settle(HtmlEditView *view);
 QString body(HtmlEditView *view);
 
 } // namespace TestEngine
+
+// QTRY_VERIFY and QTRY_COMPARE for what the engine computes: the same checks,
+// but the wait between them does not sleep (see TestEngine::waitUntil).
+#define QV_TRY_VERIFY(expr)                                                    \
+    do {                                                                       \
+        TestEngine::waitUntil([&] { return bool(expr); });                     \
+        QVERIFY(expr);                                                         \
+    } while (false)
+#define QV_TRY_COMPARE(expr, expected)                                         \
+    do {                                                                       \
+        TestEngine::waitUntil([&] { return (expr) == (expected); });           \
+        QCOMPARE(expr, expected);                                              \
+    } while (false)

@@ -2,6 +2,9 @@
 
 #include "platform/programfolder.h"
 #include "platform/settingsstore.h"
+#include "platform/windowdirectory.h"
+
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QDirIterator>
@@ -58,4 +61,15 @@ void TestEnv::clearSettings()
     QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorl Vevevodi"),
               SettingsStore::application)
         .clear();
+}
+
+void TestEnv::unloadWindows()
+{
+    WindowDirectory::unloadAll();
+    flushDeletes();
+}
+
+void TestEnv::flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

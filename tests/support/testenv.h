@@ -19,6 +19,11 @@ public:
     static QString fixture(const QString &name);
     // Wipes the settings, so a test starts from defaults.
     void clearSettings();
+    // Unloads every window and deletes it now, so the next test starts
+    // without any.
+    static void unloadWindows();
+    // Deletes now what waits for deletion, windows that closed themselves too.
+    static void flushDeletes();
 
 private:
     QTemporaryDir m_program;

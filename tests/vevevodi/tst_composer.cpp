@@ -17,7 +17,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QRandomGenerator>
@@ -26,32 +25,11 @@
 
 namespace {
 
-// Waits for the view's queued operations, waking for every event: the
-// engine does its own work on this thread.
-bool settle(HtmlEditView *v)
-{
-    QTimer wake;
-    wake.start(20);
-    QElapsedTimer t;
-    t.start();
-    while (!v->isIdle() && t.elapsed() < 15000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return v->isIdle();
-}
+using TestEngine::settle;
 
 QString body(ComposerWindow *c)
 {
-    const auto html = c->txtComp->documentHtml();
-    if (!html)
-        return QStringLiteral("<no result>");
-    const qsizetype from = html->indexOf("<body>") + 6;
-    return html->mid(from, html->lastIndexOf("</body>") - from);
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    return TestEngine::body(c->txtComp);
 }
 
 const QString kPrefix = QStringLiteral("Quorl Vevevodi: By Korrandel - ");
@@ -102,8 +80,7 @@ void TestComposer::init()
 
 void TestComposer::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestComposer::showComposer(const QString &source)
@@ -281,7 +258,7 @@ void TestComposer::crashSaveWritesTheVisibleView()
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), 5000);
     QTest::qWait(50);
     // The source view writes its text and a line break; the composer its document.
-    QCOMPARE(QString::fromUtf8(fileBytes(path)),
+    QCOMPARE(QString::fromUtf8(TestFiles::bytes(path)),
              composerVisible ? page : q->area->text() + "\r\n");
     QVERIFY(c->TimeCrashSave->isActive());
     c->setCrashSave("rescue", 1, false);
@@ -356,10 +333,10 @@ void TestComposer::unansweredPageChangesNothing()
     c->txtComp->runQueued(busy);
     c->setCrashSave("busy", 1, true);
     QTRY_VERIFY_WITH_TIMEOUT(c->panelText(2).startsWith("Crash save skipped"), 5000);
-    QCOMPARE(QString::fromUtf8(fileBytes(path)), QString("last good save"));
+    QCOMPARE(QString::fromUtf8(TestFiles::bytes(path)), QString("last good save"));
     QVERIFY(c->TimeCrashSave->isActive());
     QVERIFY(settle(c->txtComp));
-    QTRY_VERIFY_WITH_TIMEOUT(fileBytes(path).contains("<p>x</p>"), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(TestFiles::bytes(path).contains("<p>x</p>"), 5000);
     QCOMPARE(c->panelText(2), QString());
     c->setCrashSave("busy", 1, false);
 }

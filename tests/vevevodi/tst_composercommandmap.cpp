@@ -64,8 +64,7 @@ void TestComposerCommandMap::init()
 void TestComposerCommandMap::cleanup()
 {
     delete w;
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestComposerCommandMap::menuTree()

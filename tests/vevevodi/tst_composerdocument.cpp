@@ -13,6 +13,7 @@
 #include "platform/sourcearea.h"
 #include "platform/spellchecker.h"
 #include "platform/spelldialog.h"
+#include "support/files.h"
 #include "support/pdftext.h"
 #include "support/recordingdialog.h"
 #include "support/scriptedprompter.h"
@@ -23,7 +24,6 @@
 #include "vevevodi/previewwindow.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,27 +37,12 @@
 
 namespace {
 
-bool settle(HtmlEditView *v)
-{
-    QTimer wake;
-    wake.start(20);
-    QElapsedTimer t;
-    t.start();
-    while (!v->isIdle() && t.elapsed() < 15000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return v->isIdle();
-}
+using TestEngine::settle;
 
 QString js(HtmlEditView *v, const QString &script)
 {
     const auto value = v->evaluate(script);
     return value ? value->toString() : QStringLiteral("<no result>");
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 ScriptedPrompter::Message message(const QString &text, const QString &title,
@@ -139,8 +124,7 @@ void TestComposerDocument::init()
 
 void TestComposerDocument::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestComposerDocument::showComposer(const QString &source)
@@ -345,7 +329,7 @@ void TestComposerDocument::browserPreview()
     if (documentPath.isEmpty()) {
         QCOMPARE(QFileInfo(file).fileName(), QString("untitled1.html"));
         // The browser reads it after the command returns.
-        QVERIFY(fileBytes(file).contains("in the browser"));
+        QVERIFY(TestFiles::bytes(file).contains("in the browser"));
     } else {
         QCOMPARE(file, documentPath);
     }
@@ -505,8 +489,8 @@ void TestComposerDocument::viewerWindowSavesItsOwnFile()
     window->txtComp->evaluate("document.querySelector('p').textContent = 'viewer edited'");
 
     Menus::find(window, "mnuSave")->trigger();
-    QVERIFY(fileBytes(own).contains("viewer edited"));
-    QCOMPARE(fileBytes(main), QByteArray("<p>main page</p>"));
+    QVERIFY(TestFiles::bytes(own).contains("viewer edited"));
+    QCOMPARE(TestFiles::bytes(main), QByteArray("<p>main page</p>"));
     QCOMPARE(q->DocumentPath, main);
 
     // Save As asks, and the window keeps the new name as its own.
@@ -514,7 +498,7 @@ void TestComposerDocument::viewerWindowSavesItsOwnFile()
     ScriptedPrompter prompter;
     prompter.expect(ScriptedPrompter::SaveFile{{}, copy});
     Menus::find(window, "mnuSaveAs")->trigger();
-    QVERIFY(fileBytes(copy).contains("viewer edited"));
+    QVERIFY(TestFiles::bytes(copy).contains("viewer edited"));
     QCOMPARE(window->ownPath, copy);
     QCOMPARE(q->DocumentPath, main);
     QV_VERIFY_PROMPTS(prompter);

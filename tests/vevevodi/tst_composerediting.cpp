@@ -77,8 +77,7 @@ void TestComposerEditing::init()
 
 void TestComposerEditing::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestComposerEditing::showPage(const QString &pageBody)

@@ -92,8 +92,7 @@ void TestComposerFiles::init()
 
 void TestComposerFiles::cleanup()
 {
-    WindowDirectory::unloadAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestEnv::unloadWindows();
 }
 
 void TestComposerFiles::showComposer(const QString &page)
