@@ -1,4 +1,4 @@
-#include "composerpage.h"
+#include "support/composerpage.h"
 #include "dialogs/hyperlinkdialog.h"
 #include "dialogs/imagedialog.h"
 #include "dialogs/jsconsole.h"

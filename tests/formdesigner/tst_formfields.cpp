@@ -2,7 +2,7 @@
 // tables, the routes into the real main windows and a stand-in console, the
 // name check, the list editor and the designer's staging view.
 
-#include "dialogs/composerpage.h"
+#include "support/composerpage.h"
 #include "dialogs/fakeconsole.h"
 #include "editor/helpwindow.h"
 #include "editor/menubuilder.h"
