@@ -1,6 +1,7 @@
 #include "dialogs/documentedit.h"
 
 #include "dialogs/insertroute.h"
+#include "editor/sourcetext.h"
 #include "editor/sourcewindow.h"
 #include "platform/sourcearea.h"
 #include "vevevodi/composerwindow.h"
@@ -67,8 +68,9 @@ std::optional<QString> read(bool composer, GeneratorRewrite::Rewrites rewrites)
 void write(bool composer, const DocumentEdit &edit)
 {
     SourceArea *area = Quorl()->area;
-    area->setText(edit.text);
-    area->setSelStart(edit.caret);
+    // One edit of the changed stretch, so Undo in the source window takes the
+    // command back and the earlier history stays.
+    SourceTexts::apply(area, {edit.text, edit.caret, 0});
     if (composer)
         Composr()->writeBackDocument(area->text());
 }

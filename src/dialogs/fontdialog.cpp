@@ -2,10 +2,10 @@
 
 #include "editor/sourcewindow.h"
 #include "platform/clipboard.h"
+#include "platform/screenfonts.h"
 #include "platform/sourcearea.h"
 
 #include <QCheckBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -98,7 +98,7 @@ FontDialog::FontDialog()
         l->setFixedHeight(140);
         return l;
     };
-    listFont = list("listFont", QFontDatabase::families());
+    listFont = list("listFont", screenFontFamilies());
     listFont->setFixedWidth(200);
     listSize = list("listSize", {"1", "2", "3", "4", "5", "6", "7"});
     listSize->setFixedWidth(60);

@@ -244,7 +244,6 @@ void RolloverDialog::onInsert()
         edit.message->show();
     if (edit.refused)
         return;
-    area->setText(edit.text);
-    area->setSelStart(edit.caret);
+    WholeDocument::write(false, edit);
     unload();
 }

@@ -1,12 +1,12 @@
 #include "editor/editprops.h"
 
 #include "editor/sourcewindow.h"
+#include "platform/screenfonts.h"
 #include "platform/settingsstore.h"
 #include "platform/sourcearea.h"
 #include "platform/windowplacement.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -82,16 +82,7 @@ EditPropsWindow::EditPropsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 
 void EditPropsWindow::load()
 {
-    // A family that several foundries offer ("Family [Foundry]") is listed
-    // once, by the name a font is chosen by.
-    QStringList families = QFontDatabase::families();
-    for (QString &family : families) {
-        const qsizetype foundry = family.indexOf(QLatin1String(" ["));
-        if (foundry > 0 && family.endsWith(u']'))
-            family.truncate(foundry);
-    }
-    families.removeDuplicates();
-    listFont->addItems(families);
+    listFont->addItems(screenFontFamilies());
     MakeTopmost(this);
 }
 

@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace {
@@ -29,6 +30,26 @@ QPushButton *newButton(const QString &caption, const QString &name, const QStrin
     return button;
 }
 
+// Shows each snippet on one row, as a list box does, from its first
+// characters only: a snippet of a whole page laid out in full took seconds at
+// every paint of the list. The entry's text stays the whole snippet.
+class SnippetDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QString displayText(const QVariant &value, const QLocale &) const override
+    {
+        constexpr qsizetype shown = 300;
+        const QString text = value.toString();
+        QString row = text.left(shown);
+        row.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        row.replace(u'\r', u' ');
+        row.replace(u'\n', u' ');
+        return text.size() > shown ? row + QStringLiteral("...") : row;
+    }
+};
+
 } // namespace
 
 TempClipWindow::TempClipWindow(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -38,6 +59,7 @@ TempClipWindow::TempClipWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     listClip = new QListWidget(this);
     listClip->setObjectName(QStringLiteral("listClip"));
     listClip->setToolTip(QStringLiteral("List of Items in the clipboard"));
+    listClip->setItemDelegate(new SnippetDelegate(listClip));
     listClip->setAcceptDrops(true);
     listClip->viewport()->setAcceptDrops(true);
     listClip->viewport()->installEventFilter(this);

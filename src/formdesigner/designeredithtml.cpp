@@ -3,9 +3,9 @@
 #include "dialogs/colourbutton.h"
 #include "formdesigner/designerwindow.h"
 #include "platform/clipboard.h"
+#include "platform/screenfonts.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -81,7 +81,7 @@ DesignerEditHtml::~DesignerEditHtml()
 
 void DesignerEditHtml::load()
 {
-    listFont->addItems(QFontDatabase::families());
+    listFont->addItems(screenFontFamilies());
 }
 
 void DesignerEditHtml::setCode(const QString &text)

@@ -2,10 +2,10 @@
 
 #include "formdesigner/designerwindow.h"
 #include "platform/prompter.h"
+#include "platform/screenfonts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -155,7 +155,7 @@ QGroupBox *FormFieldDialog::styleGroup(const StyleLabels &labels)
                                QStringLiteral("none"));
     style.cmbbgcolour = comboBox(QStringLiteral("cmbbgcolour"), colourItems, true,
                                  QStringLiteral("none"));
-    style.listFont = comboBox(QStringLiteral("listFont"), QFontDatabase::families(), true,
+    style.listFont = comboBox(QStringLiteral("listFont"), screenFontFamilies(), true,
                               QLatin1String(labels.font));
     m_styleSwitched = {style.cmbcolour, style.cmbbgcolour, style.listFont};
 

@@ -39,6 +39,7 @@ private Q_SLOTS:
     void builder_data();
     void builder();
     void pairsExcludeEachOther();
+    void fontNamesArePageNames();
     void wrapTheSelection();
     void composerTextComesFromTheClipboard();
     void screenshot();
@@ -127,6 +128,20 @@ void TestFontDialog::pairsExcludeEachOther()
     QVERIFY(!dialog->chkSub->isChecked());
     dialog->chkSub->click();
     QVERIFY(!dialog->chkSup->isChecked() && dialog->chkAllCaps->isChecked());
+}
+
+void TestFontDialog::fontNamesArePageNames()
+{
+    // A family several foundries offer must not reach the page as
+    // face="Family [foundry]".
+    FontDialog *dialog = openFromSource();
+    QStringList names;
+    for (int i = 0; i < dialog->listFont->count(); ++i)
+        names << dialog->listFont->item(i)->text();
+    QVERIFY(!names.isEmpty());
+    QVERIFY2(names.filter(QStringLiteral(" [")).isEmpty(),
+             qPrintable(names.filter(QStringLiteral(" [")).join(u", ")));
+    QCOMPARE(names.removeDuplicates(), 0);
 }
 
 void TestFontDialog::wrapTheSelection()

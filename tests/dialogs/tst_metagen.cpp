@@ -43,6 +43,7 @@ private Q_SLOTS:
     void edit();
     void noHeadKeepsDialogOpen();
     void copyrightSurvivesSaveAndReopen();
+    void undoTakesTheBlockBack();
     void intoTheComposer();
 
 private:
@@ -180,6 +181,25 @@ void TestMetaGen::copyrightSurvivesSaveAndReopen()
     quorl->area->setText(QString());
     QVERIFY(quorl->area->loadFile(path));
     QVERIFY(quorl->area->text().contains(line));
+}
+
+void TestMetaGen::undoTakesTheBlockBack()
+{
+    SourceWindow *quorl = Quorl();
+    quorl->show();
+    quorl->area->setText("<html><head></head><body></body></html>");
+    quorl->area->setSelStart(quorl->area->text().indexOf("</body>"));
+    quorl->area->setSelText("typed");
+    const QString typed = quorl->area->text();
+    Menus::find(quorl, "mnuMetaGen")->trigger();
+    qobject_cast<MetaGenDialog *>(WindowDirectory::loaded("MetaGen"))->OKButton->click();
+    flushDeletes();
+    QVERIFY(quorl->area->text().contains(marker));
+
+    quorl->area->undo();
+    QCOMPARE(quorl->area->text(), typed);
+    quorl->area->undo();
+    QCOMPARE(quorl->area->text(), QString("<html><head></head><body></body></html>"));
 }
 
 void TestMetaGen::intoTheComposer()

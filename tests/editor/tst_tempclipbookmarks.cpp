@@ -52,6 +52,7 @@ private Q_SLOTS:
     void copyShowAndPaste();
     void removeAndClear();
     void dropIsACopy();
+    void pageSizedSnippetStaysOneRow();
     void anchorScan_data();
     void anchorScan();
     void bookmarksCommand();
@@ -172,6 +173,26 @@ void TestTempClipBookmarks::dropIsACopy()
     QCOMPARE(drop.dropAction(), Qt::CopyAction);
     QCOMPARE(listEntries(clip->listClip), QStringList{"this"});
     QCOMPARE(clip->txtClip->toPlainText(), QString("keep this text"));
+}
+
+void TestTempClipBookmarks::pageSizedSnippetStaysOneRow()
+{
+    // A whole page copied in must not be laid out line by line in the list:
+    // that froze the window for seconds at every paint and click.
+    TempClipWindow *clip = TempClip();
+    QString page;
+    for (int i = 0; i < 20000; ++i)
+        page += QStringLiteral("<p>line %1</p>\r\n").arg(i);
+    clip->addSnippet(page);
+    clip->addSnippet("short");
+    clip->show();
+    QVERIFY(QTest::qWaitForWindowExposed(clip));
+    const int line = clip->listClip->fontMetrics().height();
+    QVERIFY(clip->listClip->visualItemRect(clip->listClip->item(0)).height() < 2 * line);
+    QCOMPARE(entries(clip->listClip), (QStringList{page, "short"}));
+    QTest::mouseClick(clip->listClip->viewport(), Qt::LeftButton, {},
+                      clip->listClip->visualItemRect(clip->listClip->item(0)).center());
+    QCOMPARE(clip->txtClip->toPlainText(), SourceArea::withLfBreaks(page));
 }
 
 void TestTempClipBookmarks::anchorScan_data()
