@@ -56,6 +56,7 @@ private Q_SLOTS:
     void moveAndResizeLeaveOnlyTheStyles();
     void cursorKeysMoveFinely();
     void secondClickEditsText();
+    void dragMovesAControlInTheFlow();
     void dropFromAnotherView_data();
     void dropFromAnotherView();
     void layeringActsOnTheSelectedObject();
@@ -163,6 +164,37 @@ void TestObjectEditing::secondClickEditsText()
                  QString("l"));
     QTest::keyClick(target, Qt::Key_X);
     QTRY_VERIFY(read(*v).contains("Label</div>") && read(*v).contains("x"));
+}
+
+void TestObjectEditing::dragMovesAControlInTheFlow()
+{
+    // A text box as the form designer stages it carries no position: a drag
+    // takes it to the place in the flow where the mouse is released.
+    v->setDocumentHtml(QStringLiteral(
+        "<html><head><style>body { margin: 0 }</style></head><body><p id=\"a\">first "
+        "<input id=\"t\"></p><p id=\"b\">second line</p></body></html>"));
+    QVERIFY(settle(*v));
+    const QVariantList from = app(*v, "(function(){var r = document.getElementById('t')"
+                                      ".getBoundingClientRect(); return [r.left + r.width / 2,"
+                                      " r.top + r.height / 2];})()").toList();
+    const QVariantList to = app(*v, "(function(){var t = document.createRange();"
+                                    " t.selectNodeContents(document.getElementById('b'));"
+                                    " var e = t.getBoundingClientRect();"
+                                    " return [e.right - 2, e.top + e.height / 2];})()").toList();
+    QCOMPARE(from.size(), 2);
+    QCOMPARE(to.size(), 2);
+    const QPoint start(from[0].toInt(), from[1].toInt());
+    const QPoint end(to[0].toInt(), to[1].toInt());
+    QWidget *target = v->focusProxy() ? v->focusProxy() : v;
+    QTest::mousePress(target, Qt::LeftButton, {}, start);
+    for (int i = 1; i <= 5; ++i)
+        QTest::mouseMove(target, start + (end - start) * i / 5);
+    QTest::mouseRelease(target, Qt::LeftButton, {}, end);
+    QTRY_COMPARE(app(*v, "document.getElementById('t').parentNode.id").toString(), QString("b"));
+    QCOMPARE(read(*v),
+             QString("<html><head><style>body { margin: 0 }</style></head><body><p id=\"a\">"
+                     "first </p><p id=\"b\">second line<input id=\"t\"></p></body></html>"));
+    QCOMPARE(app(*v, "qvObjects.selected() && qvObjects.selected().id").toString(), QString("t"));
 }
 
 void TestObjectEditing::dropFromAnotherView_data()
