@@ -59,6 +59,7 @@ private Q_SLOTS:
     void dragMovesAControlInTheFlow();
     void dropFromAnotherView_data();
     void dropFromAnotherView();
+    void dropBelowALinkStaysOutOfIt();
     void layeringActsOnTheSelectedObject();
     void deleteRemovesTheSelectedObject_data();
     void deleteRemovesTheSelectedObject();
@@ -231,6 +232,26 @@ void TestObjectEditing::dropFromAnotherView()
     QVERIFY(read(*v).contains("<div id=\"l\" style=\"height: 10px; left: 50px; position: "
                               "absolute; top: 60px; width: 100px;\">New Label</div>"));
     QVERIFY(!read(*v).contains("Fragment"));
+}
+
+void TestObjectEditing::dropBelowALinkStaysOutOfIt()
+{
+    // Below the last line the engine's nearest caret place is the end of the
+    // link there; what is dropped on the empty page must not become part of it.
+    v->setDocumentHtml(QStringLiteral(
+        "<html><head><style>body { margin: 0 }</style></head><body><p>see "
+        "<a id=\"k\" href=\"x.html\">Go</a></p></body></html>"));
+    QVERIFY(settle(*v));
+    QVERIFY(app(*v, "(function(){var dt = new DataTransfer(); dt.setData('text/html', "
+                    "'<div id=\"l\" style=\"position: absolute; left: 1px\">New Layer</div>');"
+                    " var e = new DragEvent('drop', {dataTransfer: dt, clientX: 300, "
+                    "clientY: 300, bubbles: true, cancelable: true});"
+                    " document.elementFromPoint(300, 300).dispatchEvent(e);"
+                    " return e.defaultPrevented;})()")
+                .toBool());
+    QTRY_VERIFY(read(*v).contains("New Layer"));
+    QCOMPARE(app(*v, "document.getElementById('l').closest('a') === null").toBool(), true);
+    QVERIFY(read(*v).contains("<a id=\"k\" href=\"x.html\">Go</a>"));
 }
 
 void TestObjectEditing::layeringActsOnTheSelectedObject()

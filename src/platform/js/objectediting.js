@@ -310,6 +310,13 @@
         stop(e);
     }, true);
 
+    // The link a caret place lies in: the engine puts the nearest place of a
+    // point beside or below a link at the link's end, inside it.
+    function linkAround(range) {
+        const n = range.startContainer;
+        return (n.nodeType === Node.ELEMENT_NODE ? n : n.parentElement).closest('a');
+    }
+
     // An object without a position is dragged to another place in the flow:
     // the caret place nearest the release point, outside every control.
     function moveInFlow(el, x, y) {
@@ -322,6 +329,11 @@
             if (around.contains(el))
                 return;
             range.setStartAfter(around);
+            range.collapse(true);
+        }
+        const link = linkAround(range);
+        if (link && !link.contains(document.elementFromPoint(x, y))) {
+            range.setStartAfter(link);
             range.collapse(true);
         }
         boundary();
@@ -408,8 +420,11 @@
         let hit = document.elementFromPoint(x, y);
         if (!hit || !document.body.contains(hit))
             hit = document.body;
+        // Nor does a link the point is not over take what is dropped beside it.
+        const link = range && linkAround(range);
         if (!range || !hit.contains(range.startContainer)
-                || objectAt(range.startContainer) !== objectAt(hit)) {
+                || objectAt(range.startContainer) !== objectAt(hit)
+                || (link && !link.contains(hit))) {
             range = document.createRange();
             if (controls.has(hit.tagName) && hit !== document.body)
                 range.setStartAfter(hit);
