@@ -46,8 +46,10 @@ private Q_SLOTS:
     void moveAndResizeLeaveOnlyTheStyles();
     void cursorKeysMoveFinely();
     void secondClickEditsText();
+    void dragMovesAControlInTheFlow();
     void dropFromAnotherView_data();
     void dropFromAnotherView();
+    void dropBelowALinkStaysOutOfIt();
     void layeringActsOnTheSelectedObject();
     void deleteRemovesTheSelectedObject_data();
     void deleteRemovesTheSelectedObject();
@@ -155,6 +157,37 @@ void TestObjectEditing::secondClickEditsText()
     QTRY_VERIFY(read(*v).contains("Label</div>") && read(*v).contains("x"));
 }
 
+void TestObjectEditing::dragMovesAControlInTheFlow()
+{
+    // A text box as the form designer stages it carries no position: a drag
+    // takes it to the place in the flow where the mouse is released.
+    v->setDocumentHtml(QStringLiteral(
+        "<html><head><style>body { margin: 0 }</style></head><body><p id=\"a\">first "
+        "<input id=\"t\"></p><p id=\"b\">second line</p></body></html>"));
+    QVERIFY(settle(*v));
+    const QVariantList from = app(*v, "(function(){var r = document.getElementById('t')"
+                                      ".getBoundingClientRect(); return [r.left + r.width / 2,"
+                                      " r.top + r.height / 2];})()").toList();
+    const QVariantList to = app(*v, "(function(){var t = document.createRange();"
+                                    " t.selectNodeContents(document.getElementById('b'));"
+                                    " var e = t.getBoundingClientRect();"
+                                    " return [e.right - 2, e.top + e.height / 2];})()").toList();
+    QCOMPARE(from.size(), 2);
+    QCOMPARE(to.size(), 2);
+    const QPoint start(from[0].toInt(), from[1].toInt());
+    const QPoint end(to[0].toInt(), to[1].toInt());
+    QWidget *target = v->focusProxy() ? v->focusProxy() : v;
+    QTest::mousePress(target, Qt::LeftButton, {}, start);
+    for (int i = 1; i <= 5; ++i)
+        QTest::mouseMove(target, start + (end - start) * i / 5);
+    QTest::mouseRelease(target, Qt::LeftButton, {}, end);
+    QTRY_COMPARE(app(*v, "document.getElementById('t').parentNode.id").toString(), QString("b"));
+    QCOMPARE(read(*v),
+             QString("<html><head><style>body { margin: 0 }</style></head><body><p id=\"a\">"
+                     "first </p><p id=\"b\">second line<input id=\"t\"></p></body></html>"));
+    QCOMPARE(app(*v, "qvObjects.selected() && qvObjects.selected().id").toString(), QString("t"));
+}
+
 void TestObjectEditing::dropFromAnotherView_data()
 {
     QTest::addColumn<QString>("carried");
@@ -189,6 +222,26 @@ void TestObjectEditing::dropFromAnotherView()
     QVERIFY(read(*v).contains("<div id=\"l\" style=\"height: 10px; left: 50px; position: "
                               "absolute; top: 60px; width: 100px;\">New Label</div>"));
     QVERIFY(!read(*v).contains("Fragment"));
+}
+
+void TestObjectEditing::dropBelowALinkStaysOutOfIt()
+{
+    // Below the last line the engine's nearest caret place is the end of the
+    // link there; what is dropped on the empty page must not become part of it.
+    v->setDocumentHtml(QStringLiteral(
+        "<html><head><style>body { margin: 0 }</style></head><body><p>see "
+        "<a id=\"k\" href=\"x.html\">Go</a></p></body></html>"));
+    QVERIFY(settle(*v));
+    QVERIFY(app(*v, "(function(){var dt = new DataTransfer(); dt.setData('text/html', "
+                    "'<div id=\"l\" style=\"position: absolute; left: 1px\">New Layer</div>');"
+                    " var e = new DragEvent('drop', {dataTransfer: dt, clientX: 300, "
+                    "clientY: 300, bubbles: true, cancelable: true});"
+                    " document.elementFromPoint(300, 300).dispatchEvent(e);"
+                    " return e.defaultPrevented;})()")
+                .toBool());
+    QTRY_VERIFY(read(*v).contains("New Layer"));
+    QCOMPARE(app(*v, "document.getElementById('l').closest('a') === null").toBool(), true);
+    QVERIFY(read(*v).contains("<a id=\"k\" href=\"x.html\">Go</a>"));
 }
 
 void TestObjectEditing::layeringActsOnTheSelectedObject()

@@ -1,8 +1,8 @@
 // Positioned elements and form controls as objects, as the old editing
 // control handled them: a click selects one (frame and handles), a second
-// click edits its text, dragging moves it by its inline left and top, the
-// cursor keys move it finely, the handles resize it by its inline width and
-// height. HTML dragged in from another view is inserted where it is dropped.
+// click edits its text, dragging moves it by its inline left and top (one
+// without a position moves to another place in the flow), the cursor keys
+// move it finely, the handles resize it by its inline width and height. HTML dragged in from another view is inserted where it is dropped.
 // Runs in the application's own script world; the frame is an adopted style
 // sheet drawn by the root element's ::after, so nothing reaches the document.
 (function () {
@@ -310,12 +310,46 @@
         stop(e);
     }, true);
 
+    // The link a caret place lies in: the engine puts the nearest place of a
+    // point beside or below a link at the link's end, inside it.
+    function linkAround(range) {
+        const n = range.startContainer;
+        return (n.nodeType === Node.ELEMENT_NODE ? n : n.parentElement).closest('a');
+    }
+
+    // An object without a position is dragged to another place in the flow:
+    // the caret place nearest the release point, outside every control.
+    function moveInFlow(el, x, y) {
+        const range = document.caretRangeFromPoint(x, y);
+        if (!range || el.contains(range.startContainer)
+                || !document.body.contains(range.startContainer))
+            return;
+        const around = objectAt(range.startContainer);
+        if (around && controls.has(around.tagName)) {
+            if (around.contains(el))
+                return;
+            range.setStartAfter(around);
+            range.collapse(true);
+        }
+        const link = linkAround(range);
+        if (link && !link.contains(document.elementFromPoint(x, y))) {
+            range.setStartAfter(link);
+            range.collapse(true);
+        }
+        boundary();
+        range.insertNode(el);
+        boundary();
+        O.select(el);
+    }
+
     window.addEventListener('mouseup', (e) => {
         if (!gesture)
             return;
         const g = gesture;
         gesture = null;
-        if (g.moved)
+        if (g.moved && !g.handle && !g.positioned)
+            moveInFlow(g.el, e.clientX, e.clientY);
+        else if (g.moved)
             boundary();
         else if (g.again && !g.handle)
             editText(g.el, e.clientX, e.clientY);
@@ -386,8 +420,11 @@
         let hit = document.elementFromPoint(x, y);
         if (!hit || !document.body.contains(hit))
             hit = document.body;
+        // Nor does a link the point is not over take what is dropped beside it.
+        const link = range && linkAround(range);
         if (!range || !hit.contains(range.startContainer)
-                || objectAt(range.startContainer) !== objectAt(hit)) {
+                || objectAt(range.startContainer) !== objectAt(hit)
+                || (link && !link.contains(hit))) {
             range = document.createRange();
             if (controls.has(hit.tagName) && hit !== document.body)
                 range.setStartAfter(hit);
