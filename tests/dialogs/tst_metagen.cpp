@@ -193,7 +193,7 @@ void TestMetaGen::undoTakesTheBlockBack()
     const QString typed = quorl->area->text();
     Menus::find(quorl, "mnuMetaGen")->trigger();
     qobject_cast<MetaGenDialog *>(WindowDirectory::loaded("MetaGen"))->OKButton->click();
-    flushDeletes();
+    TestEnv::flushDeletes();
     QVERIFY(quorl->area->text().contains(marker));
 
     quorl->area->undo();

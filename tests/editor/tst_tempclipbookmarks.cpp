@@ -189,7 +189,7 @@ void TestTempClipBookmarks::pageSizedSnippetStaysOneRow()
     QVERIFY(QTest::qWaitForWindowExposed(clip));
     const int line = clip->listClip->fontMetrics().height();
     QVERIFY(clip->listClip->visualItemRect(clip->listClip->item(0)).height() < 2 * line);
-    QCOMPARE(entries(clip->listClip), (QStringList{page, "short"}));
+    QCOMPARE(listEntries(clip->listClip), (QStringList{page, "short"}));
     QTest::mouseClick(clip->listClip->viewport(), Qt::LeftButton, {},
                       clip->listClip->visualItemRect(clip->listClip->item(0)).center());
     QCOMPARE(clip->txtClip->toPlainText(), SourceArea::withLfBreaks(page));

@@ -164,7 +164,7 @@ void TestObjectEditing::dragMovesAControlInTheFlow()
     v->setDocumentHtml(QStringLiteral(
         "<html><head><style>body { margin: 0 }</style></head><body><p id=\"a\">first "
         "<input id=\"t\"></p><p id=\"b\">second line</p></body></html>"));
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
     const QVariantList from = app(*v, "(function(){var r = document.getElementById('t')"
                                       ".getBoundingClientRect(); return [r.left + r.width / 2,"
                                       " r.top + r.height / 2];})()").toList();
@@ -231,7 +231,7 @@ void TestObjectEditing::dropBelowALinkStaysOutOfIt()
     v->setDocumentHtml(QStringLiteral(
         "<html><head><style>body { margin: 0 }</style></head><body><p>see "
         "<a id=\"k\" href=\"x.html\">Go</a></p></body></html>"));
-    QVERIFY(settle(*v));
+    QVERIFY(settle(v));
     QVERIFY(app(*v, "(function(){var dt = new DataTransfer(); dt.setData('text/html', "
                     "'<div id=\"l\" style=\"position: absolute; left: 1px\">New Layer</div>');"
                     " var e = new DragEvent('drop', {dataTransfer: dt, clientX: 300, "
