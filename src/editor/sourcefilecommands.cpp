@@ -134,6 +134,15 @@ void SourceWindow::InsertFile()
 
 void SourceWindow::Exit()
 {
+    // Unsaved work is never ended without an offer to save it first.
+    if (!star.isEmpty()
+        && askYesNo(QStringLiteral("File not saved. Would you like to save your file first?"))) {
+        Save();
+        if (!star.isEmpty()) {
+            area->setFocus();
+            return;
+        }
+    }
     if (!CloseList::confirmExit()) {
         area->setFocus();
         return;

@@ -207,9 +207,9 @@ QString ComposerWindow::crashFile() const
 
 void ComposerWindow::Exit()
 {
-    // The page did not answer the last read, so what it shows may be unsaved
-    // work: the program never ends without offering to save it.
-    if (txtComp->lastReadFailed() && askYesNo(kSaveFirst)) {
+    // Unsaved work, or a page that did not answer the last read and so may
+    // hold some, is never ended without an offer to save it first.
+    if ((txtComp->lastReadFailed() || !Quorl()->star.isEmpty()) && askYesNo(kSaveFirst)) {
         Save();
         if (txtComp->lastReadFailed() || !Quorl()->star.isEmpty()) {
             txtComp->setFocus();

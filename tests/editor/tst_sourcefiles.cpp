@@ -65,6 +65,7 @@ private Q_SLOTS:
     void exitAnswers_data();
     void exitAnswers();
     void closeUnloadsTheListAndRunsExit();
+    void exitOffersToSaveUnsavedWork();
 
 private:
     TestEnv m_env;
@@ -426,6 +427,39 @@ void TestSourceFiles::exitAnswers()
     QCOMPARE(SettingsStore::value("Crash", "crash", "unset"), crashKey);
     QCOMPARE(QFile::exists(SourceWindow::crashTempFile()), tempFile && answer == Answer::No);
     QFile::remove(SourceWindow::crashTempFile());
+}
+
+void TestSourceFiles::exitOffersToSaveUnsavedWork()
+{
+    const Msg saveFirst{"File not saved. Would you like to save your file first?",
+                        "Assistant: Quorl", Icon::Question, Buttons::YesNo, Answer::Yes};
+    const Msg exit{"Are you sure you want to exit?", "Confirm Exit: Quorl Vevevodi",
+                   Icon::Question, Buttons::YesNo, Answer::Yes, Answer::No};
+    w->area->setText("typed");
+    QCOMPARE(w->star, QString("*"));
+    m_exits = 0;
+    // A save that does not happen keeps the program and the work.
+    ScriptedPrompter p;
+    p.expect(saveFirst).expect(ScriptedPrompter::SaveFile{"", std::nullopt});
+    w->Exit();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(m_exits, 0);
+    QCOMPARE(w->area->text(), QString("typed"));
+    // Yes saves, and the exit is asked for as ever.
+    const QString path = m_env.scratch("kept.html");
+    p.expect(saveFirst).expect(ScriptedPrompter::SaveFile{"", path}).expect(exit);
+    w->Exit();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(bytesOf(path), QByteArray("typed\r\n"));
+    QCOMPARE(m_exits, 1);
+    // No goes straight on to the exit question.
+    w->area->setText("more");
+    Msg no = saveFirst;
+    no.answer = Answer::No;
+    p.expect(no).expect(exit);
+    w->Exit();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(m_exits, 2);
 }
 
 void TestSourceFiles::closeUnloadsTheListAndRunsExit()
