@@ -265,10 +265,34 @@ void SourceArea::keyPressEvent(QKeyEvent *event)
         && (event->modifiers() & Qt::ShiftModifier)) {
         QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier,
                         event->text(), event->isAutoRepeat(), event->count());
-        QPlainTextEdit::keyPressEvent(&plain);
+        typeIntoUndoStep(&plain);
         return;
     }
+    if (event->text().isEmpty() || event->modifiers() & Qt::ControlModifier) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    typeIntoUndoStep(event);
+}
+
+void SourceArea::typeIntoUndoStep(QKeyEvent *event)
+{
+    // The document alone merges a whole run of typing into one undo step, so
+    // an undo after typing with pauses took everything since the last command.
+    constexpr qint64 pauseMs = 1000;
+    QTextCursor step = textCursor();
+    const bool goesOn = m_typedAt.isValid() && m_typedAt.elapsed() < pauseMs
+                        && document()->revision() == m_revisionAfterTyping
+                        && step.position() == m_caretAfterTyping;
+    if (goesOn)
+        step.joinPreviousEditBlock();
+    else
+        step.beginEditBlock();
     QPlainTextEdit::keyPressEvent(event);
+    step.endEditBlock();
+    m_typedAt.start();
+    m_revisionAfterTyping = document()->revision();
+    m_caretAfterTyping = textCursor().position();
 }
 
 void SourceArea::insertFromMimeData(const QMimeData *source)

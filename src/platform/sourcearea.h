@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 
 class QPrinter;
@@ -63,7 +64,13 @@ protected:
 private:
     void onContentsChange(int position, int removed, int added);
     void select(qsizetype start, qsizetype length);
+    // Runs a key's own editing as one undo step with the typing just before
+    // it, unless a pause, a caret move or another edit came in between.
+    void typeIntoUndoStep(QKeyEvent *event);
 
     int m_quiet = 0;          // inside a programmatic edit: one signal at its end
     bool m_changedQuietly = false;
+    QElapsedTimer m_typedAt;
+    int m_revisionAfterTyping = -1;
+    int m_caretAfterTyping = -1;
 };

@@ -23,6 +23,7 @@ private Q_SLOTS:
     void pasteAndShiftEnterKeepOneKindOfBreak();
     void longTextsHaveNoPositionLimit();
     void lineCount();
+    void typingPausesEndUndoSteps();
 };
 
 void TestSourceArea::textRoundTrip_data()
@@ -196,6 +197,34 @@ void TestSourceArea::lineCount()
     QCOMPARE(area.lineCount(), 1);
     area.setText("a\r\nb\r\n");
     QCOMPARE(area.lineCount(), 3);
+}
+
+void TestSourceArea::typingPausesEndUndoSteps()
+{
+    SourceArea area;
+    area.show();
+    QSignalSpy changed(&area, &SourceArea::changed);
+    QTest::keyClicks(&area, "one");
+    QTest::qWait(1100);
+    QTest::keyClicks(&area, " two");
+    QTest::qWait(1100);
+    QTest::keyClicks(&area, " three");
+    QCOMPARE(changed.count(), 13);  // one per key, as before
+    // A caret move starts a step too.
+    QTest::keyClick(&area, Qt::Key_Home);
+    QTest::keyClicks(&area, ">");
+    QCOMPARE(area.text(), QString(">one two three"));
+    area.undo();
+    QCOMPARE(area.text(), QString("one two three"));
+    area.undo();
+    QCOMPARE(area.text(), QString("one two"));
+    area.undo();
+    QCOMPARE(area.text(), QString("one"));
+    area.redo();
+    QCOMPARE(area.text(), QString("one two"));
+    area.undo();
+    area.undo();
+    QCOMPARE(area.text(), QString());
 }
 
 QTEST_MAIN(TestSourceArea)
