@@ -263,7 +263,6 @@ void TestDesigner::previewLeavesTheDesignAlone()
     QVERIFY(TestEngine::settle(d->Result));
     QCOMPARE(body(d->Result), shown);
     QCOMPARE(body(d->tagbar), QString());
-    QTest::qWait(200);
     QVERIFY(!WindowDirectory::isLoaded("OformTextbox"));
 
     Menus::find(d, "mnuPreview")->trigger();
