@@ -74,6 +74,8 @@ private Q_SLOTS:
     void toolbarKeys();
     void stagingAndDropping();
     void previewDisablesInsertEditAndElements();
+    void previewLeavesTheDesignAlone_data();
+    void previewLeavesTheDesignAlone();
     void canvasColours_data();
     void canvasColours();
     void saveThenOpen();
@@ -86,6 +88,8 @@ private Q_SLOTS:
     void editHtmlBringsTheDesignerBack();
     void colourCodeToClipboard();
     void helpWindow();
+    void helpMenuShowsItsWindows_data();
+    void helpMenuShowsItsWindows();
     void screenshot();
 
 private:
@@ -214,6 +218,50 @@ void TestDesigner::previewDisablesInsertEditAndElements()
         QVERIFY(TestEngine::settle(d->Result));
         QCOMPARE(app(d->Result, "document.designMode").toString(), on ? "off" : "on");
     }
+}
+
+void TestDesigner::previewLeavesTheDesignAlone_data()
+{
+    // The toolbar stays usable and the shortcuts of the disabled menus are at
+    // hand: neither may edit the page being previewed.
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::newRow("toolbar Undo") << "Undo" << QKeySequence();
+    QTest::newRow("toolbar Delete") << "Delete" << QKeySequence();
+    QTest::newRow("toolbar Bold") << "Bold" << QKeySequence();
+    QTest::newRow("Ctrl+Z") << "" << QKeySequence("Ctrl+Z");
+    QTest::newRow("Del") << "" << QKeySequence(Qt::Key_Delete);
+    QTest::newRow("Ctrl+F1") << "" << QKeySequence("Ctrl+F1");
+    QTest::newRow("Ctrl+F2") << "" << QKeySequence("Ctrl+F2");
+}
+
+void TestDesigner::previewLeavesTheDesignAlone()
+{
+    QFETCH(QString, key);
+    QFETCH(QKeySequence, shortcut);
+    DesignerWindow *d = openDesigner();
+    QVERIFY(QTest::qWaitForWindowActive(d));
+    d->Result->insertHtmlAt(DesignerWindow::labelTemplate, QPoint(100, 100));
+    d->Result->ExecCommand(5035);
+    QVERIFY(TestEngine::settle(d->Result));
+    const QString design = body(d->Result);
+    QVERIFY(design.contains("New Label"));
+
+    Menus::find(d, "mnuPreview")->trigger();
+    QVERIFY(TestEngine::settle(d->Result));
+    const QString shown = body(d->Result);
+    if (key.isEmpty())
+        QTest::keySequence(d, shortcut);
+    else
+        d->toolbarClick(key);
+    QVERIFY(TestEngine::settle(d->Result));
+    QCOMPARE(body(d->Result), shown);
+    QCOMPARE(body(d->tagbar), QString());
+    QVERIFY(!WindowDirectory::isLoaded("OformTextbox"));
+
+    Menus::find(d, "mnuPreview")->trigger();
+    QVERIFY(TestEngine::settle(d->Result));
+    QCOMPARE(body(d->Result), design);
 }
 
 void TestDesigner::canvasColours_data()
@@ -480,6 +528,26 @@ void TestDesigner::helpWindow()
     Menus::find(d, "help")->trigger();
     help = qobject_cast<DesignerHelp *>(WindowDirectory::loaded("OHelp"));
     QCOMPARE(help->lblHelp->text(), DesignerHelp::text("Overview"));
+}
+
+void TestDesigner::helpMenuShowsItsWindows_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("tip of the day") << "mnuShowTip" << "frmTip";
+    QTest::newRow("about") << "mnuAbout" << "frmAbout";
+}
+
+void TestDesigner::helpMenuShowsItsWindows()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, window);
+    DesignerWindow *d = openDesigner();
+    Menus::find(d, item)->trigger();
+    QWidget *shown = WindowDirectory::loaded(window);
+    QVERIFY(shown && shown->isVisible());
+    QVERIFY(!shown->isModal());
+    QVERIFY(d->isVisible());
 }
 
 void TestDesigner::screenshot()
