@@ -288,7 +288,8 @@ void HyperlinkDialog::onMail()
     mail->txtTextToDisp->setText(txtTextToDisp->text());
     // A link begun in the composer ends there too, not in the hidden source text.
     using InsertRoute::Route;
-    mail->setRoute(route() == Route::Composer ? Route::Composer : Route::Source);
+    mail->compOrEdit = route() == Route::Composer ? QStringLiteral("comp")
+                                                  : QStringLiteral("edit");
     Openers::showWindow(mail);
     unload();
 }

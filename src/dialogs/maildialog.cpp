@@ -58,6 +58,6 @@ void MailDialog::onInsert()
         txtLink->setFocus();
         return;
     }
-    deliver(m_route, *html);
+    deliver(compOrEdit == u"comp" ? InsertRoute::Route::Composer : route(), *html);
     unload();
 }

@@ -16,7 +16,8 @@ struct MailValues {
 std::optional<QString> mailHtml(const MailValues &values);
 
 // The mail link dialog "mail". It writes into the source text, unless the
-// composer's hyperlink dialog handed it over (setRoute).
+// composer's hyperlink dialog handed it over with the target "comp"; the
+// source window's command writes "edit" back.
 class MailDialog : public DialogFrame
 {
     Q_OBJECT
@@ -25,8 +26,6 @@ public:
     MailDialog();
 
     MailValues values() const;
-    // The route of the dialog that opened this one.
-    void setRoute(InsertRoute::Route route) { m_route = route; }
 
     QLineEdit *txtLink = nullptr;
     QLineEdit *txtSubject = nullptr;
@@ -37,6 +36,4 @@ public:
 
 private:
     void onInsert();
-
-    InsertRoute::Route m_route = InsertRoute::Route::Source;
 };

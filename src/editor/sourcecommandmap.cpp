@@ -55,7 +55,7 @@ const QList<QPair<QString, Opener>> &sourceOpeners()
         {"mnuFileUpload", {"formFile", {{"compOrEdit", edit}}, {}}},
         {"mnuFieldSet", {"formFieldset", {{"compOrEdit", edit}}, {}}},
         {"mnuHidden", {"formHidden", {{"compOrEdit", edit}}, {}}},
-        {"mnuLinkMail", {"mail", {{"txtTextToDisp", selection}}, {}}},
+        {"mnuLinkMail", {"mail", {{"txtTextToDisp", selection}, {"compOrEdit", edit}}, {}}},
         {"mnuVisTbl", {"visTbl", {{"compOrEdit", edit}}, {}}},
         {"mnuInsTable", {"table", {{"compOrEdit", edit}}, {}}},
         {"mnuinsrowcol", {"frmrow", {}, {}}},

@@ -14,14 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
-
-namespace {
-
-const QString assistant = QStringLiteral("Assistant: Quorl");
-
-} // namespace
 
 QString navStyleSheet(const QString &code)
 {
@@ -58,15 +51,17 @@ NavListURLs::NavListURLs()
     listPoints->setObjectName(QStringLiteral("listPoints"));
     listURL = new QListWidget(this);
     listURL->setObjectName(QStringLiteral("listURL"));
-    btnAdd = button(QStringLiteral("btnAdd"), QStringLiteral("Add Point"));
-    btnRemove = button(QStringLiteral("btnRemove"), QStringLiteral("Remove"));
-    btnUp = button(QStringLiteral("btnUp"), QString());
-    btnUp->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+    m_pairs.emplace(QList<QListWidget *>{listPoints, listURL});
+    const ListButtons edit = m_pairs->makeButtons(
+        this, QStringLiteral("No point selected to remove. Please click on a point in the "
+                             "options list"));
+    btnAdd = edit.btnAdd;
+    btnRemove = edit.btnRemove;
+    btnUp = edit.btnUp;
     btnUp->setToolTip(QStringLiteral("Move Up"));
-    btnDown = button(QStringLiteral("btnDown"), QString());
-    btnDown->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    btnDown = edit.btnDown;
     btnDown->setToolTip(QStringLiteral("Move Down"));
-    btnClear = button(QStringLiteral("btnClear"), QStringLiteral("Clear"));
+    btnClear = edit.btnClear;
     btnInsert = button(QStringLiteral("btnInsert"), QStringLiteral("Create Navigation Bar"));
     btnHelp = helpButton(QStringLiteral("navmaker.qhp"));
 
@@ -94,10 +89,7 @@ NavListURLs::NavListURLs()
 
     connect(btnAdd, &QPushButton::clicked, this, &NavListURLs::addPoint);
     connect(txtPoints, &QLineEdit::returnPressed, this, &NavListURLs::addPoint);
-    connect(btnRemove, &QPushButton::clicked, this, &NavListURLs::removePoint);
-    connect(btnUp, &QPushButton::clicked, this, [this] { movePoint(-1); });
-    connect(btnDown, &QPushButton::clicked, this, [this] { movePoint(1); });
-    connect(btnClear, &QPushButton::clicked, this, &NavListURLs::clearPoints);
+    connect(btnClear, &QPushButton::clicked, this, [this] { m_pairs->clearAfterQuestion(); });
     connect(btnInsert, &QPushButton::clicked, this, &NavListURLs::createBar);
     // A point and its address are one pair.
     connect(listPoints, &QListWidget::currentRowChanged, listURL,
@@ -106,12 +98,12 @@ NavListURLs::NavListURLs()
 
 QStringList NavListURLs::points() const
 {
-    return listEntries(listPoints);
+    return m_pairs->entries(0);
 }
 
 QStringList NavListURLs::urls() const
 {
-    return listEntries(listURL);
+    return m_pairs->entries(1);
 }
 
 void NavListURLs::addPoint()
@@ -120,48 +112,12 @@ void NavListURLs::addPoint()
         QStringLiteral("Enter the url/location to which the point has to be linked to"),
         QStringLiteral("Enter address/URL"), QStringLiteral("http://www.example.com/"));
     if (url && !url->isEmpty()) {
-        listURL->addItem(*url);
-        listPoints->addItem(txtPoints->text());
+        m_pairs->add({txtPoints->text(), *url});
     } else {
         Prompter::tell(QStringLiteral("Valid URL was not entered"),
                        QCoreApplication::applicationName(), Prompter::Icon::None);
     }
     txtPoints->clear();
-}
-
-void NavListURLs::removePoint()
-{
-    const int row = listPoints->currentRow();
-    if (row < 0) {
-        Prompter::tell(QStringLiteral("No point selected to remove. Please click on a point in "
-                                      "the options list"),
-                       assistant, Prompter::Icon::Exclamation);
-        return;
-    }
-    delete listPoints->takeItem(row);
-    delete listURL->takeItem(row);
-}
-
-void NavListURLs::movePoint(int step)
-{
-    const int row = listPoints->currentRow();
-    const int to = row + step;
-    if (row < 0 || to < 0 || to >= listPoints->count())
-        return;
-    for (QListWidget *list : {listURL, listPoints}) {
-        list->insertItem(to, list->takeItem(row));
-        list->setCurrentRow(to);
-    }
-}
-
-void NavListURLs::clearPoints()
-{
-    if (Prompter::ask(QStringLiteral("Are you sure you wish to clear the list?"), assistant,
-                      Prompter::Icon::Question, Prompter::Buttons::YesNo, Prompter::Answer::No)
-        != Prompter::Answer::Yes)
-        return;
-    listPoints->clear();
-    listURL->clear();
 }
 
 void NavListURLs::createBar()

@@ -2,6 +2,9 @@
 
 #include "dialogs/dialogframe.h"
 #include "dialogs/documentedit.h"
+#include "dialogs/listeditor.h"
+
+#include <optional>
 
 class QLabel;
 class QListWidget;
@@ -44,8 +47,7 @@ public:
 
 private:
     void addPoint();
-    void removePoint();
-    void movePoint(int step);
-    void clearPoints();
     void createBar();
+
+    std::optional<ListEditor> m_pairs;  // the points and their addresses, kept in step
 };

@@ -26,6 +26,7 @@ private Q_SLOTS:
     void emptyAddressIsRefused();
     void insertIntoSourceWindow();
     void fromTheComposersHyperlinkDialog();
+    void sourceCommandTakesTheOpenDialogBack();
 
 private:
     TestEnv m_env;
@@ -121,6 +122,25 @@ void TestMailDialog::fromTheComposersHyperlinkDialog()
                                         " + '|' + a.textContent : ''; })()"),
                     QString("mailto:a@b.org|Tip|Mail"));
     QVERIFY(!Quorl()->area->text().contains("mailto"));
+}
+
+void TestMailDialog::sourceCommandTakesTheOpenDialogBack()
+{
+    QVERIFY(ComposerPage::showAt("<html><body><p id=\"p\">one</p></body></html>", 2));
+    Openers::open({"hyperlinks", {{"compOrEdit", "comp"}}, {}}, {});
+    qobject_cast<HyperlinkDialog *>(WindowDirectory::loaded("hyperlinks"))->btnMail->click();
+    // Left open, the dialog is then asked for by the source window's command.
+    SourceWindow *quorl = Quorl();
+    quorl->show();
+    quorl->area->setText("write to me");
+    quorl->area->setSelStart(9);
+    quorl->area->setSelLength(2);
+    Menus::find(quorl, "mnuLinkMail")->trigger();
+    auto *mail = qobject_cast<MailDialog *>(WindowDirectory::loaded("mail"));
+    QVERIFY(mail && mail->isVisible());
+    mail->txtLink->setText("a@b.org");
+    mail->btnInsert->click();
+    QCOMPARE(quorl->area->text(), QString("write to <A href=\"mailto:a@b.org\">me</A>"));
 }
 
 QTEST_MAIN(TestMailDialog)
