@@ -87,17 +87,28 @@ void AutoRecognizeTag(SourceWindow *window)
     if (g_running > 0)
         return;
     SourceArea *area = window->area;
-    // Most keys typed end no key of the table: one character tells.
+    // Most keys typed end no key of the table: the last two characters
+    // tell, read without converting positions (no key holds a line break).
     static const QString lastLetters = [] {
         QString letters;
         for (const Rule &rule : rules())
             letters += rule.key.back();
         return letters;
     }();
+    static const QStringList lastPairs = [] {
+        QStringList pairs;
+        for (const Rule &rule : rules())
+            pairs += rule.key.right(2);
+        return pairs;
+    }();
     const int docCaret = area->textCursor().selectionStart();
-    if (docCaret == 0
-        || !lastLetters.contains(area->document()->characterAt(docCaret - 1),
-                                 Qt::CaseInsensitive))
+    if (docCaret < 2)
+        return;
+    const QTextDocument *doc = area->document();
+    const QChar last = doc->characterAt(docCaret - 1);
+    if (!lastLetters.contains(last, Qt::CaseInsensitive)
+        || !lastPairs.contains(QString(doc->characterAt(docCaret - 2)) + last,
+                               Qt::CaseInsensitive))
         return;
     const qsizetype caret = area->selStart();
     if (caret < minimumCaret)

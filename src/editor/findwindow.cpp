@@ -92,6 +92,7 @@ void FindWindow::onFind()
         w->area->setSelStart(at);
         w->area->setSelLength(what.size());
         w->txtSearch = what;
+        w->updateFindNext();
     } else {
         tellFinished();
     }

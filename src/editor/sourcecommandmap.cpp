@@ -159,7 +159,7 @@ void SourceWindow::buildMenus()
     mnuEdit->addSeparator();
     mnuSelectAll = bind(item(mnuEdit, "Select All", "mnuSelectAll", key(Qt::CTRL | Qt::Key_A)),
                         this, &SourceWindow::selectAll);
-    connect(mnuEdit, &QMenu::aboutToShow, this, &SourceWindow::onEditMenuOpening);
+    connect(mnuEdit, &QMenu::aboutToShow, this, &SourceWindow::updateFindNext);
 
     mnuView = menu(bar, "&View", "mnuView");
     item(mnuView, "&Vevevodi", "mnuViewVevevodi");

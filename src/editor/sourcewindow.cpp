@@ -140,7 +140,7 @@ void SourceWindow::onAreaChange()
     setPanelText(1, readyText);
 }
 
-void SourceWindow::onEditMenuOpening()
+void SourceWindow::updateFindNext()
 {
     mnuFindNext->setEnabled(!txtSearch.isEmpty() && mnuFind->isEnabled());
 }

@@ -72,6 +72,8 @@ public:
     CommonDialog comdlg;
     std::array<QAction *, 5> recent{};
     QString txtSearch;     // the last text Find looked for
+    // Find Next is usable while there is a last text to look for.
+    void updateFindNext();
     SourceArea *area1 = nullptr;  // scratch copy of a document for the dialogs
     QStatusBar *StatusBar1 = nullptr;
 
@@ -138,7 +140,6 @@ private:
     void buildStatusBar();
     void buildAssists();
     void onAreaChange();
-    void onEditMenuOpening();
     void updateInsertPanel();
 
     std::array<QLabel *, 6> m_panels{};

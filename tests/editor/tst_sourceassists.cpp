@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
@@ -67,6 +68,7 @@ private Q_SLOTS:
     void autoRecognition();
     void recognitionAsksOncePerTag();
     void findAndFindNext();
+    void findNextKeyAfterFind();
 
 private:
     TestEnv m_env;
@@ -521,6 +523,28 @@ void TestSourceAssists::findAndFindNext()
     Menus::find(w, "mnuFind")->trigger();
     qobject_cast<FindWindow *>(WindowDirectory::loaded("FindMe"))->CancelButton->click();
     QVERIFY(!WindowDirectory::isLoaded("FindMe"));
+}
+
+void TestSourceAssists::findNextKeyAfterFind()
+{
+    // The Edit menu looked at before anything was found must not leave F3
+    // dead after a Find.
+    select(w, "ab ab ab", 0, 0);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    emit w->findChild<QMenu *>("mnuEdit")->aboutToShow();
+    Menus::find(w, "mnuFind")->trigger();
+    auto *dialog = qobject_cast<FindWindow *>(WindowDirectory::loaded("FindMe"));
+    QVERIFY(dialog);
+    dialog->txtFind->setText("ab");
+    dialog->OKButton->click();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    w->area->setFocus();
+    QTest::keyClick(w->area, Qt::Key_F3);
+    QCOMPARE(w->area->selStart(), 3);
+    QTest::keyClick(w->area, Qt::Key_F3);
+    QCOMPARE(w->area->selStart(), 6);
 }
 
 QTEST_MAIN(TestSourceAssists)
