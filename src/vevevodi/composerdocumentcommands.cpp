@@ -7,6 +7,7 @@
 #include "editor/openers.h"
 #include "editor/pagesnippets.h"
 #include "editor/sourcewindow.h"
+#include "editor/templates.h"
 #include "platform/clipboard.h"
 #include "platform/htmleditview.h"
 #include "platform/htmlmarkup.h"
@@ -92,11 +93,15 @@ void ComposerWindow::bindDocumentCommands()
             Menus::bind(Menus::find(this, QLatin1String(name)), this, command.second);
     }
 
-    // The template and lesson commands are the source window's own.
+    // Import Template asks with this window's own file dialog.
+    connect(Menus::bind(Menus::find(this, QStringLiteral("mnuImportTemplate"))),
+            &QAction::triggered, this, [this] { Templates::ImportTemplate(ComDlg); });
+
+    // The other template and lesson commands are the source window's own.
     const std::pair<const char *, const char *> sourceCommands[] = {
         {"mnuTemplates", "mnuTemplates"},         {"mnuConvTemplate", "mnuCreateTemplate"},
-        {"mnuImportTemplate", "mnuImportTemplate"}, {"mnuMoreTemplates", "mnuMoreTemplates"},
-        {"mnuHTMLtutor", "mnuHTMLtutorial"},     {"mnuVisitAuthor", "mnuAuthorOnline"},
+        {"mnuMoreTemplates", "mnuMoreTemplates"}, {"mnuHTMLtutor", "mnuHTMLtutorial"},
+        {"mnuVisitAuthor", "mnuAuthorOnline"},
     };
     // Bound once the event loop runs, so neither window is built inside the other.
     QTimer::singleShot(0, this, [this, sourceCommands] {
