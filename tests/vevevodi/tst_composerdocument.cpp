@@ -31,6 +31,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
 #include <QUrl>
@@ -82,6 +83,7 @@ private Q_SLOTS:
     void headSnippet();
     void spellCheck();
     void spellCheckWithoutDictionary();
+    void spellDialogScreenshot();
     void stripHtmlShowsTheRenderedText();
     void printsTheSource();
     void previewReturnsToItsWindow_data();
@@ -239,6 +241,35 @@ void TestComposerDocument::spellCheckWithoutDictionary()
     QCOMPARE(js(c->txtComp, "document.body.innerHTML"), QString("<p>wrnog</p>"));
     QCOMPARE(q->star, QString("*"));  // the copy into the source text
     QVERIFY(!prompter.shownMessages().contains("Spell Checking Complete !"));
+    QV_VERIFY_PROMPTS(prompter);
+}
+
+void TestComposerDocument::spellDialogScreenshot()
+{
+    // QV_SCREENSHOT names a file to keep the picture in.
+    QString path = qEnvironmentVariable("QV_SCREENSHOT");
+    if (path.isEmpty())
+        path = m_env.scratch("spelldialog.png");
+    showComposer("<html><head><title>Title</title></head><body><p>Hello world, one wrnog "
+                 "word here.</p></body></html>");
+    ScriptedPrompter prompter;
+    prompter.expect(ScriptedPrompter::Dialog{"SpellDialog", [&](QDialog *d) {
+        auto *dialog = static_cast<SpellDialog *>(d);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QCOMPARE(dialog->txtContext->toPlainText(),
+                 QString("><head><title>Title</title></head><body><p>Hello world, one "
+                         "wrnog word here.</p></body></html>"));
+        QCOMPARE(dialog->txtChangeTo->text(), QString("wrong"));
+        const QImage picture = dialog->grab().toImage();
+        QVERIFY(picture.save(path));
+        QVERIFY(picture.width() > 200 && picture.height() > 200);
+        dialog->choose(SpellDialog::Action::Ignore);
+        dialog->hide();
+    }});
+    prompter.expect(message("Spell Checking Complete !", "Assistant: Quorl",
+                            Prompter::Icon::Information));
+    Menus::find(c, "mnuSpellCheck")->trigger();
     QV_VERIFY_PROMPTS(prompter);
 }
 
