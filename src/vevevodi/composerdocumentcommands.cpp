@@ -86,7 +86,6 @@ void ComposerWindow::bindDocumentCommands()
         windowCommands[] = {
             {"mnuMetaGen", {"MetaGen", &ComposerWindow::MetaGenerator}},
             {"mnuRestore", {"restore", &ComposerWindow::RestorePoint}},
-            {"mnuInsLayer", {"loading", &ComposerWindow::InsertLayer}},
         };
     for (const auto &[name, command] : windowCommands) {
         if (WindowDirectory::isRegistered(QLatin1String(command.first)))
@@ -267,16 +266,6 @@ void ComposerWindow::Flash()
         return;
     }
     Composr()->stageInsertion(PageSnippets::flashObject(ComDlg.FileName));
-}
-
-void ComposerWindow::InsertLayer()
-{
-    QWidget *loading = WindowDirectory::touch(QStringLiteral("loading"));
-    if (!loading)
-        return;
-    if (auto *layer = loading->findChild<HtmlEditView *>(QStringLiteral("txtLayer")))
-        layer->setDocumentHtml(PageSnippets::layerElement());
-    Openers::showWindow(loading);
 }
 
 void ComposerWindow::Hyperlink()
