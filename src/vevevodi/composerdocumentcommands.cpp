@@ -220,7 +220,8 @@ void ComposerWindow::Preview()
 
 void ComposerWindow::PreviewInBrowser()
 {
-    QString path = Quorl()->DocumentPath;
+    // A window the file viewer opened shows its own file, not the main document.
+    QString path = isMainComposer() ? Quorl()->DocumentPath : ownPath;
     bool ok = true;
     if (path.isEmpty()) {
         // The file stays for the browser to read; the next preview replaces

@@ -549,6 +549,17 @@ void TestComposerDocument::viewerWindowSavesItsOwnFile()
     QCOMPARE(window->ownPath, copy);
     QCOMPARE(q->DocumentPath, main);
     QV_VERIFY_PROMPTS(prompter);
+
+    // Its browser preview shows its own file.
+    QList<QUrl> launched;
+    const auto saved = ComposerWindow::browserLauncher();
+    ComposerWindow::browserLauncher() = [&](const QUrl &url) {
+        launched << url;
+        return true;
+    };
+    Menus::find(window, "mnuPrevIE")->trigger();
+    ComposerWindow::browserLauncher() = saved;
+    QCOMPARE(launched, QList<QUrl>{QUrl::fromLocalFile(copy)});
     delete window;
 }
 
