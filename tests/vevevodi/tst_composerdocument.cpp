@@ -417,6 +417,8 @@ void TestComposerDocument::highlightAndLinkReadTheSelection()
 void TestComposerDocument::flashObject()
 {
     showComposer("<html><head></head><body><p>x</p></body></html>");
+    const QString page = m_env.scratch("pages/page.html");
+    q->DocumentPath = page;
     ScriptedPrompter prompter;
     prompter.expect(ScriptedPrompter::OpenFile{{}, std::nullopt})
         .expect(ScriptedPrompter::OpenFile{{}, QString("/m/it's \"new\".swf")});
@@ -425,6 +427,8 @@ void TestComposerDocument::flashObject()
     Menus::find(c, "mnuFlash")->trigger();
     QCOMPARE(c->stagedInsertions(), QStringList(PageSnippets::flashObject("/m/it's \"new\".swf")));
     QCOMPARE(prompter.lastFileRequest().filter, QString("Flash Files (*.swf)"));
+    // The dialog starts in the page's folder.
+    QCOMPARE(prompter.lastFileRequest().initialPath, QFileInfo(page).absolutePath());
     QV_VERIFY_PROMPTS(prompter);
 }
 
