@@ -533,6 +533,16 @@ void TestComposerDocument::viewerWindowSavesItsOwnFile()
     auto *viewer = qobject_cast<FileViewer *>(WindowDirectory::touch("FileViewer"));
     viewer->setPath(folder);
     QCOMPARE(viewer->openFile("notes.txt"), nullptr);
+    {
+        // A page that cannot be read is reported, and no window opens.
+        QVERIFY(QFile::link(folder + "/nowhere.html", folder + "/gone.html"));
+        ScriptedPrompter prompter;
+        prompter.expect(message({}, "Assistant: Quorl", Prompter::Icon::Critical));
+        QCOMPARE(viewer->openFile("gone.html"), nullptr);
+        QV_VERIFY_PROMPTS(prompter);
+        QVERIFY(prompter.shownMessages().at(0).startsWith("Unable to open " + folder
+                                                          + "/gone.html\r\n"));
+    }
     ComposerWindow *window = viewer->openFile("Page.HTML");
     QVERIFY(window && window->isVisible() && !window->isMainComposer());
     QCOMPARE(window->ownPath, own);
