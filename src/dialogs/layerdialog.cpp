@@ -1,5 +1,6 @@
 #include "dialogs/layerdialog.h"
 
+#include "editor/pagesnippets.h"
 #include "platform/htmleditview.h"
 
 #include <QPushButton>
@@ -7,8 +8,7 @@
 
 QString layerBlock()
 {
-    return QStringLiteral("<div style=\"height: 100px; left: 10px; position: absolute; "
-                          "top: 10px; width: 200px\">New Layer</div>");
+    return PageSnippets::layerElement();
 }
 
 LayerDialog::LayerDialog()

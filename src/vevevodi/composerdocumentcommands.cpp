@@ -7,6 +7,7 @@
 #include "editor/openers.h"
 #include "editor/pagesnippets.h"
 #include "editor/sourcewindow.h"
+#include "editor/templates.h"
 #include "platform/clipboard.h"
 #include "platform/htmleditview.h"
 #include "platform/htmlmarkup.h"
@@ -85,18 +86,21 @@ void ComposerWindow::bindDocumentCommands()
         windowCommands[] = {
             {"mnuMetaGen", {"MetaGen", &ComposerWindow::MetaGenerator}},
             {"mnuRestore", {"restore", &ComposerWindow::RestorePoint}},
-            {"mnuInsLayer", {"loading", &ComposerWindow::InsertLayer}},
         };
     for (const auto &[name, command] : windowCommands) {
         if (WindowDirectory::isRegistered(QLatin1String(command.first)))
             Menus::bind(Menus::find(this, QLatin1String(name)), this, command.second);
     }
 
-    // The template and lesson commands are the source window's own.
+    // Import Template asks with this window's own file dialog.
+    connect(Menus::bind(Menus::find(this, QStringLiteral("mnuImportTemplate"))),
+            &QAction::triggered, this, [this] { Templates::ImportTemplate(ComDlg); });
+
+    // The other template and lesson commands are the source window's own.
     const std::pair<const char *, const char *> sourceCommands[] = {
         {"mnuTemplates", "mnuTemplates"},         {"mnuConvTemplate", "mnuCreateTemplate"},
-        {"mnuImportTemplate", "mnuImportTemplate"}, {"mnuMoreTemplates", "mnuMoreTemplates"},
-        {"mnuHTMLtutor", "mnuHTMLtutorial"},     {"mnuVisitAuthor", "mnuAuthorOnline"},
+        {"mnuMoreTemplates", "mnuMoreTemplates"}, {"mnuHTMLtutor", "mnuHTMLtutorial"},
+        {"mnuVisitAuthor", "mnuAuthorOnline"},
     };
     // Bound once the event loop runs, so neither window is built inside the other.
     QTimer::singleShot(0, this, [this, sourceCommands] {
@@ -216,7 +220,8 @@ void ComposerWindow::Preview()
 
 void ComposerWindow::PreviewInBrowser()
 {
-    QString path = Quorl()->DocumentPath;
+    // A window the file viewer opened shows its own file, not the main document.
+    QString path = isMainComposer() ? Quorl()->DocumentPath : ownPath;
     bool ok = true;
     if (path.isEmpty()) {
         // The file stays for the browser to read; the next preview replaces
@@ -262,16 +267,6 @@ void ComposerWindow::Flash()
         return;
     }
     Composr()->stageInsertion(PageSnippets::flashObject(ComDlg.FileName));
-}
-
-void ComposerWindow::InsertLayer()
-{
-    QWidget *loading = WindowDirectory::touch(QStringLiteral("loading"));
-    if (!loading)
-        return;
-    if (auto *layer = loading->findChild<HtmlEditView *>(QStringLiteral("txtLayer")))
-        layer->setDocumentHtml(PageSnippets::layerElement());
-    Openers::showWindow(loading);
 }
 
 void ComposerWindow::Hyperlink()

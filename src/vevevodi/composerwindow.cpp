@@ -42,6 +42,12 @@ ComposerWindow::ComposerWindow(QWidget *parent)
     layout->addWidget(txtComp);
     setCentralWidget(central);
 
+    // Its own file dialog starts in the folder of the page it shows.
+    ComDlg.documentFolder = [this] {
+        const QString path = isMainComposer() ? Quorl()->DocumentPath : ownPath;
+        return path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
+    };
+
     menus = ComposerCommandMap::build(this);
     RecentFiles::registerMenu(menus.recent);
     bindFileCommands();

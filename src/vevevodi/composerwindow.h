@@ -83,7 +83,6 @@ public:
     // The composer's own insertions, through the main composer window.
     void Highlight();
     void Flash();
-    void InsertLayer();
     void Hyperlink();
     void EnableStartUp();
 

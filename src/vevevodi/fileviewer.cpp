@@ -1,5 +1,6 @@
 #include "vevevodi/fileviewer.h"
 
+#include "editor/documentfiles.h"
 #include "editor/openers.h"
 #include "platform/htmleditview.h"
 #include "vevevodi/composerwindow.h"
@@ -102,6 +103,7 @@ ComposerWindow *FileViewer::openFile(const QString &name)
     QString error;
     if (!window->txtComp->LoadDocument(file, &error, &window->ownEncoding)) {
         window->deleteLater();
+        DocumentFiles::reportOpenFailure(file, error);
         return nullptr;
     }
     window->ownPath = file;

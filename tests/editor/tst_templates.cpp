@@ -64,6 +64,9 @@ private Q_SLOTS:
     void missingFolder();
     void lessons_data();
     void lessons();
+    void composerForwards_data();
+    void composerForwards();
+    void composerImportUsesItsOwnFileDialog();
     void tutorMode();
 
 private:
@@ -313,6 +316,59 @@ void TestTemplates::lessons()
     QVERIFY(heading);
     QCOMPARE(heading->toString(), title.isEmpty() ? QString("Lesson 2: The structure of a page")
                                                   : title);
+}
+
+void TestTemplates::composerForwards_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("caption");  // empty: not checked
+    QTest::newRow("templates") << "mnuTemplates" << "templates" << "";
+    QTest::newRow("more templates") << "mnuMoreTemplates" << "frmMoreTemp"
+                                    << LessonsViewer::templatesCaption;
+    QTest::newRow("tutor") << "mnuHTMLtutor" << "frmMoreTemp" << "HTML Tutor: by Korrandel";
+    QTest::newRow("author") << "mnuVisitAuthor" << "frmMoreTemp" << "Korrandel Online...";
+}
+
+void TestTemplates::composerForwards()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, window);
+    QFETCH(QString, caption);
+    ComposerWindow *c = Composr();
+    QAction *action = c->findChild<QAction *>(item);
+    QTRY_VERIFY2(action->isEnabled(), qPrintable(item));
+    ScriptedPrompter p;  // no message
+    action->trigger();
+    QWidget *shown = WindowDirectory::loaded(window);
+    QVERIFY(shown && shown->isVisible());
+    if (!caption.isEmpty())
+        QCOMPARE(shown->windowTitle(), caption);
+    QV_VERIFY_PROMPTS(p);
+}
+
+void TestTemplates::composerImportUsesItsOwnFileDialog()
+{
+    showComposer("<p>before</p>");
+    ComposerWindow *c = Composr();
+    QTRY_VERIFY(c->findChild<QAction *>("mnuImportTemplate")->isEnabled());
+    Quorl()->comdlg.Filter.clear();
+    ScriptedPrompter p;
+    p.expect(Msg{kClose, "Assistant: Quorl", Icon::Question, Buttons::YesNo, Answer::Yes});
+    p.expect(ScriptedPrompter::OpenFile{"", std::nullopt});
+    p.expect(Msg{"An error occurred while trying to perform the action", "Assistant: Quorl",
+                 Icon::Critical});
+    c->findChild<QAction *>("mnuImportTemplate")->trigger();
+    // Create Template from the composer asks for the name as from the source window.
+    p.expect(ScriptedPrompter::Input{"Enter the name of the template", "Create Template",
+                                     std::nullopt});
+    c->findChild<QAction *>("mnuConvTemplate")->trigger();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(c->ComDlg.Filter, QString("HTML Files (*.html)|*.html|HTM Files (*.htm)|*.htm"));
+    QCOMPARE(c->ComDlg.DefaultExt, QString("html"));
+    QCOMPARE(Quorl()->comdlg.Filter, QString());
+    QCOMPARE(TestEngine::body(c->txtComp), QString("<p>before</p>"));
+    QCOMPARE(templateFiles(), m_shipped);
 }
 
 void TestTemplates::tutorMode()

@@ -31,6 +31,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
 #include <QUrl>
@@ -67,6 +68,7 @@ private Q_SLOTS:
     void headSnippet();
     void spellCheck();
     void spellCheckWithoutDictionary();
+    void spellDialogScreenshot();
     void stripHtmlShowsTheRenderedText();
     void printsTheSource();
     void previewReturnsToItsWindow_data();
@@ -226,6 +228,35 @@ void TestComposerDocument::spellCheckWithoutDictionary()
     QV_VERIFY_PROMPTS(prompter);
 }
 
+void TestComposerDocument::spellDialogScreenshot()
+{
+    // QV_SCREENSHOT names a file to keep the picture in.
+    QString path = qEnvironmentVariable("QV_SCREENSHOT");
+    if (path.isEmpty())
+        path = m_env.scratch("spelldialog.png");
+    showComposer("<html><head><title>Title</title></head><body><p>Hello world, one wrnog "
+                 "word here.</p></body></html>");
+    ScriptedPrompter prompter;
+    prompter.expect(ScriptedPrompter::Dialog{"SpellDialog", [&](QDialog *d) {
+        auto *dialog = static_cast<SpellDialog *>(d);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QCOMPARE(dialog->txtContext->toPlainText(),
+                 QString("><head><title>Title</title></head><body><p>Hello world, one "
+                         "wrnog word here.</p></body></html>"));
+        QCOMPARE(dialog->txtChangeTo->text(), QString("wrong"));
+        const QImage picture = dialog->grab().toImage();
+        QVERIFY(picture.save(path));
+        QVERIFY(picture.width() > 200 && picture.height() > 200);
+        dialog->choose(SpellDialog::Action::Ignore);
+        dialog->hide();
+    }});
+    prompter.expect(message("Spell Checking Complete !", "Assistant: Quorl",
+                            Prompter::Icon::Information));
+    Menus::find(c, "mnuSpellCheck")->trigger();
+    QV_VERIFY_PROMPTS(prompter);
+}
+
 void TestComposerDocument::stripHtmlShowsTheRenderedText()
 {
     showComposer("<html><head></head><body><h1>Head &amp; line</h1><p>Some <b>bold</b> "
@@ -370,6 +401,8 @@ void TestComposerDocument::highlightAndLinkReadTheSelection()
 void TestComposerDocument::flashObject()
 {
     showComposer("<html><head></head><body><p>x</p></body></html>");
+    const QString page = m_env.scratch("pages/page.html");
+    q->DocumentPath = page;
     ScriptedPrompter prompter;
     prompter.expect(ScriptedPrompter::OpenFile{{}, std::nullopt})
         .expect(ScriptedPrompter::OpenFile{{}, QString("/m/it's \"new\".swf")});
@@ -378,6 +411,8 @@ void TestComposerDocument::flashObject()
     Menus::find(c, "mnuFlash")->trigger();
     QCOMPARE(c->stagedInsertions(), QStringList(PageSnippets::flashObject("/m/it's \"new\".swf")));
     QCOMPARE(prompter.lastFileRequest().filter, QString("Flash Files (*.swf)"));
+    // The dialog starts in the page's folder.
+    QCOMPARE(prompter.lastFileRequest().initialPath, QFileInfo(page).absolutePath());
     QV_VERIFY_PROMPTS(prompter);
 }
 
@@ -482,6 +517,16 @@ void TestComposerDocument::viewerWindowSavesItsOwnFile()
     auto *viewer = qobject_cast<FileViewer *>(WindowDirectory::touch("FileViewer"));
     viewer->setPath(folder);
     QCOMPARE(viewer->openFile("notes.txt"), nullptr);
+    {
+        // A page that cannot be read is reported, and no window opens.
+        QVERIFY(QFile::link(folder + "/nowhere.html", folder + "/gone.html"));
+        ScriptedPrompter prompter;
+        prompter.expect(message({}, "Assistant: Quorl", Prompter::Icon::Critical));
+        QCOMPARE(viewer->openFile("gone.html"), nullptr);
+        QV_VERIFY_PROMPTS(prompter);
+        QVERIFY(prompter.shownMessages().at(0).startsWith("Unable to open " + folder
+                                                          + "/gone.html\r\n"));
+    }
     ComposerWindow *window = viewer->openFile("Page.HTML");
     QVERIFY(window && window->isVisible() && !window->isMainComposer());
     QCOMPARE(window->ownPath, own);
@@ -502,6 +547,17 @@ void TestComposerDocument::viewerWindowSavesItsOwnFile()
     QCOMPARE(window->ownPath, copy);
     QCOMPARE(q->DocumentPath, main);
     QV_VERIFY_PROMPTS(prompter);
+
+    // Its browser preview shows its own file.
+    QList<QUrl> launched;
+    const auto saved = ComposerWindow::browserLauncher();
+    ComposerWindow::browserLauncher() = [&](const QUrl &url) {
+        launched << url;
+        return true;
+    };
+    Menus::find(window, "mnuPrevIE")->trigger();
+    ComposerWindow::browserLauncher() = saved;
+    QCOMPARE(launched, QList<QUrl>{QUrl::fromLocalFile(copy)});
     delete window;
 }
 
