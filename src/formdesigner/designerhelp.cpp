@@ -1,5 +1,7 @@
 #include "formdesigner/designerhelp.h"
 
+#include "formdesigner/designerwindow.h"
+
 #include <QGridLayout>
 #include <QHash>
 #include <QLabel>
@@ -93,28 +95,6 @@ const QHash<QString, QStringList> &topics()
     return table;
 }
 
-struct Button {
-    const char *name;
-    const char *caption;
-    const char *tip;
-};
-
-// The designer's element buttons, with its tooltips.
-constexpr Button kButtons[] = {
-    {"btnText", "Text Box", "Insert Text Box"},
-    {"btnTextArea", "Text Area", "Insert a text area"},
-    {"btnButton", "Button", "Insert a button"},
-    {"btnRadio", "Radio", "Insert a radio button"},
-    {"btnCheckBox", "Check Box", "Insert a checkbox"},
-    {"btnListBox", "List Box", "Insert a listbox"},
-    {"btnDropDown", "Drop Down", "Insert a drop down box"},
-    {"btnFieldSet", "Fieldset", "Insert a fieldset"},
-    {"btnFile", "Browse", "Insert a browse button"},
-    {"btnHidden", "Hidden", "Insert a hidden field"},
-    {"btnLabel", "Label", "Insert Label"},
-    {"btnGenerate", "Generate", "Generate The Code"},
-};
-
 } // namespace
 
 QString DesignerHelp::text(const QString &topic)
@@ -133,7 +113,7 @@ DesignerHelp::DesignerHelp()
 
     auto *buttons = new QGridLayout;
     int i = 0;
-    for (const Button &b : kButtons) {
+    for (const ElementButton &b : kElementButtons) {
         auto *button = new QPushButton(QLatin1String(b.caption), this);
         button->setObjectName(QLatin1String(b.name));
         button->setToolTip(QLatin1String(b.tip));

@@ -24,29 +24,6 @@ namespace {
 
 const QString kTitle = QStringLiteral("Ombrel");
 
-// The element buttons: name, caption, tooltip and the Insert menu item they run.
-struct ElementButton {
-    const char *name;
-    const char *caption;
-    const char *tip;
-    const char *item;
-};
-
-constexpr ElementButton kElementButtons[] = {
-    {"btnText", "Text Box", "Insert Text Box", "mnuTextBox"},
-    {"btnTextArea", "Text Area", "Insert a text area", "mnuTextArea"},
-    {"btnButton", "Button", "Insert a button", "mnuButton"},
-    {"btnRadio", "Radio", "Insert a radio button", "mnuRadio"},
-    {"btnCheckBox", "Check Box", "Insert a checkbox", "mnuCheckBox"},
-    {"btnListBox", "List Box", "Insert a listbox", "mnuList"},
-    {"btnDropDown", "Drop Down", "Insert a drop down box", "mnuDropDown"},
-    {"btnFieldSet", "Fieldset", "Insert a fieldset", "mnuFieldSet"},
-    {"btnFile", "Browse", "Insert a browse button", "mnuBrowseBox"},
-    {"btnHidden", "Hidden", "Insert a hidden field", "mnuHidden"},
-    {"btnLabel", "Label", "Insert Label", "mnuLabel"},
-    {"btnGenerate", "Generate", "Generate The Code", "mnuHTMLGen"},
-};
-
 // The designer's field dialogs, opened by their Insert items with their presets.
 const QList<QPair<QString, Openers::Opener>> &fieldOpeners()
 {

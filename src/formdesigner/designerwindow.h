@@ -12,6 +12,30 @@ class QLabel;
 class QPushButton;
 class QToolBar;
 
+// The designer's element buttons: name, caption, tooltip and the Insert menu
+// item they run; its help window shows the same buttons.
+struct ElementButton {
+    const char *name;
+    const char *caption;
+    const char *tip;
+    const char *item;
+};
+
+inline constexpr ElementButton kElementButtons[] = {
+    {"btnText", "Text Box", "Insert Text Box", "mnuTextBox"},
+    {"btnTextArea", "Text Area", "Insert a text area", "mnuTextArea"},
+    {"btnButton", "Button", "Insert a button", "mnuButton"},
+    {"btnRadio", "Radio", "Insert a radio button", "mnuRadio"},
+    {"btnCheckBox", "Check Box", "Insert a checkbox", "mnuCheckBox"},
+    {"btnListBox", "List Box", "Insert a listbox", "mnuList"},
+    {"btnDropDown", "Drop Down", "Insert a drop down box", "mnuDropDown"},
+    {"btnFieldSet", "Fieldset", "Insert a fieldset", "mnuFieldSet"},
+    {"btnFile", "Browse", "Insert a browse button", "mnuBrowseBox"},
+    {"btnHidden", "Hidden", "Insert a hidden field", "mnuHidden"},
+    {"btnLabel", "Label", "Insert Label", "mnuLabel"},
+    {"btnGenerate", "Generate", "Generate The Code", "mnuHTMLGen"},
+};
+
 // The form designer "ombrel": the design is the document of the canvas view
 // `Result`; new elements are staged in `tagbar` and dragged from there.
 class DesignerWindow : public QMainWindow, public LoadStep
