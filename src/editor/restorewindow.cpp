@@ -3,6 +3,7 @@
 #include "editor/folderfiles.h"
 #include "editor/openers.h"
 #include "editor/optfunctions.h"
+#include "editor/sourcetext.h"
 #include "editor/sourcewindow.h"
 #include "platform/htmleditview.h"
 #include "platform/programfolder.h"
@@ -199,7 +200,8 @@ void RestoreWindow::ok()
         return;
     }
     const QString text = txtRestore->text();
-    Quorl()->area->setText(text);
+    // Written as one edit of the changed stretch, so Undo brings the page back.
+    SourceTexts::apply(Quorl()->area, {text, 0, 0});
     Composr()->txtComp->setDocumentHtml(text);
     hide();
 }

@@ -4,6 +4,7 @@
 #include "editor/menubuilder.h"
 #include "editor/openers.h"
 #include "editor/pagesnippets.h"
+#include "editor/sourcetext.h"
 #include "editor/sourcewindow.h"
 #include "platform/htmleditview.h"
 #include "platform/sourcearea.h"
@@ -56,7 +57,9 @@ void spellCheck(SourceWindow *window)
     const auto corrected = DocumentCommands::spellCheck(window->area->text());
     if (!corrected)
         return;
-    window->area->setText(*corrected);
+    // Only the corrected stretch is written, so Undo takes the corrections back.
+    const qsizetype caret = qMin(window->area->selStart(), corrected->size());
+    SourceTexts::apply(window->area, {*corrected, caret, 0});
     DocumentCommands::tellSpellCheckComplete();
 }
 

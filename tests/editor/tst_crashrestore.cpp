@@ -371,6 +371,9 @@ void TestCrashRestore::okWritesBothViews()
     QCOMPARE(Quorl()->star, QString("*"));
     QVERIFY(settle(Composr()->txtComp));
     QCOMPARE(TestEngine::body(Composr()->txtComp), QString("<p>earlier</p>"));
+    // The page before the restore is one Undo away in the source window.
+    Quorl()->area->undo();
+    QCOMPARE(Quorl()->area->text(), QString("<p>now</p>"));
 }
 
 void TestCrashRestore::failuresAreReported()

@@ -294,6 +294,9 @@ void TestPageCommands::spellCheck()
     QCOMPARE(w->area->text(), QString("<p>one wrong word</p>\r\n<script>wrnog</script>"));
     QCOMPARE(w->star, QString("*"));
     QV_VERIFY_PROMPTS(prompter);
+    // Undo takes the corrections back.
+    w->area->undo();
+    QCOMPARE(w->area->text(), QString("<p>one wrnog word</p>\r\n<script>wrnog</script>"));
 }
 
 void TestPageCommands::spellCheckWithoutDictionary()
