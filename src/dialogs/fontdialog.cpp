@@ -2,6 +2,7 @@
 
 #include "editor/sourcewindow.h"
 #include "platform/clipboard.h"
+#include "platform/htmlmarkup.h"
 #include "platform/screenfonts.h"
 #include "platform/sourcearea.h"
 
@@ -22,10 +23,6 @@ QString wrap(const QString &open, const QString &text, const QString &close)
     return open + text + close;
 }
 
-QString quoted(const char *name, const QString &value)
-{
-    return u' ' + QLatin1String(name) + QStringLiteral("=\"") + value + u'"';
-}
 
 QString selectedText(const QListWidget *list)
 {
@@ -39,14 +36,14 @@ QString fontHtml(const FontValues &v, const QString &text)
 {
     QString html = text;
     if (!v.colour.isEmpty())
-        html = wrap(QStringLiteral("<FONT") + quoted("color", v.colour) + u'>', html,
+        html = wrap(QStringLiteral("<FONT") + HtmlMarkup::attribute("color", v.colour) + u'>', html,
                     QStringLiteral("</FONT>"));
     if (!v.face.isEmpty() || !v.size.isEmpty()) {
         QString open = QStringLiteral("<FONT");
         if (!v.face.isEmpty())
-            open += quoted("face", v.face);
+            open += HtmlMarkup::attribute("face", v.face);
         if (!v.size.isEmpty())
-            open += quoted("size", v.size);
+            open += HtmlMarkup::attribute("size", v.size);
         html = wrap(open + u'>', html, QStringLiteral("</FONT>"));
     }
 

@@ -1,6 +1,7 @@
 #include "dialogs/imagedialog.h"
 
 #include "dialogs/numberfield.h"
+#include "platform/htmlmarkup.h"
 #include "platform/prompter.h"
 
 #include <QCheckBox>
@@ -15,10 +16,7 @@
 
 namespace {
 
-QString attribute(const char *name, const QString &value)
-{
-    return u' ' + QLatin1String(name) + QStringLiteral("=\"") + value + u'"';
-}
+using HtmlMarkup::attribute;
 
 // A spacing that is empty or 0 is no spacing.
 QString spacing(const char *name, const QString &value)

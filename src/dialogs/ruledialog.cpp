@@ -1,5 +1,7 @@
 #include "dialogs/ruledialog.h"
 
+#include "platform/htmlmarkup.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -11,10 +13,7 @@
 
 namespace {
 
-QString attribute(const char *name, const QString &value)
-{
-    return u' ' + QLatin1String(name) + QStringLiteral("=\"") + value + u'"';
-}
+using HtmlMarkup::attribute;
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "dialogs/tabledialog.h"
 
 #include "dialogs/numberfield.h"
+#include "platform/htmlmarkup.h"
 #include "platform/prompter.h"
 
 #include <QCheckBox>
@@ -22,10 +23,7 @@ namespace {
 
 const QString crlf = QStringLiteral("\r\n");
 
-QString attribute(const char *name, const QString &value)
-{
-    return u' ' + QLatin1String(name) + QStringLiteral("=\"") + value + u'"';
-}
+using HtmlMarkup::attribute;
 
 QString zeroIfEmpty(const QString &text)
 {

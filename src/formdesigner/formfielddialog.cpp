@@ -1,6 +1,7 @@
 #include "formdesigner/formfielddialog.h"
 
 #include "formdesigner/designerwindow.h"
+#include "platform/htmlmarkup.h"
 #include "platform/prompter.h"
 #include "platform/screenfonts.h"
 
@@ -58,7 +59,7 @@ QString styleAttribute(const std::optional<FieldStyle> &style, const QString &ba
 
 QString fieldAttribute(const char *name, const QString &value)
 {
-    return u' ' + QLatin1String(name) + QStringLiteral("=\"") + value + u'"';
+    return HtmlMarkup::attribute(name, value);
 }
 
 QString optionalAttribute(const char *name, const QString &value)

@@ -11,6 +11,11 @@ QString attribute(const QString &value)
     return out;
 }
 
+QString attribute(const char *name, const QString &value)
+{
+    return u' ' + QLatin1String(name) + QStringLiteral("=\"") + value + u'"';
+}
+
 QString text(const QString &value)
 {
     return value.toHtmlEscaped();

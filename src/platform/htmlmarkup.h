@@ -8,6 +8,8 @@ namespace HtmlMarkup {
 
 // A value made safe inside a double-quoted attribute.
 QString attribute(const QString &value);
+// " name=\"value\"", the value as it stands: the dialogs write what was typed.
+QString attribute(const char *name, const QString &value);
 // Text made safe as element content.
 QString text(const QString &value);
 // Text as a double-quoted JavaScript string literal.
