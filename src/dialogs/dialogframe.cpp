@@ -3,6 +3,7 @@
 #include "dialogs/colourbutton.h"
 #include "dialogs/numberfield.h"
 #include "editor/optfunctions.h"
+#include "platform/prompter.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -55,12 +56,35 @@ InsertRoute::Route DialogFrame::deliveryRoute() const
     return visibleRoute(route(), sourceShowing(), composerShowing());
 }
 
-void DialogFrame::InsertHtml(const QString &html)
+QString DialogFrame::textIn(InsertRoute::Route delivery, const QString &given) const
 {
-    deliver(route(), html);
+    return delivery == route() ? given : InsertRoute::selectionIn(delivery);
 }
 
-void DialogFrame::deliver(InsertRoute::Route route, const QString &html)
+QString DialogFrame::targetIn(InsertRoute::Route delivery) const
+{
+    using InsertRoute::Route;
+    if (delivery == route())
+        return compOrEdit;
+    switch (delivery) {
+    case Route::Source:
+        return QStringLiteral("edit");
+    case Route::Composer:
+        return QStringLiteral("comp");
+    case Route::Console:
+        return QStringLiteral("jsc");
+    case Route::Nothing:
+        break;
+    }
+    return compOrEdit;
+}
+
+bool DialogFrame::InsertHtml(const QString &html)
+{
+    return deliver(route(), html);
+}
+
+bool DialogFrame::deliver(InsertRoute::Route route, const QString &html)
 {
     using namespace InsertRoute;
     switch (visibleRoute(route, sourceShowing(), composerShowing())) {
@@ -68,6 +92,10 @@ void DialogFrame::deliver(InsertRoute::Route route, const QString &html)
         toSource(html);
         break;
     case Route::Composer:
+        if (const QString why = composerRefusal(objectName()); !why.isEmpty()) {
+            Prompter::tell(why, QStringLiteral("Assistant: Quorl"), Prompter::Icon::Exclamation);
+            return false;
+        }
         toComposer(html);
         break;
     case Route::Console:
@@ -76,6 +104,7 @@ void DialogFrame::deliver(InsertRoute::Route route, const QString &html)
     case Route::Nothing:
         break;
     }
+    return true;
 }
 
 void DialogFrame::unload()

@@ -35,12 +35,21 @@ public:
     QString compOrEdit;
 
     // Delivers html to the window the target names, by this dialog's routes.
-    void InsertHtml(const QString &html);
+    // False when it was refused (and said so): the dialog then stays open.
+    bool InsertHtml(const QString &html);
     // Delivers html by route, or by the other main window when that one is
-    // hidden and the other shows.
-    void deliver(InsertRoute::Route route, const QString &html);
+    // hidden and the other shows. HTML that cannot stand in the composer's
+    // page is refused there with a message.
+    bool deliver(InsertRoute::Route route, const QString &html);
     // Where InsertHtml sends the text now.
     InsertRoute::Route deliveryRoute() const;
+    // What the opener handed over holds only in the view the target names.
+    // When a delivery goes into the other view, a dialog reads that view
+    // instead, at confirmation: textIn gives given, or the selection of the
+    // view delivered into; targetIn gives compOrEdit, or the target that
+    // names the view delivered into.
+    QString textIn(InsertRoute::Route delivery, const QString &given) const;
+    QString targetIn(InsertRoute::Route delivery) const;
     // Closes and destroys the window; the next opening starts afresh.
     void unload();
 

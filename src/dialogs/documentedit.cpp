@@ -58,24 +58,39 @@ bool inComposer(bool composerTarget)
     return visibleRoute(route, sourceShowing(), composerShowing()) == Route::Composer;
 }
 
-std::optional<QString> read(bool composer, GeneratorRewrite::Rewrites rewrites)
+ComposerWindow *showing(bool composerTarget)
 {
-    if (composer && !Composr()->CopyVevevodiToSource(rewrites))
+    return inComposer(composerTarget) ? Composr() : nullptr;
+}
+
+std::optional<QString> read(ComposerWindow *composer, GeneratorRewrite::Rewrites rewrites)
+{
+    if (composer && !composer->CopyVevevodiToSource(rewrites))
         return std::nullopt;
     return Quorl()->area->text();
 }
 
-void write(bool composer, const DocumentEdit &edit)
+std::optional<QString> read(bool composer, GeneratorRewrite::Rewrites rewrites)
+{
+    return read(composer ? Composr() : nullptr, rewrites);
+}
+
+void write(ComposerWindow *composer, const DocumentEdit &edit)
 {
     SourceArea *area = Quorl()->area;
     // One edit of the changed stretch, so Undo in the source window takes the
     // command back and the earlier history stays.
     SourceTexts::apply(area, {edit.text, edit.caret, 0});
     if (composer)
-        Composr()->writeBackDocument(area->text());
+        composer->writeBackDocument(area->text());
 }
 
-bool apply(bool composer, GeneratorRewrite::Rewrites rewrites,
+void write(bool composer, const DocumentEdit &edit)
+{
+    write(composer ? Composr() : nullptr, edit);
+}
+
+bool apply(ComposerWindow *composer, GeneratorRewrite::Rewrites rewrites,
            const std::function<DocumentEdit(const QString &)> &edit)
 {
     const std::optional<QString> text = read(composer, rewrites);
@@ -88,6 +103,12 @@ bool apply(bool composer, GeneratorRewrite::Rewrites rewrites,
         return false;
     write(composer, made);
     return true;
+}
+
+bool apply(bool composer, GeneratorRewrite::Rewrites rewrites,
+           const std::function<DocumentEdit(const QString &)> &edit)
+{
+    return apply(composer ? Composr() : nullptr, rewrites, edit);
 }
 
 } // namespace WholeDocument

@@ -51,27 +51,40 @@ private:
     qsizetype m_caret;
 };
 
-// Where a whole-document edit reads and writes: the source text, or the
-// composer's document by way of the source text.
+class ComposerWindow;
+
+// Where a whole-document edit reads and writes: the source text, or a
+// composer window's document by way of the source text. Every dialog and
+// command that rewrites the whole document goes this one way, and decides
+// the document when it is confirmed, not when it was opened.
 namespace WholeDocument {
 
 // True when an edit for a composer target goes to the composer: it does
 // unless the source window is the one showing (the composer's document is
-// then older than the source text and would overwrite it).
+// then older than the source text and would overwrite it). An edit for the
+// source goes to the composer when that is the one showing.
 bool inComposer(bool composerTarget);
 
-// The document text; for the composer its document is first copied into the
+// The document an edit for that target works on now: the main composer
+// window, or nullptr for the source text.
+ComposerWindow *showing(bool composerTarget);
+
+// The document text; for a composer its document is first copied into the
 // source text with the given GENERATOR rewrites. Nothing when the composer
 // did not answer (it has said so).
+std::optional<QString> read(ComposerWindow *composer, GeneratorRewrite::Rewrites rewrites = {});
 std::optional<QString> read(bool composer, GeneratorRewrite::Rewrites rewrites = {});
 
-// Writes an edit that was made back to the source text and, for the
+// Writes an edit that was made back to the source text and, for a
 // composer, on to its document.
+void write(ComposerWindow *composer, const DocumentEdit &edit);
 void write(bool composer, const DocumentEdit &edit);
 
 // Reads the document, makes the edit on it, shows the edit's message and
 // writes the result back; false when nothing was written (the edit was
 // refused, or the composer did not answer).
+bool apply(ComposerWindow *composer, GeneratorRewrite::Rewrites rewrites,
+           const std::function<DocumentEdit(const QString &)> &edit);
 bool apply(bool composer, GeneratorRewrite::Rewrites rewrites,
            const std::function<DocumentEdit(const QString &)> &edit);
 

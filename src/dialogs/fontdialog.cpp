@@ -195,7 +195,8 @@ FontValues FontDialog::values() const
 
 void FontDialog::onOK()
 {
-    const QString text = compOrEdit == u"edit" ? Quorl()->area->selText() : Clipboard::text();
-    InsertHtml(fontHtml(values(), text));
+    const InsertRoute::Route route = deliveryRoute();
+    const QString given = compOrEdit == u"edit" ? Quorl()->area->selText() : Clipboard::text();
+    deliver(route, fontHtml(values(), textIn(route, given)));
     unload();
 }

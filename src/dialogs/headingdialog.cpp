@@ -69,6 +69,10 @@ int HeadingDialog::level() const
 void HeadingDialog::onOK()
 {
     const QListWidgetItem *align = listAlign->currentItem();
-    InsertHtml(headingHtml(level(), align ? align->text() : QString(), txtHeading->text()));
+    const InsertRoute::Route route = deliveryRoute();
+    // A text the user typed stays; the opener's preset is its selection.
+    const QString text = txtHeading->isModified() ? txtHeading->text()
+                                                   : textIn(route, txtHeading->text());
+    deliver(route, headingHtml(level(), align ? align->text() : QString(), text));
     unload();
 }

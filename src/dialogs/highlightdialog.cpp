@@ -48,6 +48,7 @@ HighlightDialog::HighlightDialog()
 
 void HighlightDialog::onOK()
 {
-    InsertHtml(highlightHtml(txtColour->text(), txthighlight->text()));
+    const InsertRoute::Route route = deliveryRoute();
+    deliver(route, highlightHtml(txtColour->text(), textIn(route, txthighlight->text())));
     unload();
 }

@@ -1,6 +1,7 @@
 #include "dialogs/insertroute.h"
 
 #include "editor/sourcewindow.h"
+#include "platform/htmleditview.h"
 #include "platform/sourcearea.h"
 #include "platform/windowdirectory.h"
 #include "vevevodi/composerwindow.h"
@@ -74,6 +75,31 @@ Route visibleRoute(Route route, bool sourceShowing, bool composerShowing)
     if (route == Route::Composer && !composerShowing && sourceShowing)
         return Route::Source;
     return route;
+}
+
+QString composerRefusal(const QString &dialog)
+{
+    // The page keeps no table row outside a table: it drops the row and cell
+    // tags and keeps their text.
+    if (dialog == u"frmrow")
+        return QStringLiteral("Rows on their own cannot stand in the visual page: they belong "
+                              "inside a table of the HTML source. Switch to the source view "
+                              "(View > Editor) and insert them there.");
+    return QString();
+}
+
+QString selectionIn(Route route)
+{
+    switch (route) {
+    case Route::Source:
+        return Quorl()->area->selText();
+    case Route::Composer:
+        return Composr()->txtComp->selectedText().value_or(QString());
+    case Route::Console:
+    case Route::Nothing:
+        break;
+    }
+    return QString();
 }
 
 bool sourceShowing()

@@ -42,10 +42,18 @@ Route pick(const Policy &policy, const QString &target);
 // would be overwritten by the next view switch, so it goes to the one showing.
 Route visibleRoute(Route route, bool sourceShowing, bool composerShowing);
 
+// Why a dialog's HTML cannot stand in the composer's page, which would
+// change it into something else; empty when it can.
+QString composerRefusal(const QString &dialog);
+
 // The ends of the routes.
 void toSource(const QString &html);
 void toComposer(const QString &html);
 void toConsole(const QString &html);
+
+// The selected text of the view a route ends in, read now; empty for the
+// console and for no route.
+QString selectionIn(Route route);
 
 bool sourceShowing();
 bool composerShowing();

@@ -1,7 +1,9 @@
 #include "dialogs/rolloverdialog.h"
 
 #include "editor/sourcewindow.h"
+#include "platform/htmleditview.h"
 #include "platform/sourcearea.h"
+#include "vevevodi/composerwindow.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -122,13 +124,21 @@ QString rolloverLink(const RolloverValues &v)
            + QStringLiteral("\" border=\"0\" src=\"") + v.firstImage + QStringLiteral("\"></a>");
 }
 
-DocumentEdit rolloverEdit(const QString &text, qsizetype caret, const RolloverValues &v)
+std::optional<EditMessage> rolloverMissing(const RolloverValues &v)
 {
     if (v.name.isEmpty() || v.firstImage.isEmpty() || v.secondImage.isEmpty())
-        return DocumentEdit::refuse({QStringLiteral("One or more required fields missing"),
-                                     assistant, Prompter::Icon::Exclamation});
+        return EditMessage{QStringLiteral("One or more required fields missing"), assistant,
+                           Prompter::Icon::Exclamation};
+    return std::nullopt;
+}
 
-    EditedText doc(text, caret);
+DocumentEdit rolloverEdit(const QString &text, std::optional<qsizetype> caret,
+                          const RolloverValues &v)
+{
+    if (const auto missing = rolloverMissing(v))
+        return DocumentEdit::refuse(*missing);
+
+    EditedText doc(text, caret.value_or(0));
     const bool hasScript = text.contains(rolloverScript());
     const qsizetype head = doc.find(QLatin1String("<head>"));
     const qsizetype html = doc.find(QLatin1String("<html>"));
@@ -146,7 +156,8 @@ DocumentEdit rolloverEdit(const QString &text, qsizetype caret, const RolloverVa
     }
     if (body < 0)
         doc.insert(doc.find(QLatin1String("</head>")) + 7, QStringLiteral("\r\n<body>\r\n"));
-    doc.insert(doc.caret(), rolloverLink(v));
+    if (caret)
+        doc.insert(doc.caret(), rolloverLink(v));
 
     // The preload call goes into the body start tag only, whatever else the
     // page calls "onload".
@@ -238,12 +249,22 @@ void RolloverDialog::dropBlanks()
 
 void RolloverDialog::onInsert()
 {
-    SourceArea *area = Quorl()->area;
-    const DocumentEdit edit = rolloverEdit(area->text(), area->selStart(), values());
-    if (edit.message)
-        edit.message->show();
-    if (edit.refused)
-        return;
-    WholeDocument::write(false, edit);
-    unload();
+    const RolloverValues v = values();
+    // The page of the view showing when Insert is clicked takes the rollover.
+    ComposerWindow *composer = WholeDocument::showing(false);
+    std::optional<qsizetype> caret;
+    if (composer) {
+        // The composer puts the link at its own caret, before its page is
+        // read; the rest is the same edit of the whole page.
+        if (const auto missing = rolloverMissing(v)) {
+            missing->show();
+            return;
+        }
+        composer->txtComp->insertHtml(rolloverLink(v));
+    } else {
+        caret = Quorl()->area->selStart();
+    }
+    if (WholeDocument::apply(composer, GeneratorRewrite::OwnGenerator | GeneratorRewrite::Engine2800,
+                             [&](const QString &text) { return rolloverEdit(text, caret, v); }))
+        unload();
 }

@@ -17,13 +17,20 @@ const QString &rolloverScript();
 // The link around the image that swaps to the second image under the mouse.
 QString rolloverLink(const RolloverValues &values);
 
+// The message refusing values that lack a required field; nothing when
+// they are complete.
+std::optional<EditMessage> rolloverMissing(const RolloverValues &values);
+
 // The page with the link at the caret, a head and body where it lacks them,
 // the second image preloaded from the body's onload handler and the script
 // after the head start tag; refused when a required field is empty or the
-// page's body start tag or head is unfinished.
-DocumentEdit rolloverEdit(const QString &text, qsizetype caret, const RolloverValues &values);
+// page's body start tag or head is unfinished. Without a caret the link is
+// already in the page (the composer puts it at its own caret).
+DocumentEdit rolloverEdit(const QString &text, std::optional<qsizetype> caret,
+                          const RolloverValues &values);
 
-// The rollover images dialog "rollover"; it edits the source text only.
+// The rollover images dialog "rollover"; it edits the page of the view
+// showing.
 class RolloverDialog : public DialogFrame
 {
     Q_OBJECT

@@ -104,6 +104,6 @@ void RowsDialog::onOK()
         refuseLargeTable();
         return;
     }
-    InsertHtml(*html);
-    unload();
+    if (InsertHtml(*html))
+        unload();
 }

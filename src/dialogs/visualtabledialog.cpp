@@ -129,6 +129,7 @@ VisualTableDialog::VisualTableDialog()
 
 void VisualTableDialog::insertTable(int index)
 {
-    InsertHtml(visualTableHtml(index, compOrEdit));
+    const InsertRoute::Route route = deliveryRoute();
+    deliver(route, visualTableHtml(index, targetIn(route)));
     unload();
 }

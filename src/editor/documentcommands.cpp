@@ -1,5 +1,7 @@
 #include "editor/documentcommands.h"
 
+#include "dialogs/documentedit.h"
+
 #include "platform/commondialog.h"
 #include "platform/prompter.h"
 #include "platform/sourcearea.h"
@@ -13,6 +15,34 @@ namespace {
 
 const QString kAssistant = QStringLiteral("Assistant: Quorl");
 const QString kProgram = QStringLiteral("Quorl");
+// The composer's document is taken with the program's GENERATOR and
+// without the engine's.
+constexpr auto kCopyRewrites = GeneratorRewrite::Rewrites(GeneratorRewrite::OwnGenerator
+                                                          | GeneratorRewrite::Engine2800);
+
+// A snippet edit as a whole-document edit: the caret ends behind the text
+// put in; a refusal carries its message, when it has one.
+DocumentEdit documentEdit(const QString &page, const PageSnippets::Edit &edit,
+                          std::optional<EditMessage> message = std::nullopt)
+{
+    if (!edit.ok()) {
+        DocumentEdit refused = DocumentEdit::refuse({edit.refusal, kProgram});
+        if (edit.refusal.isEmpty())
+            refused.message.reset();
+        return refused;
+    }
+    DocumentEdit made;
+    made.text = edit.splice->appliedTo(page);
+    made.caret = edit.splice->start + edit.splice->text.size();
+    made.message = std::move(message);
+    return made;
+}
+
+EditMessage snippetAdded(bool isScript)
+{
+    return {isScript ? PageSnippets::scriptAddedMessage : PageSnippets::tagAddedMessage,
+            kProgram};
+}
 
 } // namespace
 
@@ -34,28 +64,27 @@ std::optional<QString> askHomePage()
         PageSnippets::defaultHomePage);
 }
 
-void applyAt(SourceArea *area, const PageSnippets::Splice &splice)
+void pageTitle(ComposerWindow *composer)
 {
-    area->setSelStart(splice.start);
-    area->setSelLength(splice.length);
-    area->setSelText(splice.text);
+    const auto title = askPageTitle();
+    if (!title)
+        return;
+    // A page with no place for the title is left alone without a word.
+    WholeDocument::apply(composer, kCopyRewrites, [&title](const QString &page) {
+        return documentEdit(page, PageSnippets::pageTitle(page, *title));
+    });
 }
 
-bool addHeadSnippet(SourceArea *area, const QString &snippet)
+void headSnippet(ComposerWindow *composer, const QString &snippet, bool isScript)
 {
-    const PageSnippets::Edit edit = PageSnippets::beforeHeadEnd(area->text(), snippet);
-    if (!edit.ok()) {
-        Prompter::tell(edit.refusal, kProgram, Prompter::Icon::None);
-        return false;
-    }
-    applyAt(area, *edit.splice);
-    return true;
-}
-
-void tellSnippetAdded(bool isScript)
-{
-    Prompter::tell(isScript ? PageSnippets::scriptAddedMessage : PageSnippets::tagAddedMessage,
-                   kProgram, Prompter::Icon::None);
+    // A script is announced before the page takes it, the tag after.
+    const std::optional<EditMessage> before =
+        isScript ? std::optional(snippetAdded(true)) : std::nullopt;
+    if (WholeDocument::apply(composer, kCopyRewrites, [&](const QString &page) {
+            return documentEdit(page, PageSnippets::beforeHeadEnd(page, snippet), before);
+        })
+        && !isScript)
+        snippetAdded(false).show();
 }
 
 std::optional<QString> spellCheck(const QString &text)

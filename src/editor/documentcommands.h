@@ -7,6 +7,7 @@
 #include <optional>
 
 class CommonDialog;
+class ComposerWindow;
 class SourceArea;
 
 // The whole-document steps both main windows take alike: the questions they
@@ -18,14 +19,14 @@ std::optional<QString> askPageTitle();
 // The address for the home-page link; no result for Cancel.
 std::optional<QString> askHomePage();
 
-// Applies an edit to the area at its caret, as one change.
-void applyAt(SourceArea *area, const PageSnippets::Splice &splice);
-
-// Puts snippet before the head end tag of area's text; says why not when
-// there is no head end tag. True when it was added.
-bool addHeadSnippet(SourceArea *area, const QString &snippet);
-// Says that the script (or the tag) has been added.
-void tellSnippetAdded(bool isScript);
+// The whole-document commands both main windows give, on the document of
+// composer, or on the source text for nullptr; the caller names the view
+// that shows (see WholeDocument::showing).
+// Asks for the page title and puts it into the page.
+void pageTitle(ComposerWindow *composer);
+// Puts snippet before the head end tag and says so; says why not when the
+// page has no head end tag.
+void headSnippet(ComposerWindow *composer, const QString &snippet, bool isScript);
 
 // Asks about every unknown word of text; the corrected text, or no result
 // (and the reason shown) when spelling cannot be checked.

@@ -1,5 +1,7 @@
 #include "editor/restorewindow.h"
 
+#include "dialogs/documentedit.h"
+
 #include "editor/folderfiles.h"
 #include "editor/openers.h"
 #include "editor/optfunctions.h"
@@ -199,10 +201,11 @@ void RestoreWindow::ok()
         OKButton->setFocus();
         return;
     }
-    const QString text = txtRestore->text();
-    // Written as one edit of the changed stretch, so Undo brings the page back.
-    SourceTexts::apply(Quorl()->area, {text, 0, 0});
-    Composr()->txtComp->setDocumentHtml(text);
+    // The page of the view showing takes it as any whole-document edit does:
+    // one edit of the changed stretch, so Undo brings the page back.
+    DocumentEdit edit;
+    edit.text = txtRestore->text();
+    WholeDocument::write(WholeDocument::showing(true), edit);
     hide();
 }
 

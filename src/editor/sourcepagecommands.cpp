@@ -1,5 +1,6 @@
 #include "editor/sourcepagecommands.h"
 
+#include "dialogs/documentedit.h"
 #include "editor/documentcommands.h"
 #include "editor/menubuilder.h"
 #include "editor/openers.h"
@@ -17,21 +18,11 @@ namespace SourcePageCommands {
 
 namespace {
 
-void pageTitle(SourceWindow *window)
+// The document of the view showing: the source text, or the composer's
+// page when the command comes while the composer shows instead.
+ComposerWindow *showingView()
 {
-    const auto title = DocumentCommands::askPageTitle();
-    if (!title)
-        return;
-    // A page with no place for the title is left alone without a word.
-    const PageSnippets::Edit edit = PageSnippets::pageTitle(window->area->text(), *title);
-    if (edit.ok())
-        DocumentCommands::applyAt(window->area, *edit.splice);
-}
-
-void headSnippet(SourceArea *area, const QString &snippet, bool isScript)
-{
-    if (DocumentCommands::addHeadSnippet(area, snippet))
-        DocumentCommands::tellSnippetAdded(isScript);
+    return WholeDocument::showing(false);
 }
 
 void flash(SourceWindow *window)
@@ -79,13 +70,19 @@ void bind(SourceWindow *window)
 {
     SourceArea *area = window->area;
     const std::pair<const char *, std::function<void()>> commands[] = {
-        {"mnuPageTitle", [window] { pageTitle(window); }},
+        {"mnuPageTitle", [] { DocumentCommands::pageTitle(showingView()); }},
         {"mnuPreventRightClick",
-         [area] { headSnippet(area, PageSnippets::rightClickBlock(), true); }},
+         [] {
+             DocumentCommands::headSnippet(showingView(), PageSnippets::rightClickBlock(), true);
+         }},
         {"mnuProtectText",
-         [area] { headSnippet(area, PageSnippets::protectTextBlock(), true); }},
+         [] {
+             DocumentCommands::headSnippet(showingView(), PageSnippets::protectTextBlock(), true);
+         }},
         {"mnuDisImgTbar",
-         [area] { headSnippet(area, PageSnippets::imageToolbarTag(), false); }},
+         [] {
+             DocumentCommands::headSnippet(showingView(), PageSnippets::imageToolbarTag(), false);
+         }},
         {"mnuBookmarkPage", [area] { area->setSelText(PageSnippets::bookmarkBlock()); }},
         {"mnuInsLayer", [area] { area->setSelText(PageSnippets::layerElement()); }},
         {"mnuFlash", [window] { flash(window); }},

@@ -1,6 +1,7 @@
 // The composer's whole-document commands, previews, own insertions and the
 // commands it hands to other windows and programs.
 
+#include "dialogs/documentedit.h"
 #include "editor/documentcommands.h"
 #include "editor/helpwindow.h"
 #include "editor/menubuilder.h"
@@ -114,6 +115,13 @@ void ComposerWindow::bindDocumentCommands()
 
 // ---- whole-document commands ----------------------------------------------------
 
+ComposerWindow *ComposerWindow::documentView()
+{
+    // A window the file viewer opened edits its own page; the main one edits
+    // the document of the view showing.
+    return isMainComposer() ? WholeDocument::showing(true) : this;
+}
+
 void ComposerWindow::SpellCheck()
 {
     if (!CopyVevevodiToSource(kCopyRewrites))
@@ -146,30 +154,12 @@ void ComposerWindow::StripHtml()
 
 void ComposerWindow::PageTitle()
 {
-    const auto title = DocumentCommands::askPageTitle();
-    if (!title || !CopyVevevodiToSource(kCopyRewrites))
-        return;
-    SourceArea *area = Quorl()->area;
-    const PageSnippets::Edit edit = PageSnippets::pageTitle(area->text(), *title);
-    if (!edit.ok())
-        return;
-    DocumentCommands::applyAt(area, *edit.splice);
-    writeBackDocument(area->text());
+    DocumentCommands::pageTitle(documentView());
 }
 
 void ComposerWindow::HeadSnippet(const QString &snippet, bool isScript)
 {
-    if (!CopyVevevodiToSource(kCopyRewrites))
-        return;
-    SourceArea *area = Quorl()->area;
-    if (!DocumentCommands::addHeadSnippet(area, snippet))
-        return;
-    // A script is announced before the page takes it, the tag after.
-    if (isScript)
-        DocumentCommands::tellSnippetAdded(true);
-    writeBackDocument(area->text());
-    if (!isScript)
-        DocumentCommands::tellSnippetAdded(false);
+    DocumentCommands::headSnippet(documentView(), snippet, isScript);
 }
 
 void ComposerWindow::MetaGenerator()

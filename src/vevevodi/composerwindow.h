@@ -68,6 +68,9 @@ public:
     // A crash-save name that names a file inside the crash folder.
     static bool isCrashName(const QString &tag);
 
+    // The document this window's whole-document commands work on: its own,
+    // or the source text when that is the view showing instead.
+    ComposerWindow *documentView();
     // Whole-document commands on this window's document.
     void SpellCheck();
     void StripHtml();

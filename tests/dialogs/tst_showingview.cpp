@@ -1,0 +1,211 @@
+// Dialogs opened from one main window and confirmed while the other shows:
+// they work on the page of the view showing, on the real engine.
+
+#include "dialogs/fontdialog.h"
+#include "dialogs/headingdialog.h"
+#include "dialogs/highlightdialog.h"
+#include "dialogs/rolloverdialog.h"
+#include "dialogs/rowsdialog.h"
+#include "dialogs/visualtabledialog.h"
+#include "editor/menubuilder.h"
+#include "editor/sourcewindow.h"
+#include "editor/windowregistry.h"
+#include "platform/htmleditview.h"
+#include "platform/sourcearea.h"
+#include "support/composerpage.h"
+#include "support/files.h"
+#include "support/scriptedprompter.h"
+#include "support/testenv.h"
+#include "vevevodi/composerwindow.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+
+using Confirm = std::function<void(QWidget *)>;
+Q_DECLARE_METATYPE(Confirm)
+
+namespace {
+
+const QString kPage = QStringLiteral("<html><head><title>t</title></head><body>"
+                                     "<p id=\"p\">say Hi now</p></body></html>");
+
+// Opens a dialog from the source window with "Hi" selected there.
+QWidget *openFromSource(const char *item, const char *dialog)
+{
+    SourceWindow *quorl = Quorl();
+    quorl->area->setText(kPage);
+    quorl->show();
+    quorl->area->setSelStart(kPage.indexOf("Hi"));
+    quorl->area->setSelLength(2);
+    Menus::find(quorl, item)->trigger();
+    return WindowDirectory::loaded(dialog);
+}
+
+// Switches to the composer with "now" selected in its page.
+bool switchAndSelectNow()
+{
+    ShowVevevodi();
+    ComposerWindow *composer = Composr();
+    if (!QTest::qWaitForWindowExposed(composer) || !TestEngine::settle(composer->txtComp))
+        return false;
+    return composer->txtComp->evaluate(
+        "(() => { const t = document.getElementById('p').firstChild;"
+        " const r = document.createRange(); r.setStart(t, 7); r.setEnd(t, 10);"
+        " getSelection().removeAllRanges(); getSelection().addRange(r); return true; })()")
+        .value_or(false).toBool();
+}
+
+} // namespace
+
+class TestShowingView : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+    void rolloverGoesIntoTheComposersPage();
+    void rowsAreRefusedInTheComposer();
+    void selectionComesFromTheViewShowing_data();
+    void selectionComesFromTheViewShowing();
+    void typedHeadingTextStays();
+    void visualTableFillsForTheViewShowing();
+
+private:
+    TestEnv m_env;
+};
+
+void TestShowingView::initTestCase()
+{
+    registerWindows();
+}
+
+void TestShowingView::cleanup()
+{
+    TestEnv::unloadWindows();
+}
+
+void TestShowingView::rolloverGoesIntoTheComposersPage()
+{
+    auto *dialog = qobject_cast<RolloverDialog *>(openFromSource("mnuRollImage", "rollover"));
+    QVERIFY(dialog);
+    dialog->txtName->setText("btn");
+    dialog->txtFirstImage->setText("a.gif");
+    dialog->txtSecondImage->setText("b.gif");
+    QVERIFY(switchAndSelectNow());
+    ComposerWindow *composer = Composr();
+    dialog->insert->click();
+    QVERIFY(!WindowDirectory::isLoaded("rollover"));
+    QVERIFY(TestEngine::settle(composer->txtComp));
+    // The link stands at the composer's caret, in place of its selection.
+    QCOMPARE(ComposerPage::value("document.getElementById('p').textContent"),
+             QString("say Hi "));
+    QCOMPARE(ComposerPage::value("document.querySelector('#p a img').getAttribute('src')"),
+             QString("a.gif"));
+    QCOMPARE(ComposerPage::value("document.body.getAttribute('onload')"),
+             QString("QRL_preloadImages('b.gif')"));
+    QVERIFY(ComposerPage::value("document.head.innerHTML").contains("QRL_swapImgRestore"));
+
+    // The next switch takes the page as the composer holds it.
+    composer->showSourceView();
+    const QString source = Quorl()->area->text();
+    QVERIFY2(source.contains("QRL_swapImage('btn','','b.gif',1)"), qPrintable(source));
+    QCOMPARE(source.count("function QRL_findObj"), 1);
+}
+
+void TestShowingView::rowsAreRefusedInTheComposer()
+{
+    auto *dialog = qobject_cast<RowsDialog *>(openFromSource("mnuinsrowcol", "frmrow"));
+    QVERIFY(dialog);
+    ComposerWindow *composer = Composr();
+    composer->show();
+    Quorl()->hide();
+    ScriptedPrompter prompter;
+    prompter.expect(ScriptedPrompter::Message{
+        "Rows on their own cannot stand in the visual page: they belong inside a table of "
+        "the HTML source. Switch to the source view (View > Editor) and insert them there.",
+        "Assistant: Quorl", Prompter::Icon::Exclamation});
+    dialog->OKButton->click();
+    QV_VERIFY_PROMPTS(prompter);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(WindowDirectory::loaded("frmrow"), dialog);
+    QVERIFY(composer->stagedInsertions().isEmpty());
+
+    // Back in the source view the same dialog inserts them.
+    Quorl()->show();
+    composer->hide();
+    dialog->OKButton->click();
+    QVERIFY(!WindowDirectory::isLoaded("frmrow"));
+    QVERIFY(Quorl()->area->text().contains("<td> New Row 2 Col 2</td>"));
+}
+
+void TestShowingView::selectionComesFromTheViewShowing_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<Confirm>("confirm");
+    QTest::addColumn<QString>("wrapper");
+    QTest::newRow("font") << "mnuFont" << "frmFont" << Confirm([](QWidget *w) {
+        auto *d = static_cast<FontDialog *>(w);
+        d->listStyle->setCurrentRow(2);
+        d->OKButton->click();
+    }) << "i";
+    QTest::newRow("highlight") << "mnuHighlight" << "highlight" << Confirm([](QWidget *w) {
+        auto *d = static_cast<HighlightDialog *>(w);
+        d->txtColour->setText("red");
+        d->OKButton->click();
+    }) << "span";
+    QTest::newRow("heading") << "mnuHeading" << "heading" << Confirm([](QWidget *w) {
+        static_cast<HeadingDialog *>(w)->OKButton->click();
+    }) << "h1";
+}
+
+void TestShowingView::selectionComesFromTheViewShowing()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, dialog);
+    QFETCH(Confirm, confirm);
+    QFETCH(QString, wrapper);
+    QWidget *opened = openFromSource(qPrintable(item), qPrintable(dialog));
+    QVERIFY(opened);
+    QVERIFY(switchAndSelectNow());
+    confirm(opened);
+    ComposerWindow *composer = Composr();
+    QV_TRY_VERIFY(composer->stagedInsertions().isEmpty());
+    QVERIFY(TestEngine::settle(composer->txtComp));
+    // The composer's selection is wrapped; the source's is not copied in.
+    QCOMPARE(ComposerPage::value("document.body.textContent.trim()"), QString("say Hi now"));
+    QCOMPARE(ComposerPage::value(QString("document.querySelector('body %1').textContent")
+                                     .arg(wrapper)),
+             QString("now"));
+}
+
+void TestShowingView::typedHeadingTextStays()
+{
+    auto *dialog = qobject_cast<HeadingDialog *>(openFromSource("mnuHeading", "heading"));
+    QVERIFY(dialog);
+    QTest::keyClicks(dialog->txtHeading, "!");
+    QVERIFY(switchAndSelectNow());
+    dialog->OKButton->click();
+    QCOMPARE(Composr()->stagedInsertions(),
+             QStringList{"<H1 align=\"Left\">Hi!</H1>"});
+}
+
+void TestShowingView::visualTableFillsForTheViewShowing()
+{
+    ComposerWindow *composer = Composr();
+    composer->show();
+    Quorl()->hide();
+    auto *dialog = WindowDirectory::touch<VisualTableDialog>("visTbl");
+    dialog->compOrEdit = "edit";
+    emit dialog->num11->cellClicked(0);
+    // A cell with only a blank would collapse in the page.
+    QCOMPARE(composer->stagedInsertions(), QStringList{visualTableHtml(0, "comp")});
+}
+
+QTEST_MAIN(TestShowingView)
+#include "tst_showingview.moc"
