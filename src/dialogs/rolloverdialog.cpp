@@ -264,7 +264,9 @@ void RolloverDialog::onInsert()
     } else {
         caret = Quorl()->area->selStart();
     }
-    if (WholeDocument::apply(composer, GeneratorRewrite::OwnGenerator | GeneratorRewrite::Engine2800,
+    constexpr auto rewrites = GeneratorRewrite::Rewrites(GeneratorRewrite::OwnGenerator
+                                                         | GeneratorRewrite::Engine2800);
+    if (WholeDocument::apply(composer, rewrites,
                              [&](const QString &text) { return rolloverEdit(text, caret, v); }))
         unload();
 }

@@ -1,7 +1,6 @@
 #include "editor/documentcommands.h"
 
 #include "dialogs/documentedit.h"
-
 #include "platform/commondialog.h"
 #include "platform/prompter.h"
 #include "platform/sourcearea.h"

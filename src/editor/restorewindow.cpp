@@ -1,19 +1,15 @@
 #include "editor/restorewindow.h"
 
 #include "dialogs/documentedit.h"
-
 #include "editor/folderfiles.h"
 #include "editor/openers.h"
 #include "editor/optfunctions.h"
-#include "editor/sourcetext.h"
 #include "editor/sourcewindow.h"
-#include "platform/htmleditview.h"
 #include "platform/programfolder.h"
 #include "platform/prompter.h"
 #include "platform/richtext.h"
 #include "platform/sourcearea.h"
 #include "platform/windowplacement.h"
-#include "vevevodi/composerwindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -69,6 +69,7 @@ private Q_SLOTS:
     void initTestCase();
     void cleanup();
     void rolloverGoesIntoTheComposersPage();
+    void pageCommandsEditThePageShowing();
     void rowsAreRefusedInTheComposer();
     void selectionComesFromTheViewShowing_data();
     void selectionComesFromTheViewShowing();
@@ -110,11 +111,42 @@ void TestShowingView::rolloverGoesIntoTheComposersPage()
              QString("QRL_preloadImages('b.gif')"));
     QVERIFY(ComposerPage::value("document.head.innerHTML").contains("QRL_swapImgRestore"));
 
+    // A second rollover in the same page adds its image to the preload call
+    // and finds the script already there.
+    dialog = WindowDirectory::touch<RolloverDialog>("rollover");
+    dialog->txtName->setText("two");
+    dialog->txtFirstImage->setText("c.gif");
+    dialog->txtSecondImage->setText("d.gif");
+    dialog->insert->click();
+    QVERIFY(TestEngine::settle(composer->txtComp));
+    QCOMPARE(ComposerPage::value("document.body.getAttribute('onload')"),
+             QString("QRL_preloadImages('b.gif','d.gif')"));
+    QCOMPARE(ComposerPage::value("String(document.head.querySelectorAll('script').length)"),
+             QString("1"));
+
     // The next switch takes the page as the composer holds it.
     composer->showSourceView();
     const QString source = Quorl()->area->text();
     QVERIFY2(source.contains("QRL_swapImage('btn','','b.gif',1)"), qPrintable(source));
     QCOMPARE(source.count("function QRL_findObj"), 1);
+}
+
+void TestShowingView::pageCommandsEditThePageShowing()
+{
+    // The source window's page commands, reached while the composer shows.
+    QVERIFY(ComposerPage::showAt(kPage, 0));
+    ComposerWindow *composer = Composr();
+    ScriptedPrompter prompter;
+    prompter.expect(ScriptedPrompter::Input{"Enter the page title", "Quorl Vevevodi", "New"});
+    prompter.expect(ScriptedPrompter::Message{"The required tag has been added", "Quorl"});
+    Menus::find(Quorl(), "mnuPageTitle")->trigger();
+    Menus::find(Quorl(), "mnuDisImgTbar")->trigger();
+    QV_VERIFY_PROMPTS(prompter);
+    QVERIFY(TestEngine::settle(composer->txtComp));
+    QCOMPARE(ComposerPage::value("document.title"), QString("New"));
+    QCOMPARE(ComposerPage::value("document.head.querySelector('meta').outerHTML"),
+             QString("<meta http-equiv=\"imagetoolbar\" content=\"no\">"));
+    QVERIFY(!Quorl()->isVisible());
 }
 
 void TestShowingView::rowsAreRefusedInTheComposer()
