@@ -3,6 +3,7 @@
 #include "dialogs/listeditor.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
+#include "platform/plaintext.h"
 #include "platform/programfolder.h"
 #include "platform/prompter.h"
 #include "platform/sourcearea.h"
@@ -229,7 +230,7 @@ void TagListPane::onClick()
 {
     const QString entry = lstAllTags->currentItem() ? lstAllTags->currentItem()->text()
                                                     : QString();
-    lstAllTags->setToolTip(entry);
+    PlainText::setToolTip(lstAllTags, entry);
     m_window->setPanelText(1, entry);
 }
 
