@@ -59,6 +59,7 @@ private Q_SLOTS:
     void autoDeleteMessageAndKey();
     void insertListTag_data();
     void insertListTag();
+    void voidElementsGoAlone();
     void initialList();
     void tagSearch_data();
     void tagSearch();
@@ -215,6 +216,30 @@ void TestSourceAssists::insertListTag()
         QVERIFY(opened && opened->isVisible());
     }
     QVERIFY(w->area->hasFocus());
+}
+
+void TestSourceAssists::voidElementsGoAlone()
+{
+    // Elements that never have an end tag, in both lists the pane shows.
+    const QStringList voidTags = {"area", "base", "basefont", "br", "col", "embed", "frame",
+                                  "hr", "input", "isindex", "link", "meta", "param", "source",
+                                  "track", "wbr"};
+    QStringList entries = TagList::initialEntries();
+    QStringList reference;
+    bool cleared = false;
+    QVERIFY(TagList::readLibrary(m_env.programFolder() + "/misc/htmlRef.lib", &reference,
+                                 &cleared));
+    entries += reference;
+    QStringList seen;
+    for (const QString &entry : std::as_const(entries)) {
+        const QString name = entry.mid(1, entry.size() - 2);
+        if (!entry.startsWith('<') || !voidTags.contains(name))
+            continue;
+        seen << name;
+        QCOMPARE(TagList::htmlInsertion(entry, "abc"), std::optional<QString>(entry + "abc"));
+    }
+    for (const char *name : {"wbr", "source", "track", "embed", "col", "base"})
+        QVERIFY2(seen.contains(name), name);
 }
 
 void TestSourceAssists::initialList()
