@@ -1,5 +1,6 @@
 #include "dialogs/cursordialog.h"
 
+#include "platform/plaintext.h"
 #include "platform/prompter.h"
 
 #include <QGroupBox>
@@ -101,7 +102,7 @@ QToolButton *CursorDialog::picture(const char *name, const char *tip, Qt::Cursor
 {
     auto *b = new QToolButton(this);
     b->setObjectName(QLatin1String(name));
-    b->setToolTip(QLatin1String(tip));
+    PlainText::describe(b, QLatin1String(tip));
     // The button shows its pointer when the mouse is over it.
     b->setCursor(shape);
     b->setIcon(QIcon::fromTheme(QLatin1String(themeIcon)));

@@ -15,7 +15,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -226,7 +229,21 @@ void HyperlinkDialog::showPanels(bool bookmarks, bool xfn)
     fraBookMarks->setVisible(bookmarks);
     fraXfn->setVisible(xfn);
     layout()->activate();
-    move(x() - (width() - before), y());
+    const int grown = width() - before;
+    // Widening moves the window left by as much; narrowing gives back what
+    // the widening took, so a window kept at the screen's edge returns there.
+    const int left = grown >= 0 ? x() - grown : x() + std::min(-grown, m_shiftedLeft);
+    QRect frame(QPoint(left, y()), frameGeometry().size());
+    // On the screen, so that the panels it shows can be reached.
+    if (const QScreen *shown = screen()) {
+        const QRect area = shown->availableGeometry();
+        frame.moveRight(std::min(frame.right(), area.right()));
+        frame.moveLeft(std::max(frame.left(), area.left()));
+        frame.moveBottom(std::min(frame.bottom(), area.bottom()));
+        frame.moveTop(std::max(frame.top(), area.top()));
+    }
+    m_shiftedLeft = std::max(0, m_shiftedLeft + x() - frame.left());
+    move(frame.topLeft());
 }
 
 HyperlinkValues HyperlinkDialog::values() const

@@ -93,10 +93,11 @@ private:
     QWidget *buildBookmarkFrame();
     QWidget *buildXfnFrame();
     // Shows or hides the panels; the window grows to the left, so the main
-    // panel stays where it was.
+    // panel stays where it was, as far as the screen allows.
     void showPanels(bool bookmarks, bool xfn);
     void onInsert();
     void onMail();
 
     QList<QWidget *> m_xfn;  // every control that anotherLoc switches off
+    int m_shiftedLeft = 0;   // how far the panels moved the window left
 };

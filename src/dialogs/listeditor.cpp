@@ -1,5 +1,6 @@
 #include "dialogs/listeditor.h"
 
+#include "platform/plaintext.h"
 #include "platform/prompter.h"
 
 #include <QListWidget>
@@ -33,8 +34,10 @@ ListButtons ListEditor::makeButtons(QWidget *parent, const QString &removeMessag
     b.btnRemove = button("btnRemove", "Remove");
     b.btnUp = button("btnUp", "");
     b.btnUp->setIcon(parent->style()->standardIcon(QStyle::SP_ArrowUp));
+    PlainText::describe(b.btnUp, QStringLiteral("Move Up"));
     b.btnDown = button("btnDown", "");
     b.btnDown->setIcon(parent->style()->standardIcon(QStyle::SP_ArrowDown));
+    PlainText::describe(b.btnDown, QStringLiteral("Move Down"));
     b.btnClear = button("btnClear", "Clear");
     QObject::connect(b.btnRemove, &QPushButton::clicked, parent,
                      [this, removeMessage] { remove(removeMessage); });

@@ -1,5 +1,7 @@
 #include "dialogs/numberfield.h"
 
+#include "platform/plaintext.h"
+
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -76,18 +78,19 @@ QWidget *makeSpinner(QWidget *parent, const QString &name, QLineEdit *field, int
     auto *layout = new QVBoxLayout(spinner);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    const auto arrow = [&](const char *buttonName, Qt::ArrowType type) {
+    const auto arrow = [&](const char *buttonName, Qt::ArrowType type, const char *use) {
         auto *button = new QToolButton(spinner);
         button->setObjectName(QLatin1String(buttonName));
         button->setArrowType(type);
+        PlainText::describe(button, QLatin1String(use));
         button->setAutoRepeat(true);
         button->setFixedSize(16, 11);
         layout->addWidget(button);
         return button;
     };
-    QObject::connect(arrow("up", Qt::UpArrow), &QToolButton::clicked, field,
+    QObject::connect(arrow("up", Qt::UpArrow, "Increase"), &QToolButton::clicked, field,
                      [field] { field->setText(spinUp(field->text())); });
-    QObject::connect(arrow("down", Qt::DownArrow), &QToolButton::clicked, field,
+    QObject::connect(arrow("down", Qt::DownArrow, "Decrease"), &QToolButton::clicked, field,
                      [field, floor] { field->setText(spinDown(field->text(), floor)); });
     return spinner;
 }

@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <QWebEngineLoadingInfo>
+#include <QWebEnginePage>
 
 LessonsViewer::LessonsViewer(QWidget *parent) : QWidget(parent, Qt::Window)
 {
@@ -47,6 +49,24 @@ LessonsViewer::LessonsViewer(QWidget *parent) : QWidget(parent, Qt::Window)
             [this](const QString &text) { loadLesson(text); });
     connect(cmbLessons, &QComboBox::textActivated, this,
             [this](const QString &text) { loadLesson(text); });
+    // A web page that cannot load (no network) would leave the page shown
+    // before under the new caption; the viewer says so instead.
+    connect(theWeb->page(), &QWebEnginePage::loadingChanged, this,
+            [this](const QWebEngineLoadingInfo &info) {
+                const QString scheme = info.url().scheme();
+                if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus
+                    && (scheme == u"http" || scheme == u"https"))
+                    theWeb->setDocumentHtml(unreachablePage(info.url().toString()));
+            });
+}
+
+QString LessonsViewer::unreachablePage(const QString &address)
+{
+    return QStringLiteral("<html><head><title>Page not available</title></head><body>"
+                          "<h3>The page could not be loaded</h3><p>")
+           + address.toHtmlEscaped()
+           + QStringLiteral("</p><p>Check the connection to the Internet, then choose the "
+                            "command again.</p></body></html>");
 }
 
 void LessonsViewer::load()

@@ -31,6 +31,8 @@ public:
 
     // The lesson file a picker text names: blanks removed, ".html" added.
     static QString lessonFile(const QString &text);
+    // Shown in place of a web page that could not be loaded.
+    static QString unreachablePage(const QString &address);
 
     // The viewer in tutor mode, for every window's tutor command.
     static bool openTutor();

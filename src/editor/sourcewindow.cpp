@@ -4,6 +4,7 @@
 #include "editor/optfunctions.h"
 #include "editor/sourcepagecommands.h"
 #include "platform/clipboard.h"
+#include "platform/plaintext.h"
 #include "platform/sourcearea.h"
 
 #include <QFileInfo>
@@ -91,7 +92,7 @@ void SourceWindow::buildStatusBar()
     StatusBar1->setSizeGripEnabled(true);
     const int widths[6] = {0, 60, 90, 50, 50, 50};
     for (int i = 0; i < 6; ++i) {
-        m_panels[i] = new QLabel(StatusBar1);
+        m_panels[i] = PlainText::keep(new QLabel(StatusBar1));
         m_panels[i]->setObjectName(QStringLiteral("panel%1").arg(i + 1));
         m_panels[i]->setFrameShape(QFrame::StyledPanel);
         m_panels[i]->setFrameShadow(QFrame::Sunken);

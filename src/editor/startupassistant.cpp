@@ -8,6 +8,7 @@
 #include "editor/sourcewindow.h"
 #include "editor/templates.h"
 #include "platform/htmleditview.h"
+#include "platform/plaintext.h"
 #include "platform/prompter.h"
 #include "platform/settingsstore.h"
 #include "platform/windowplacement.h"
@@ -225,8 +226,8 @@ bool StartUpAssistant::eventFilter(QObject *watched, QEvent *event)
         && (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress
             || event->type() == QEvent::MouseButtonRelease)) {
         QListWidgetItem *entry = listRecent->currentItem();
-        listRecent->setToolTip(QStringLiteral("Selected File:")
-                               + (entry ? entry->text() : QString()));
+        PlainText::setToolTip(listRecent, QStringLiteral("Selected File:")
+                                              + (entry ? entry->text() : QString()));
     }
     return QWidget::eventFilter(watched, event);
 }

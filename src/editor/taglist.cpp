@@ -3,6 +3,7 @@
 #include "dialogs/listeditor.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
+#include "platform/plaintext.h"
 #include "platform/programfolder.h"
 #include "platform/prompter.h"
 #include "platform/sourcearea.h"
@@ -83,8 +84,11 @@ QString commandFor(const QString &entry)
 
 std::optional<QString> htmlInsertion(const QString &entry, const QString &sel)
 {
-    static const QStringList alone = {"<!DOCTYPE>", "<br>", "<hr>", "<link>",
-                                      "<input>", "<area>", "<meta>"};
+    // The declaration and every void element: none of them has an end tag.
+    static const QStringList alone = {
+        "<!DOCTYPE>", "<area>", "<base>", "<basefont>", "<bgsound>", "<br>", "<col>",
+        "<embed>", "<frame>", "<hr>", "<img>", "<input>", "<isindex>", "<keygen>",
+        "<link>", "<meta>", "<param>", "<source>", "<track>", "<wbr>"};
     if (!entry.startsWith(u'<') || !commandFor(entry).isEmpty())
         return std::nullopt;
     if (alone.contains(entry))
@@ -229,7 +233,7 @@ void TagListPane::onClick()
 {
     const QString entry = lstAllTags->currentItem() ? lstAllTags->currentItem()->text()
                                                     : QString();
-    lstAllTags->setToolTip(entry);
+    PlainText::setToolTip(lstAllTags, entry);
     m_window->setPanelText(1, entry);
 }
 

@@ -1,6 +1,7 @@
 #include "formdesigner/formcodedialog.h"
 
 #include "formdesigner/formcode.h"
+#include "platform/plaintext.h"
 #include "platform/prompter.h"
 
 #include <QComboBox>
@@ -28,12 +29,16 @@ FormCodeDialog::FormCodeDialog()
     txtFormName = textField(QStringLiteral("txtFormName"));
     cmbAction = comboBox(QStringLiteral("cmbAction"), {"POST", "GET"}, true, "POST");
     txtFormAction = textField(QStringLiteral("txtFormAction"));
-    grid->addWidget(new QLabel(QStringLiteral("Name of the Form"), this), 0, 0);
-    grid->addWidget(txtFormName, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Method"), this), 1, 0);
-    grid->addWidget(cmbAction, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Action"), this), 2, 0);
-    grid->addWidget(txtFormAction, 2, 1);
+    const auto row = [&](int r, const QString &label, QWidget *field) {
+        auto *caption = new QLabel(label, this);
+        caption->setBuddy(field);
+        PlainText::describe(field, label);
+        grid->addWidget(caption, r, 0);
+        grid->addWidget(field, r, 1);
+    };
+    row(0, QStringLiteral("Name of the Form"), txtFormName);
+    row(1, QStringLiteral("Method"), cmbAction);
+    row(2, QStringLiteral("Action"), txtFormAction);
 
     OKButton = button(QStringLiteral("OKButton"), QStringLiteral("Continue"));
     OKButton->setDefault(true);

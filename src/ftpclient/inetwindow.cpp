@@ -182,10 +182,14 @@ void InetWindow::buildToolbar()
     };
     for (const Tool &tool : tools) {
         const QString key = QString::fromLatin1(tool.key);
-        QAction *action = tbToolBar->addAction(style()->standardIcon(tool.icon), key);
+        const QString tip = QString::fromLatin1(tool.tip);
+        // A button without a tip has no text either: Qt would show the text as its tip.
+        QAction *action = tbToolBar->addAction(style()->standardIcon(tool.icon),
+                                               tip.isEmpty() ? QString() : key);
         action->setObjectName(key);
         action->setData(key);
-        action->setToolTip(QString::fromLatin1(tool.tip));
+        action->setToolTip(tip);
+        tbToolBar->widgetForAction(action)->setAccessibleName(key);
         if (key == QLatin1String("Rename"))
             tbToolBar->addSeparator();
     }

@@ -1,10 +1,13 @@
 #include "platform/prompter.h"
 
+#include "platform/plaintext.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -91,6 +94,8 @@ Prompter::Answer WidgetPrompter::message(const QString &text, const QString &tit
                                          Buttons buttons, std::optional<Answer> defaultButton)
 {
     QMessageBox box(toIcon(icon), title, text, toStandard(buttons), activeParent());
+    // Messages quote tags ("<head> </head>"); shown as rich text they would vanish.
+    box.setTextFormat(Qt::PlainText);
     if (defaultButton)
         box.setDefaultButton(toStandard(*defaultButton));
     return fromStandard(box.exec());
@@ -99,12 +104,15 @@ Prompter::Answer WidgetPrompter::message(const QString &text, const QString &tit
 std::optional<QString> WidgetPrompter::input(const QString &prompt, const QString &title,
                                              const QString &defaultText)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(activeParent(), title, prompt, QLineEdit::Normal,
-                                               defaultText, &ok);
-    if (!ok)
+    QInputDialog dialog(activeParent());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    for (QLabel *label : dialog.findChildren<QLabel *>())
+        PlainText::keep(label);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog.textValue();
 }
 
 std::optional<QString> WidgetPrompter::openFile(const FileRequest &request)

@@ -2,12 +2,15 @@
 
 #include "platform/textfiles.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
 
 #include <utility>
 
@@ -222,7 +225,30 @@ void SourceArea::selPrint(QPrinter *printer, bool wholeText) const
     copy.setDefaultFont(font());
     copy.setPlainText(cursor.hasSelection() && !wholeText ? withLfBreaks(cursor.selectedText())
                                             : document()->toRawText());
-    copy.print(printer);
+    // Laid out page by page here: QTextDocument::print adds a page number at
+    // the foot of every page, and only the text is to be printed.
+    copy.documentLayout()->setPaintDevice(printer);
+    QTextFrameFormat frame = copy.rootFrame()->frameFormat();
+    frame.setMargin(printer->logicalDpiY() * 2 / 2.54);  // 2 cm around the text
+    copy.rootFrame()->setFrameFormat(frame);
+    const QSizeF page = printer->pageRect(QPrinter::DevicePixel).size();
+    copy.setPageSize(page);
+    QPainter painter(printer);
+    if (!painter.isActive())
+        return;
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    for (int i = 0; i < copy.pageCount(); ++i) {
+        if (i > 0)
+            printer->newPage();
+        const QRectF shown(0, i * page.height(), page.width(), page.height());
+        painter.save();
+        painter.translate(0, -shown.top());
+        painter.setClipRect(shown);
+        context.clip = shown;
+        copy.documentLayout()->draw(&painter, context);
+        painter.restore();
+    }
 }
 
 QColor SourceArea::backColor() const

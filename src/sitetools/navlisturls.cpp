@@ -58,9 +58,7 @@ NavListURLs::NavListURLs()
     btnAdd = edit.btnAdd;
     btnRemove = edit.btnRemove;
     btnUp = edit.btnUp;
-    btnUp->setToolTip(QStringLiteral("Move Up"));
     btnDown = edit.btnDown;
-    btnDown->setToolTip(QStringLiteral("Move Down"));
     btnClear = edit.btnClear;
     btnInsert = button(QStringLiteral("btnInsert"), QStringLiteral("Create Navigation Bar"));
     btnHelp = helpButton(QStringLiteral("navmaker.qhp"));

@@ -6,6 +6,7 @@
 #include "editor/recentfiles.h"
 #include "editor/sourcewindow.h"
 #include "platform/htmleditview.h"
+#include "platform/plaintext.h"
 #include "platform/prompter.h"
 #include "platform/sourcearea.h"
 #include "platform/textfiles.h"
@@ -67,7 +68,7 @@ ComposerWindow::ComposerWindow(QWidget *parent)
     StatusBar1 = statusBar();
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     for (int i = 0; i < 2; ++i) {
-        m_panels[i] = new QLabel(StatusBar1);
+        m_panels[i] = PlainText::keep(new QLabel(StatusBar1));
         m_panels[i]->setObjectName(QStringLiteral("panel%1").arg(i + 1));
         if (i == 0)
             StatusBar1->addWidget(m_panels[i], 1);

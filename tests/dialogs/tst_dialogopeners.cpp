@@ -7,6 +7,8 @@
 #include "support/testenv.h"
 #include "vevevodi/composerwindow.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -116,6 +118,17 @@ void TestDialogOpeners::menuItemOpensDialog()
     QVERIFY(holder);
     if (!target.isEmpty())
         QCOMPARE(holder->property("compOrEdit").toString(), target);
+    // A picture button tells a user and a screen reader what it does.
+    for (QWidget *window : {visible, holder}) {
+        for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+            if (!b->text().isEmpty() || !b->isVisibleTo(window))
+                continue;
+            QAccessibleInterface *named = QAccessible::queryAccessibleInterface(b);
+            QVERIFY2(named && !named->text(QAccessible::Name).isEmpty(),
+                     qPrintable(b->objectName()));
+            QVERIFY2(!b->toolTip().isEmpty(), qPrintable(b->objectName()));
+        }
+    }
 }
 
 void TestDialogOpeners::helpPages_data()

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 #include <functional>
@@ -50,6 +51,7 @@ private Q_SLOTS:
     void unknownTargetInsertsNothing();
     void xfnControlsAndBookmarks();
     void panels();
+    void panelsStayOnScreen();
     void consoleRoute();
     void insertIntoSourceWindow();
     void insertIntoComposer();
@@ -254,6 +256,10 @@ void TestHyperlinkDialog::panels()
 {
     HyperlinkDialog *dialog = open("edit");
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    // Room to grow on the left and below.
+    const QRect screen = dialog->screen()->availableGeometry();
+    dialog->move(screen.right() - dialog->frameGeometry().width(), screen.top());
+    QTRY_COMPARE(dialog->x(), screen.right() - dialog->frameGeometry().width());
     const QRect compact = dialog->geometry();
     QVERIFY(dialog->fraBookMarks->isHidden() && dialog->fraXfn->isHidden());
 
@@ -276,6 +282,35 @@ void TestHyperlinkDialog::panels()
     dialog->btnAdvanced->click();
     QVERIFY(dialog->fraBookMarks->isHidden() && dialog->fraXfn->isHidden());
     QVERIFY(dialog->btnBookMarks->isEnabled());
+    QTRY_COMPARE(dialog->geometry(), compact);
+}
+
+void TestHyperlinkDialog::panelsStayOnScreen()
+{
+    HyperlinkDialog *dialog = open("edit");
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    const QRect screen = dialog->screen()->availableGeometry();
+    dialog->move(screen.topLeft());
+    QTRY_COMPARE(dialog->pos(), screen.topLeft());
+    const QRect compact = dialog->geometry();
+    // Every part the user must reach lies on the screen.
+    const auto onScreen = [&](QWidget *part) {
+        return screen.contains(QRect(part->mapToGlobal(QPoint(0, 0)), part->size()));
+    };
+
+    dialog->btnBookMarks->click();
+    QTRY_VERIFY(onScreen(dialog->listBookMarks));
+    QVERIFY(onScreen(dialog->btnInsert));
+    dialog->btnBookMarks->click();
+    QTRY_COMPARE(dialog->geometry(), compact);
+
+    dialog->btnAdvanced->click();
+    QTRY_VERIFY(onScreen(dialog->listBookMarks));
+    const QList<QWidget *> groups = {dialog->frndFrnd, dialog->famKin, dialog->RomSweetheart,
+                                     dialog->geonone, dialog->profCow};
+    for (QWidget *control : groups)
+        QVERIFY2(onScreen(control), qPrintable(control->objectName()));
+    dialog->btnAdvanced->click();
     QTRY_COMPARE(dialog->geometry(), compact);
 }
 

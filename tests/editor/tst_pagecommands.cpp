@@ -143,6 +143,26 @@ void TestPageCommands::blocks()
         QVERIFY(!b.contains(QRegularExpression("[^\r]\n")));
     }
     QCOMPARE(rightClickBlock().count("\r\n"), 18);
+    // The right-click script word for word, handler names included.
+    const QStringList rightClick = {
+        "<!--  Script to prevent right click -->",
+        "<SCRIPT TYPE=\"text/javascript\">",
+        "<!--",
+        "//Disable right click script",
+        "var message=\"Sorry, right-click has been disabled\";",
+        "function clickIE() {if (document.all) {(message);return false;}}",
+        "function clickNS(e) {if",
+        "(document.layers||(document.getElementById&&!document.all)) {",
+        "if (e.which==2||e.which==3) {(message);return false;}}}",
+        "if (document.layers)",
+        "{document.captureEvents(Event.MOUSEDOWN);document.onmousedown=clickNS;}",
+        "else{document.onmouseup=clickNS;document.oncontextmenu=clickIE;}",
+        "document.oncontextmenu=new Function(\"return false\")",
+        "// -->",
+        "</SCRIPT>",
+        "<!--  End Script to prevent right click -->",
+    };
+    QCOMPARE(rightClickBlock(), "\r\n" + rightClick.join("\r\n") + "\r\n\r\n");
     QCOMPARE(protectTextBlock().count("\r\n"), 22);
     QVERIFY(!imageToolbarTag().contains('\n') && !layerElement().contains('\n'));
 }
@@ -354,13 +374,12 @@ void TestPageCommands::print()
     QCOMPARE(w->comdlg.Flags, select ? 265 : 264);
     const int pages = pdfPages(pdf);
     QVERIFY2(onePage ? pages == 1 : pages > 3, qPrintable(QString::number(pages)));
-    // Each page ends with its number.
+    // The text alone: no page numbers.
     const QString text = pdfText(pdf);
-    if (onePage)
-        QCOMPARE(text, QString("<p>line0</p>1"));
-    else
-        QVERIFY2(text.startsWith("<p>line0</p><p>line1</p>") && text.contains("<p>line299</p>"),
-                 qPrintable(text.left(40) + "..." + text.right(40)));
+    QStringList printed;
+    for (int i = 0; i < (onePage ? 1 : 300); ++i)
+        printed << QString("<p>line%1</p>").arg(i);
+    QCOMPARE(text, printed.join(QString()));
 
     // Cancel prints nothing.
     QFile::remove(pdf);

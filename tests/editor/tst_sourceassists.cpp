@@ -7,15 +7,18 @@
 #include "platform/sourcearea.h"
 #include "support/recordingdialog.h"
 #include "support/scriptedprompter.h"
+#include "support/showntext.h"
 #include "support/testenv.h"
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 
@@ -56,6 +59,7 @@ private Q_SLOTS:
     void autoDeleteMessageAndKey();
     void insertListTag_data();
     void insertListTag();
+    void voidElementsGoAlone();
     void initialList();
     void tagSearch_data();
     void tagSearch();
@@ -214,6 +218,30 @@ void TestSourceAssists::insertListTag()
     QVERIFY(w->area->hasFocus());
 }
 
+void TestSourceAssists::voidElementsGoAlone()
+{
+    // Elements that never have an end tag, in both lists the pane shows.
+    const QStringList voidTags = {"area", "base", "basefont", "br", "col", "embed", "frame",
+                                  "hr", "input", "isindex", "link", "meta", "param", "source",
+                                  "track", "wbr"};
+    QStringList entries = TagList::initialEntries();
+    QStringList reference;
+    bool cleared = false;
+    QVERIFY(TagList::readLibrary(m_env.programFolder() + "/misc/htmlRef.lib", &reference,
+                                 &cleared));
+    entries += reference;
+    QStringList seen;
+    for (const QString &entry : std::as_const(entries)) {
+        const QString name = entry.mid(1, entry.size() - 2);
+        if (!entry.startsWith('<') || !voidTags.contains(name))
+            continue;
+        seen << name;
+        QCOMPARE(TagList::htmlInsertion(entry, "abc"), std::optional<QString>(entry + "abc"));
+    }
+    for (const char *name : {"wbr", "source", "track", "embed", "col", "base"})
+        QVERIFY2(seen.contains(name), name);
+}
+
 void TestSourceAssists::initialList()
 {
     const QStringList &entries = TagList::initialEntries();
@@ -285,10 +313,17 @@ void TestSourceAssists::searchBox()
 void TestSourceAssists::listClickAndButtons()
 {
     TagListPane *pane = w->tagList;
-    pane->lstAllTags->setCurrentRow(2);
-    emit pane->lstAllTags->itemClicked(pane->lstAllTags->item(2));
-    QCOMPARE(pane->lstAllTags->toolTip(), QString("<!DOCTYPE>"));
-    QCOMPARE(w->panelText(1), QString("<!DOCTYPE>"));
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    // The clicked entry shows in the tool tip and panel 1 as it is written.
+    for (const QString entry : {"<!DOCTYPE>", "<center>", "<a>", "<b>"}) {
+        const int row = int(TagList::initialEntries().indexOf(entry));
+        pane->lstAllTags->setCurrentRow(row);
+        emit pane->lstAllTags->itemClicked(pane->lstAllTags->item(row));
+        QCOMPARE(shownToolTip(pane->lstAllTags), entry);
+        QCOMPARE(w->panelText(1), entry);
+        QCOMPARE(shownText(w->StatusBar1->findChild<QLabel *>("panel1")), entry);
+    }
     ScriptedPrompter p;
     p.expect(ScriptedPrompter::Popup{"Visual Table"}).expect(ScriptedPrompter::Popup{"Hidden"});
     pane->btnQBTables->click();

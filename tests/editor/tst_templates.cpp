@@ -64,6 +64,7 @@ private Q_SLOTS:
     void missingFolder();
     void lessons_data();
     void lessons();
+    void unreachablePageSaysSo();
     void composerForwards_data();
     void composerForwards();
     void composerImportUsesItsOwnFileDialog();
@@ -316,6 +317,23 @@ void TestTemplates::lessons()
     QVERIFY(heading);
     QCOMPARE(heading->toString(), title.isEmpty() ? QString("Lesson 2: The structure of a page")
                                                   : title);
+}
+
+void TestTemplates::unreachablePageSaysSo()
+{
+    LessonsViewer *viewer = frmMoreTemp();
+    QVERIFY(viewer->loadLesson("Lesson 2"));
+    QVERIFY(settle(viewer->theWeb));
+    // Nothing listens on port 1: the load fails as it does without a network.
+    const QString address = "http://127.0.0.1:1/templates";
+    QVERIFY(viewer->theWeb->LoadDocument(address));
+    const auto shown = [viewer] {
+        const auto text = viewer->theWeb->evaluate("document.body.innerText");
+        return text ? text->toString() : QString();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(shown().contains("The page could not be loaded"), 20000);
+    QVERIFY(shown().contains("127.0.0.1:1/templates"));
+    QVERIFY(!shown().contains("Lesson 2"));
 }
 
 void TestTemplates::composerForwards_data()

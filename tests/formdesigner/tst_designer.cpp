@@ -423,6 +423,15 @@ void TestDesigner::formCodeDelivery()
         QVERIFY(wizard->isVisible());
         QCOMPARE(wizard->windowTitle(), QString("Ombrel: Generate Code !!!"));
         QCOMPARE(wizard->cmbAction->currentText(), QString("POST"));
+        // Each field is named for a screen reader by its label, and tells it in a tip.
+        const std::pair<QWidget *, QString> fields[] = {
+            {wizard->txtFormName, "Name of the Form"},
+            {wizard->cmbAction, "Method"},
+            {wizard->txtFormAction, "Action"}};
+        for (const auto &[field, label] : fields) {
+            QCOMPARE(field->accessibleName(), label);
+            QCOMPARE(field->toolTip(), label);
+        }
         wizard->txtFormName->setText("contact");
         wizard->cmbAction->setCurrentText("GET");
         wizard->txtFormAction->setText("send.php");

@@ -8,6 +8,7 @@
 #include "platform/programexit.h"
 #include "platform/windowdirectory.h"
 #include "support/scriptedprompter.h"
+#include "support/showntext.h"
 #include "support/testenv.h"
 
 #include <QAction>
@@ -65,6 +66,8 @@ private slots:
     void pauseStaysResponsiveWithoutSpinning();
     void helpWindowShowsAndUnloads();
     void leavingEndsEveryWait();
+    void toolbarTips_data();
+    void toolbarTips();
 
 private:
     void signIn();
@@ -103,6 +106,26 @@ void TestInetWindow::init()
     m_server.clearLog();
     w->Text1->clear();
     w->List1->clear();
+}
+
+void TestInetWindow::toolbarTips_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("tip");  // empty: the button shows no tool tip
+    QTest::newRow("up level") << "UpLevel" << "";
+    QTest::newRow("connect") << "Connect" << "Connect to ...";
+    QTest::newRow("view list") << "View List" << "View List";
+}
+
+void TestInetWindow::toolbarTips()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, tip);
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QWidget *button = w->tbToolBar->widgetForAction(w->tbToolBar->findChild<QAction *>(key));
+    QCOMPARE(shownToolTip(button), tip);
+    // Named for a screen reader all the same.
+    QCOMPARE(button->accessibleName(), key);
 }
 
 void TestInetWindow::signIn()

@@ -8,6 +8,7 @@
 #include "platform/windowdirectory.h"
 #include "platform/windowplacement.h"
 #include "support/scriptedprompter.h"
+#include "support/showntext.h"
 #include "support/testenv.h"
 
 #include <QApplication>
@@ -58,6 +59,8 @@ private Q_SLOTS:
     void commonDialogKeepsStateAndReportsCancel();
     void commonDialogFilter();
     void scriptedPrompterFailsOnUnexpectedPrompt();
+    void realPrompterShowsTextAsWritten_data();
+    void realPrompterShowsTextAsWritten();
     void programFolderMatchesCaseInsensitively();
     void windowDirectory();
     void launcher();
@@ -257,6 +260,28 @@ void TestPlatform::scriptedPrompterFailsOnUnexpectedPrompt()
         unused.expect(ScriptedPrompter::Message{"Never", "Title"});
         QEXPECT_FAIL("", "a scripted prompt that never came fails the test", Continue);
     }
+}
+
+void TestPlatform::realPrompterShowsTextAsWritten_data()
+{
+    QTest::addColumn<bool>("input");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("message") << false << "Unable to find <head> </head> tags. Cannot proceed";
+    QTest::newRow("message, entity") << false << "<b>bold</b> &amp; more";
+    QTest::newRow("input prompt") << true << "Text for <center>:";
+}
+
+void TestPlatform::realPrompterShowsTextAsWritten()
+{
+    QFETCH(bool, input);
+    QFETCH(QString, text);
+    // The real dialogs, read while they show.
+    ModalReader reader;
+    if (input)
+        QCOMPARE(Prompter::instance().input(text, "Title", "x"), std::nullopt);
+    else
+        Prompter::tell(text, "Title", Prompter::Icon::Critical);
+    QCOMPARE(reader.text(), text);
 }
 
 void TestPlatform::programFolderMatchesCaseInsensitively()
