@@ -11,6 +11,7 @@
 #include <array>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -123,17 +124,27 @@ QString CursorDialog::code() const
 void CursorDialog::setSelection(const QString &text)
 {
     selectedText = text;
+    m_cursor.clear();
     txtCode->setPlainText(text);
 }
 
 void CursorDialog::choose(const QString &cursor)
 {
+    m_cursor = cursor;
     txtCode->setPlainText(cursorSpan(cursor, selectedText));
 }
 
 void CursorDialog::onOK()
 {
-    InsertHtml(code());
+    const InsertRoute::Route route = deliveryRoute();
+    QString html = code();
+    // Code as this dialog wrote it is built again around the selection of
+    // the view delivered into; code the user edited stays.
+    if (!txtCode->document()->isModified()) {
+        const QString text = textIn(route, selectedText);
+        html = m_cursor.isEmpty() ? text : cursorSpan(m_cursor, text);
+    }
+    deliver(route, html);
     selectedText.clear();
     unload();
 }

@@ -48,4 +48,6 @@ private:
                          const char *themeIcon, const char *cursor);
     void onOK();
     void showExample();
+
+    QString m_cursor;  // the value last chosen, empty before a choice
 };

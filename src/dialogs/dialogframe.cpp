@@ -61,6 +61,11 @@ QString DialogFrame::textIn(InsertRoute::Route delivery, const QString &given) c
     return delivery == route() ? given : InsertRoute::selectionIn(delivery);
 }
 
+QString DialogFrame::presetIn(InsertRoute::Route delivery, const QLineEdit *field) const
+{
+    return field->isModified() ? field->text() : textIn(delivery, field->text());
+}
+
 QString DialogFrame::targetIn(InsertRoute::Route delivery) const
 {
     using InsertRoute::Route;

@@ -50,6 +50,9 @@ public:
     // names the view delivered into.
     QString textIn(InsertRoute::Route delivery, const QString &given) const;
     QString targetIn(InsertRoute::Route delivery) const;
+    // A field the opener preset with its selection, read for a delivery:
+    // what the user typed there stays, an untouched preset goes by textIn.
+    QString presetIn(InsertRoute::Route delivery, const QLineEdit *field) const;
     // Closes and destroys the window; the next opening starts afresh.
     void unload();
 

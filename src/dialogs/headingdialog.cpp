@@ -70,9 +70,7 @@ void HeadingDialog::onOK()
 {
     const QListWidgetItem *align = listAlign->currentItem();
     const InsertRoute::Route route = deliveryRoute();
-    // A text the user typed stays; the opener's preset is its selection.
-    const QString text = txtHeading->isModified() ? txtHeading->text()
-                                                   : textIn(route, txtHeading->text());
-    deliver(route, headingHtml(level(), align ? align->text() : QString(), text));
+    deliver(route, headingHtml(level(), align ? align->text() : QString(),
+                               presetIn(route, txtHeading)));
     unload();
 }

@@ -26,8 +26,8 @@ const QHash<QString, Policy> &policies()
                             "formRadChk", "formFile", "formForm"});
         set(editElseConsole, {"frmImage"});
         set(compElseSource, {"formHidden", "prewizard", "BMBoxProps", "LManager", "MetaGen",
-                             "styleSheetWiz"});
-        set(sourceAlways, {"highlight", "frmrow", "mail", "rollover", "CursorArrow", "bullets"});
+                             "styleSheetWiz", "mail"});
+        set(sourceAlways, {"highlight", "frmrow", "rollover", "CursorArrow", "bullets"});
         set(composerAlways, {"JSConsole", "pageProps", "loading"});
         set(deliversNothing, {"NavMaker", "styleSheet", "toolplugin", "LBoxProps"});
         // The designer's field dialogs stage their element in the designer.

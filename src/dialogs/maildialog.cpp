@@ -51,13 +51,16 @@ MailValues MailDialog::values() const
 
 void MailDialog::onInsert()
 {
-    const std::optional<QString> html = mailHtml(values());
+    const InsertRoute::Route route = deliveryRoute();
+    MailValues v = values();
+    v.text = presetIn(route, txtTextToDisp);
+    const std::optional<QString> html = mailHtml(v);
     if (!html) {
         Prompter::tell(QStringLiteral("The E-Mail address has not been mentioned"),
                        QStringLiteral("Assistant: Quorl"), Prompter::Icon::Exclamation);
         txtLink->setFocus();
         return;
     }
-    deliver(compOrEdit == u"comp" ? InsertRoute::Route::Composer : route(), *html);
+    deliver(route, *html);
     unload();
 }

@@ -152,12 +152,15 @@ void MarqueeDialog::getPreview()
 
 void MarqueeDialog::onOK()
 {
-    if (txtMarquee->text().isEmpty()) {
+    const InsertRoute::Route route = deliveryRoute();
+    MarqueeValues v = values();
+    v.text = presetIn(route, txtMarquee);
+    if (v.text.isEmpty()) {
         Prompter::tell(QStringLiteral("No text entered to insert as marquee"),
                        QStringLiteral("Assistant: Quorl"), Prompter::Icon::Exclamation);
         txtMarquee->setFocus();
         return;
     }
-    InsertHtml(marqueeHtml(values()));
+    deliver(route, marqueeHtml(v));
     unload();
 }

@@ -131,6 +131,9 @@ void StyleTextDialog::UpdateStylePreview()
 
 void StyleTextDialog::onOK()
 {
-    InsertHtml(styleTextHtml(values()));
+    const InsertRoute::Route route = deliveryRoute();
+    StyleTextValues v = values();
+    v.text = presetIn(route, txtStyle);
+    deliver(route, styleTextHtml(v));
     unload();
 }

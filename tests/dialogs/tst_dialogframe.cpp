@@ -137,9 +137,9 @@ void TestDialogFrame::routeTable_data()
                              "formFile", "formForm"})
         QTest::newRow(name) << name << "SCK--";
     for (const char *name : {"formHidden", "prewizard", "BMBoxProps", "LManager", "MetaGen",
-                             "styleSheetWiz"})
+                             "styleSheetWiz", "mail"})
         QTest::newRow(name) << name << "SCSSS";
-    for (const char *name : {"frmrow", "mail", "rollover", "CursorArrow", "bullets"})
+    for (const char *name : {"frmrow", "rollover", "CursorArrow", "bullets"})
         QTest::newRow(name) << name << "SSSSS";
     for (const char *name : {"JSConsole", "pageProps", "loading"})
         QTest::newRow(name) << name << "CCCCC";

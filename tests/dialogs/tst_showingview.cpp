@@ -1,11 +1,15 @@
 // Dialogs opened from one main window and confirmed while the other shows:
 // they work on the page of the view showing, on the real engine.
 
+#include "dialogs/cursordialog.h"
 #include "dialogs/fontdialog.h"
 #include "dialogs/headingdialog.h"
 #include "dialogs/highlightdialog.h"
+#include "dialogs/maildialog.h"
+#include "dialogs/marqueedialog.h"
 #include "dialogs/rolloverdialog.h"
 #include "dialogs/rowsdialog.h"
+#include "dialogs/styletextdialog.h"
 #include "dialogs/visualtabledialog.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
@@ -73,7 +77,8 @@ private Q_SLOTS:
     void rowsAreRefusedInTheComposer();
     void selectionComesFromTheViewShowing_data();
     void selectionComesFromTheViewShowing();
-    void typedHeadingTextStays();
+    void typedTextStays_data();
+    void typedTextStays();
     void visualTableFillsForTheViewShowing();
 
 private:
@@ -194,6 +199,22 @@ void TestShowingView::selectionComesFromTheViewShowing_data()
     QTest::newRow("heading") << "mnuHeading" << "heading" << Confirm([](QWidget *w) {
         static_cast<HeadingDialog *>(w)->OKButton->click();
     }) << "h1";
+    QTest::newRow("styled text") << "mnuText" << "styleText" << Confirm([](QWidget *w) {
+        static_cast<StyleTextDialog *>(w)->OKButton->click();
+    }) << "td";
+    QTest::newRow("marquee") << "mnuMarquee" << "marquee" << Confirm([](QWidget *w) {
+        static_cast<MarqueeDialog *>(w)->OKButton->click();
+    }) << "marquee";
+    QTest::newRow("mail") << "mnuLinkMail" << "mail" << Confirm([](QWidget *w) {
+        auto *d = static_cast<MailDialog *>(w);
+        d->txtLink->setText("a@b.org");
+        d->btnInsert->click();
+    }) << "a";
+    QTest::newRow("cursor") << "mnuChangePointer" << "CursorArrow" << Confirm([](QWidget *w) {
+        auto *d = static_cast<CursorDialog *>(w);
+        d->choose("help");
+        d->OKButton->click();
+    }) << "span";
 }
 
 void TestShowingView::selectionComesFromTheViewShowing()
@@ -216,15 +237,33 @@ void TestShowingView::selectionComesFromTheViewShowing()
              QString("now"));
 }
 
-void TestShowingView::typedHeadingTextStays()
+void TestShowingView::typedTextStays_data()
 {
-    auto *dialog = qobject_cast<HeadingDialog *>(openFromSource("mnuHeading", "heading"));
-    QVERIFY(dialog);
-    QTest::keyClicks(dialog->txtHeading, "!");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("html");
+    QTest::newRow("heading") << "mnuHeading" << "heading" << "txtHeading"
+                             << "<H1 align=\"Left\">Hi!</H1>";
+    QTest::newRow("styled text") << "mnuText" << "styleText" << "txtStyle"
+                                 << "<TABLE Style = \"filter:dropshadow (color=blue, "
+                                    "strength=1)\"><TR><TD><center>Hi!</TABLE>";
+    // The cursor dialog's code box: the user's edit of the code it wrote.
+    QTest::newRow("cursor") << "mnuChangePointer" << "CursorArrow" << "txtCode" << "!Hi";
+}
+
+void TestShowingView::typedTextStays()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, dialog);
+    QFETCH(QString, field);
+    QFETCH(QString, html);
+    QWidget *opened = openFromSource(qPrintable(item), qPrintable(dialog));
+    QVERIFY(opened);
+    QTest::keyClicks(opened->findChild<QWidget *>(field), "!");
     QVERIFY(switchAndSelectNow());
-    dialog->OKButton->click();
-    QCOMPARE(Composr()->stagedInsertions(),
-             QStringList{"<H1 align=\"Left\">Hi!</H1>"});
+    opened->findChild<QPushButton *>("OKButton")->click();
+    QCOMPARE(Composr()->stagedInsertions(), QStringList{html});
 }
 
 void TestShowingView::visualTableFillsForTheViewShowing()
