@@ -141,9 +141,12 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        // Any key, also one that changes no text, means typing goes on.
+        // Any key, also one that changes no text, means typing goes on; a
+        // text area left for another window is asked nothing later.
         if (event->type() == QEvent::KeyPress && m_timer->isActive())
             m_timer->start();
+        else if (event->type() == QEvent::FocusOut || event->type() == QEvent::Hide)
+            m_timer->stop();
         return QObject::eventFilter(watched, event);
     }
 

@@ -125,6 +125,13 @@ void TestRealKeys::assistWaitsForATypingPause()
     QTRY_COMPARE(w->area->selStart(), w->area->textLength() - 1);
     waitForTypingPause();
     QV_VERIFY_PROMPTS(p);
+    // Neither does a text area the keyboard left for another window.
+    QVERIFY(g_display->xdotool({"key", "--delay", "20", "End", "space", "less", "o", "l",
+                                "ctrl+f"}));
+    QTRY_VERIFY(WindowDirectory::loaded("FindMe"));
+    QTRY_VERIFY(w->area->text().endsWith(" <ol"));
+    waitForTypingPause();
+    QV_VERIFY_PROMPTS(p);
 }
 
 void TestRealKeys::undoAndRedoAskNothing()
