@@ -10,6 +10,7 @@
 #include "support/testenv.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -76,6 +77,7 @@ private Q_SLOTS:
     void autoRecognition_data();
     void autoRecognition();
     void recognitionAsksOncePerTag();
+    void contextMenuUndoAsksNothing();
     void findAndFindNext();
     void findNextKeyAfterFind();
 
@@ -479,6 +481,30 @@ void TestSourceAssists::recognitionAsksOncePerTag()
     waitForTypingPause(w);
     QV_VERIFY_PROMPTS(p);
     QCOMPARE(w->area->text(), QString("0123456789<ul"));
+}
+
+void TestSourceAssists::contextMenuUndoAsksNothing()
+{
+    w->mnuAutoRecog->trigger();
+    ScriptedPrompter p;
+    p.expect(question("an image tag", Prompter::Answer::Yes));
+    QTest::keyClicks(w->area, "0123456789<img");
+    waitForTypingPause(w);
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(w->area->text(), QString("0123456789"));
+    // The right-click menu's Undo brings the tag back, as Ctrl+Z does,
+    // without asking again.
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1));
+    QCoreApplication::sendEvent(w->area, &menuKey);
+    auto *menu = w->area->findChild<QMenu *>();
+    QVERIFY(menu);
+    auto *undo = menu->findChild<QAction *>("edit-undo");
+    QVERIFY(undo && undo->isEnabled());
+    undo->trigger();
+    menu->close();
+    QCOMPARE(w->area->text(), QString("0123456789<img"));
+    waitForTypingPause(w);
+    QV_VERIFY_PROMPTS(p);
 }
 
 void TestSourceAssists::findAndFindNext()
