@@ -27,11 +27,17 @@ const QList<Rule> &rules();
 // Nothing is recognized with fewer characters before the caret.
 constexpr qsizetype minimumCaret = 11;
 
+// An assist asks only after this long without a key, timed by the window's
+// single-shot timer "assistPause".
+constexpr int pauseMs = 500;
+
 // Sounds the system beep; tests count the calls instead.
 extern std::function<void()> beep;
 
 // Runs the rules once against the caret of the window's text area. The
-// recognizer's own edits do not start it again.
+// recognizer's own edits do not start it again. Completions come at once;
+// an assist asks once typing has paused for pauseMs, and only if the text
+// before the caret then still ends with its key. Undo and Redo run nothing.
 void AutoRecognizeTag(SourceWindow *window);
 
 } // namespace AutoRecognition

@@ -35,6 +35,12 @@ bool confirmExit()
            == Prompter::Answer::Yes;
 }
 
+void tellExitStopped()
+{
+    Prompter::tell(QStringLiteral("The file was not saved, so Quorl Vevevodi did not exit."),
+                   QStringLiteral("Assistant: Quorl"), Prompter::Icon::Exclamation);
+}
+
 void endProgram(const QString &crashFile)
 {
     if (crashFile.isEmpty() || QFile::remove(crashFile))

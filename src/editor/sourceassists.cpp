@@ -66,6 +66,10 @@ void SourceWindow::buildAssists()
     command("mnuAutoDelete", [this] { AutoDeleteTag(0); });
     command("mnuFindEndTag", [this] { AutoDeleteTag(1); });
     command("mnuFindNext", &FindNext);
+    // Find Next is usable only while there is a found text to look for
+    // again, from the start and whenever Find itself changes.
+    connect(mnuFind, &QAction::enabledChanged, this, &SourceWindow::updateFindNext);
+    updateFindNext();
 
     bind(mnuAutoRecog);
     autoRecognizeTag = [this] { AutoRecognition::AutoRecognizeTag(this); };

@@ -139,6 +139,7 @@ void SourceWindow::Exit()
         && askYesNo(QStringLiteral("File not saved. Would you like to save your file first?"))) {
         Save();
         if (!star.isEmpty()) {
+            CloseList::tellExitStopped();
             area->setFocus();
             return;
         }

@@ -76,8 +76,9 @@ bool TemplateManager::fill()
 
 QString TemplateManager::currentName() const
 {
+    // The current row of a list that has the focus need not be chosen.
     const QListWidgetItem *item = listTemplates->currentItem();
-    return item ? item->text() : QString();
+    return item && item->isSelected() ? item->text() : QString();
 }
 
 void TemplateManager::preview()

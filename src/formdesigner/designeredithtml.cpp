@@ -91,6 +91,8 @@ void DesignerEditHtml::setCode(const QString &text)
 
 void DesignerEditHtml::unload()
 {
+    // Hidden first: while it shows, the designer will not.
+    hide();
     if (QWidget *designer = WindowDirectory::loaded(QStringLiteral("ombrel")))
         designer->show();
     if (WindowDirectory::loaded(objectName()) == this)

@@ -296,6 +296,16 @@ void DesignerWindow::EditHTML()
     hide();
 }
 
+void DesignerWindow::setVisible(bool visible)
+{
+    QWidget *editor = WindowDirectory::loaded(QStringLiteral("OeditHTML"));
+    if (visible && editor && editor->isVisible()) {
+        Openers::showWindow(editor);
+        return;
+    }
+    QMainWindow::setVisible(visible);
+}
+
 void DesignerWindow::GenerateHTMLCode()
 {
     const auto body = design();

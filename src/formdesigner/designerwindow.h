@@ -91,6 +91,11 @@ public:
     static inline const QString caption =
         QStringLiteral("Ombrel: Form Designing Wizard - By Korrandel");
 
+    // While Edit HTML is open it stands for the designer: a request to show
+    // the designer brings Edit HTML to the front instead, as its OK would
+    // overwrite whatever was drawn meanwhile.
+    void setVisible(bool visible) override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

@@ -4,7 +4,9 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
@@ -294,11 +296,39 @@ void SourceArea::keyPressEvent(QKeyEvent *event)
         typeIntoUndoStep(&plain);
         return;
     }
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+        historyStep([this, event] { QPlainTextEdit::keyPressEvent(event); });
+        return;
+    }
     if (event->text().isEmpty() || event->modifiers() & Qt::ControlModifier) {
         QPlainTextEdit::keyPressEvent(event);
         return;
     }
     typeIntoUndoStep(event);
+}
+
+void SourceArea::historyStep(const std::function<void()> &step)
+{
+    ++m_history;
+    step();
+    --m_history;
+}
+
+void SourceArea::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu(event->pos());
+    // The menu's Undo and Redo run as the keys do.
+    for (QAction *action : menu->actions()) {
+        const bool undo = action->objectName() == u"edit-undo";
+        if (!undo && action->objectName() != u"edit-redo")
+            continue;
+        action->disconnect(SIGNAL(triggered(bool)));
+        connect(action, &QAction::triggered, this, [this, undo] {
+            historyStep([this, undo] { undo ? QPlainTextEdit::undo() : QPlainTextEdit::redo(); });
+        });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 void SourceArea::typeIntoUndoStep(QKeyEvent *event)

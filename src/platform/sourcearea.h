@@ -3,6 +3,8 @@
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 
+#include <functional>
+
 class QPrinter;
 
 // The source text area. Text, SelText, SelStart and SelLength count every
@@ -51,6 +53,10 @@ public:
 
     static QString withLfBreaks(const QString &text);
 
+    // True while Undo or Redo changes the text: what that brings back was
+    // there before, and nothing reacts to it as newly typed.
+    bool isUndoingOrRedoing() const { return m_history > 0; }
+
 Q_SIGNALS:
     void changed();
     // Insert toggles between inserting and overwriting, as the status bar shows.
@@ -59,6 +65,7 @@ Q_SIGNALS:
 protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
@@ -68,6 +75,10 @@ private:
     // it, unless a pause, a caret move or another edit came in between.
     void typeIntoUndoStep(QKeyEvent *event);
 
+    // Runs an undo or a redo as such.
+    void historyStep(const std::function<void()> &step);
+
+    int m_history = 0;        // inside an undo or a redo
     int m_quiet = 0;          // inside a programmatic edit: one signal at its end
     bool m_changedQuietly = false;
     QElapsedTimer m_typedAt;

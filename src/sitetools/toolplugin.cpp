@@ -57,8 +57,9 @@ void ToolPlugin::load()
 
 void ToolPlugin::launch()
 {
+    // A list with the focus has a current row even when nothing is chosen.
     const QListWidgetItem *chosen = lstTools->currentItem();
-    if (!chosen)
+    if (!chosen || !chosen->isSelected())
         return;
     if (!ProgramLauncher::start(QDir(folder()).filePath(chosen->text())))
         Prompter::tell(QStringLiteral("Error\r\nUnable to launch tool. Please report this "

@@ -207,11 +207,21 @@ QString ComposerWindow::crashFile() const
 
 void ComposerWindow::Exit()
 {
+    // A window of the file viewer has its own file, but Exit's offer to save
+    // is about the document: the main window that shows it answers.
+    if (!isMainComposer()) {
+        if (Composr()->isVisible())
+            Composr()->Exit();
+        else
+            Quorl()->Exit();
+        return;
+    }
     // Unsaved work, or a page that did not answer the last read and so may
     // hold some, is never ended without an offer to save it first.
     if ((txtComp->lastReadFailed() || !Quorl()->star.isEmpty()) && askYesNo(kSaveFirst)) {
         Save();
         if (txtComp->lastReadFailed() || !Quorl()->star.isEmpty()) {
+            CloseList::tellExitStopped();
             txtComp->setFocus();
             return;
         }

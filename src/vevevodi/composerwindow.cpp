@@ -168,12 +168,18 @@ void ShowVevevodi()
     source->hide();
     Openers::showWindow(composer);
     // The page takes the keyboard once it stands in place: the engine may
-    // replace the widget that had the focus while it loads.
+    // replace the widget that had the focus while it loads. A window that
+    // kept its focus from before gives the new page no caret of its own, so
+    // the caret goes to the page's start, where a first showing puts it.
     QPointer<ComposerWindow> shown(composer);
-    composer->txtComp->runQueued(QStringLiteral("0"), [shown](const QVariant &) {
-        if (shown && shown->isVisible())
-            shown->txtComp->setFocus();
-    });
+    composer->txtComp->runQueued(
+        QStringLiteral("(() => { if (!getSelection().rangeCount && document.body) {"
+                       " const r = document.createRange(); r.setStart(document.body, 0);"
+                       " getSelection().addRange(r); } return 0; })()"),
+        [shown](const QVariant &) {
+            if (shown && shown->isVisible())
+                shown->txtComp->setFocus();
+        });
 }
 
 // ---- the insertion pump ---------------------------------------------------------

@@ -1,6 +1,8 @@
 // The built program as a user meets it: started as a process on its own X
 // display, ended through its File menu, and gone within a few seconds.
 
+#include "support/xdisplay.h"
+
 #include <QFileInfo>
 #include <QProcess>
 #include <QScopeGuard>
@@ -24,19 +26,18 @@ class TestExitProcess : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void cleanupTestCase();
     void exitThroughTheMenuEndsTheProcess_data();
     void exitThroughTheMenuEndsTheProcess();
 
 private:
-    // Runs xdotool on the test's display; its output, or no result on failure.
-    std::optional<QString> xdotool(const QStringList &args, int timeoutMs = 20000);
-    // Gives the keyboard focus to the first visible window whose title
-    // contains title (no regular expression characters in it).
-    bool focusWindow(const QString &title);
+    std::optional<QString> xdotool(const QStringList &args, int timeoutMs = 20000)
+    {
+        return m_display.xdotool(args, timeoutMs);
+    }
+    bool focusWindow(const QString &title) { return m_display.focusWindow(title); }
     bool keys(const QStringList &keys);
 
-    QProcess m_display;
+    XDisplay m_display;
     QString m_displayName;
     QTemporaryDir m_home;
 };
@@ -46,59 +47,10 @@ void TestExitProcess::initTestCase()
     const QString program = qEnvironmentVariable("QV_PROGRAM");
     if (!QFileInfo(program).isExecutable())
         QFAIL("QV_PROGRAM does not name the built program");
-    for (const char *tool : {"Xvfb", "xdotool"}) {
-        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
-            QFAIL(qPrintable(QStringLiteral("%1 is missing (scripts/install-deps)")
-                                 .arg(QLatin1String(tool))));
-    }
-    // Xvfb picks a free display itself and writes its number once it is ready.
-    m_display.start(QStringLiteral("Xvfb"),
-                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                     QStringLiteral("0"), QStringLiteral("1280x1024x24"),
-                     QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    QVERIFY2(m_display.waitForStarted(), "Xvfb does not start");
-    QTest::qWaitFor([&] { return m_display.canReadLine(); }, 20000);
-    const QByteArray number = m_display.readLine().trimmed();
-    if (!number.isEmpty())
-        m_displayName = u':' + QString::fromLatin1(number);
-    QVERIFY2(!m_displayName.isEmpty(), "no X display could be started");
+    const QString failure = m_display.start();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    m_displayName = m_display.name();
     QVERIFY(m_home.isValid());
-}
-
-void TestExitProcess::cleanupTestCase()
-{
-    if (m_display.state() != QProcess::NotRunning) {
-        m_display.terminate();
-        if (!m_display.waitForFinished(5000))
-            m_display.kill();
-    }
-}
-
-std::optional<QString> TestExitProcess::xdotool(const QStringList &args, int timeoutMs)
-{
-    QProcess tool;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), m_displayName);
-    tool.setProcessEnvironment(env);
-    tool.start(QStringLiteral("xdotool"), args);
-    if (!tool.waitForFinished(timeoutMs) || tool.exitCode() != 0) {
-        tool.kill();
-        tool.waitForFinished();
-        return std::nullopt;
-    }
-    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
-}
-
-bool TestExitProcess::focusWindow(const QString &title)
-{
-    // --sync waits until such a window is there.
-    const auto ids = xdotool({QStringLiteral("search"), QStringLiteral("--sync"),
-                              QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                              title});
-    if (!ids || ids->isEmpty())
-        return false;
-    const QString id = ids->split(u'\n').constFirst();
-    return xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), id}).has_value();
 }
 
 bool TestExitProcess::keys(const QStringList &keys)

@@ -11,6 +11,7 @@
 #include "support/testenv.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include <QScopeGuard>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 using Msg = ScriptedPrompter::Message;
@@ -34,7 +36,15 @@ Msg exclamation(const QString &text)
 Msg question(const QString &what, Prompter::Answer answer)
 {
     return Msg{"This looks like " + what + ". Would you like Quorl to assist you?",
-               "Assistant: Quorl", Prompter::Icon::Question, Prompter::Buttons::YesNo, answer};
+               "Assistant: Quorl", Prompter::Icon::Question, Prompter::Buttons::YesNo, answer,
+               Prompter::Answer::No};
+}
+
+// Waits until a question that waits for a pause in the typing has come.
+void waitForTypingPause(SourceWindow *w)
+{
+    const auto *pause = w->findChild<QTimer *>("assistPause");
+    QTRY_VERIFY(!pause || !pause->isActive());
 }
 
 void select(SourceWindow *w, const QString &text, qsizetype start, qsizetype length)
@@ -71,6 +81,7 @@ private Q_SLOTS:
     void autoRecognition_data();
     void autoRecognition();
     void recognitionAsksOncePerTag();
+    void contextMenuUndoAsksNothing();
     void findAndFindNext();
     void findNextKeyAfterFind();
 
@@ -419,8 +430,8 @@ void TestSourceAssists::autoRecognition_data()
                             << "" << 0;
     QTest::newRow("11, Yes: table popup") << true << "0123456<TAB" << "a table tag" << true
                                           << "0123456" << "Visual Table" << 0;
-    QTest::newRow("whole table tag asks once") << true << "0123456789<table>" << "a table tag"
-                                               << false << "0123456789<table>" << "" << 0;
+    QTest::newRow("typing on past a tag asks nothing")
+        << true << "0123456789<table>" << "" << false << "0123456789<table>" << "" << 0;
     QTest::newRow("row") << true << "0123456789<tr" << "a table row" << true << "0123456789"
                          << "frmrow" << 0;
     QTest::newRow("image") << true << "0123456789<IMG" << "an image tag" << true << "0123456789"
@@ -478,6 +489,7 @@ void TestSourceAssists::autoRecognition()
     if (popup)
         p.expect(ScriptedPrompter::Popup{opened});
     QTest::keyClicks(w->area, typed);
+    waitForTypingPause(w);
     QV_VERIFY_PROMPTS(p);
     QString shown = w->area->text();
     if (w->area->selLength() > 0)
@@ -494,12 +506,40 @@ void TestSourceAssists::recognitionAsksOncePerTag()
     w->mnuAutoRecog->trigger();
     ScriptedPrompter p;
     p.expect(question("a bulletted list", Prompter::Answer::No));
+    QTest::keyClicks(w->area, "0123456789<ul");
+    waitForTypingPause(w);
+    QV_VERIFY_PROMPTS(p);
     p.expect(question("an image tag", Prompter::Answer::Yes));
     // Taking the image tag away brings the list tag back before the caret;
     // it was answered already and is not asked about again.
-    QTest::keyClicks(w->area, "0123456789<ul<img");
+    QTest::keyClicks(w->area, "<img");
+    waitForTypingPause(w);
     QV_VERIFY_PROMPTS(p);
     QCOMPARE(w->area->text(), QString("0123456789<ul"));
+}
+
+void TestSourceAssists::contextMenuUndoAsksNothing()
+{
+    w->mnuAutoRecog->trigger();
+    ScriptedPrompter p;
+    p.expect(question("an image tag", Prompter::Answer::Yes));
+    QTest::keyClicks(w->area, "0123456789<img");
+    waitForTypingPause(w);
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(w->area->text(), QString("0123456789"));
+    // The right-click menu's Undo brings the tag back, as Ctrl+Z does,
+    // without asking again.
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1));
+    QCoreApplication::sendEvent(w->area, &menuKey);
+    auto *menu = w->area->findChild<QMenu *>();
+    QVERIFY(menu);
+    auto *undo = menu->findChild<QAction *>("edit-undo");
+    QVERIFY(undo && undo->isEnabled());
+    undo->trigger();
+    menu->close();
+    QCOMPARE(w->area->text(), QString("0123456789<img"));
+    waitForTypingPause(w);
+    QV_VERIFY_PROMPTS(p);
 }
 
 void TestSourceAssists::findAndFindNext()

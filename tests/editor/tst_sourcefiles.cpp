@@ -441,6 +441,8 @@ void TestSourceFiles::exitOffersToSaveUnsavedWork()
     // A save that does not happen keeps the program and the work.
     ScriptedPrompter p;
     p.expect(saveFirst).expect(ScriptedPrompter::SaveFile{"", std::nullopt});
+    p.expect(Msg{"The file was not saved, so Quorl Vevevodi did not exit.", "Assistant: Quorl",
+                 Icon::Exclamation, Buttons::Ok});
     w->Exit();
     QV_VERIFY_PROMPTS(p);
     QCOMPARE(m_exits, 0);

@@ -59,6 +59,7 @@ private Q_SLOTS:
     void createTemplate();
     void managerListsAndPreviews();
     void openTemplateMakesUntitled();
+    void okWithNothingChosenOpensNothing();
     void importMakesUntitled();
     void importCancelled();
     void missingFolder();
@@ -223,6 +224,28 @@ void TestTemplates::openTemplateMakesUntitled()
     QCOMPARE(q->star, QString());
     QCOMPARE(Composr()->windowTitle(), title(""));
     QCOMPARE(q->windowTitle(), title(""));
+    QVERIFY(Composr()->isVisible());
+}
+
+void TestTemplates::okWithNothingChosenOpensNothing()
+{
+    showComposer("<p>my own page</p>");
+    QVERIFY(Templates::ShowTemplateManager());
+    auto *manager = WindowDirectory::touch<TemplateManager>("templates");
+    // The list with the focus has its first row current, but not chosen.
+    manager->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(manager));
+    manager->listTemplates->setFocus();
+    QCOMPARE(manager->listTemplates->currentRow(), 0);
+    QVERIFY(manager->listTemplates->selectedItems().isEmpty());
+
+    ScriptedPrompter p;
+    p.expect(Msg{kClose, "Assistant: Quorl", Icon::Question, Buttons::YesNo, Answer::Yes});
+    p.expect(Msg{"Error loading template. Please report to author immediately",
+                 "Error Loading Template", Icon::Critical});
+    manager->OKButton->click();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(TestEngine::body(Composr()->txtComp), QString("<p>my own page</p>"));
     QVERIFY(Composr()->isVisible());
 }
 

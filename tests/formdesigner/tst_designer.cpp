@@ -86,6 +86,8 @@ private Q_SLOTS:
     void missingActionBlocksDelivery();
     void editHtmlBringsTheDesignerBack_data();
     void editHtmlBringsTheDesignerBack();
+    void openersBringEditHtmlToTheFront_data();
+    void openersBringEditHtmlToTheFront();
     void colourCodeToClipboard();
     void helpWindow();
     void helpMenuShowsItsWindows_data();
@@ -501,6 +503,37 @@ void TestDesigner::editHtmlBringsTheDesignerBack()
     QVERIFY(!WindowDirectory::isLoaded("OeditHTML"));
     QVERIFY(d->isVisible());
     QCOMPARE(body(d->Result), how == "ok" ? kCanvas + "<p>edited</p>" : kCanvas);
+}
+
+void TestDesigner::openersBringEditHtmlToTheFront_data()
+{
+    QTest::addColumn<bool>("fromComposer");
+    QTest::newRow("source window") << false;
+    QTest::newRow("composer") << true;
+}
+
+void TestDesigner::openersBringEditHtmlToTheFront()
+{
+    QFETCH(bool, fromComposer);
+    DesignerWindow *d = openDesigner();
+    d->EditHTML();
+    auto *editor = qobject_cast<DesignerEditHtml *>(WindowDirectory::loaded("OeditHTML"));
+    QVERIFY(editor && editor->isVisible() && !d->isVisible());
+    QWidget *main = fromComposer ? static_cast<QWidget *>(Composr()) : Quorl();
+    main->show();
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    // Edit HTML stands for the designer: nothing can be drawn that its OK
+    // would write over.
+    Menus::find(main, "mnuOmbrel")->trigger();
+    QVERIFY(!d->isVisible());
+    QVERIFY(editor->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(editor));
+    editor->txtCode->setPlainText(kCanvas + "<p>edited</p>");
+    editor->OKButton->click();
+    TestEnv::flushDeletes();
+    QVERIFY(d->isVisible());
+    QCOMPARE(body(d->Result), kCanvas + "<p>edited</p>");
 }
 
 void TestDesigner::colourCodeToClipboard()

@@ -52,7 +52,8 @@ void TestToolPlugin::initTestCase()
     QVERIFY(makeFile(tools.filePath("notes.txt"), "not a program", false));
     QVERIFY(makeFile(tools.filePath("zeta-tool"),
                      "#!/bin/sh\necho run >> '" + marker.toUtf8() + "'\n", true));
-    QVERIFY(makeFile(tools.filePath("Alpha.exe"), "#!/bin/sh\n", true));
+    QVERIFY(makeFile(tools.filePath("Alpha.exe"),
+                     "#!/bin/sh\necho alpha >> '" + marker.toUtf8() + "'\n", true));
     QVERIFY(tools.mkpath("subfolder"));
 }
 
@@ -90,7 +91,14 @@ void TestToolPlugin::launchFromEitherWindow()
 
     const QString marker = m_env.scratch("launched");
     QFile::remove(marker);
-    launcher->OKButton->click();  // nothing chosen: nothing happens
+    // The list with the focus has its first row current, but nothing is
+    // chosen: nothing happens.
+    launcher->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(launcher));
+    launcher->lstTools->setFocus();
+    QCOMPARE(launcher->lstTools->currentRow(), 0);
+    QVERIFY(launcher->lstTools->selectedItems().isEmpty());
+    launcher->OKButton->click();
     launcher->lstTools->setCurrentRow(1);
     launcher->OKButton->click();
     launcher->OKButton->click();

@@ -83,6 +83,7 @@ private Q_SLOTS:
     void fileViewerPageNames_data();
     void fileViewerPageNames();
     void viewerWindowSavesItsOwnFile();
+    void viewerWindowExitSavesTheDocument();
     void startUpSwitch();
 
 private:
@@ -558,6 +559,50 @@ void TestComposerDocument::viewerWindowSavesItsOwnFile()
     Menus::find(window, "mnuPrevIE")->trigger();
     ComposerWindow::browserLauncher() = saved;
     QCOMPARE(launched, QList<QUrl>{QUrl::fromLocalFile(copy)});
+    delete window;
+}
+
+void TestComposerDocument::viewerWindowExitSavesTheDocument()
+{
+    using Msg = ScriptedPrompter::Message;
+    const QString folder = m_env.scratch("viewerexit");
+    QDir().mkpath(folder);
+    const QString own = folder + "/own.html";
+    const QString main = folder + "/main.html";
+    QVERIFY(TestFiles::write(own, "<p>viewer page</p>"));
+    showComposer("<p>main page</p>");
+    q->DocumentPath = main;
+    c->txtComp->evaluate("document.querySelector('p').textContent = 'main edited'");
+    q->star = "*";
+    auto *viewer = qobject_cast<FileViewer *>(WindowDirectory::touch("FileViewer"));
+    viewer->setPath(folder);
+    ComposerWindow *window = viewer->openFile("own.html");
+    QVERIFY(window && !window->isMainComposer());
+    QVERIFY(settle(window->txtComp));
+
+    // The offer to save is about the document, so Yes saves the document.
+    const Msg saveFirst{"File not saved. Would you like to save your file first?",
+                        "Assistant: Quorl", Prompter::Icon::Question,
+                        Prompter::Buttons::YesNo, Prompter::Answer::Yes};
+    const Msg exit{"Are you sure you want to exit?", "Confirm Exit: Quorl Vevevodi",
+                   Prompter::Icon::Question, Prompter::Buttons::YesNo, Prompter::Answer::No};
+    ScriptedPrompter p;
+    p.expect(saveFirst).expect(exit);
+    Menus::find(window, "mnuExit")->trigger();
+    QV_VERIFY_PROMPTS(p);
+    QVERIFY(TestFiles::bytes(main).contains("main edited"));
+    QCOMPARE(TestFiles::bytes(own), QByteArray("<p>viewer page</p>"));
+    QCOMPARE(q->star, QString());
+
+    // A save that does not happen stops the exit, and says so.
+    q->DocumentPath.clear();
+    q->star = "*";
+    p.expect(saveFirst).expect(ScriptedPrompter::SaveFile{{}, std::nullopt});
+    p.expect(message("The file was not saved, so Quorl Vevevodi did not exit.",
+                     "Assistant: Quorl", Prompter::Icon::Exclamation));
+    Menus::find(window, "mnuExit")->trigger();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(q->star, QString("*"));
     delete window;
 }
 

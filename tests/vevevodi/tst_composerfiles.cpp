@@ -416,6 +416,8 @@ void TestComposerFiles::exitAfterAnUnansweredRead()
     c->txtComp->runQueued(busy);
     p.expect(Msg{kSaveFirst, "Assistant: Quorl", Icon::Question, Buttons::YesNo, Answer::Yes});
     p.expect(noAnswer);
+    p.expect(Msg{"The file was not saved, so Quorl Vevevodi did not exit.", "Assistant: Quorl",
+                 Icon::Exclamation, Buttons::Ok});
     c->Exit();
     QV_VERIFY_PROMPTS(p);
     QCOMPARE(m_exits, 0);

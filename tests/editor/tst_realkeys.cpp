@@ -1,0 +1,245 @@
+// The keyboard as a user meets it: the program's windows on a real X display
+// of their own (an Xvfb started before the application), keys sent by
+// xdotool through the X server, never posted to widgets by the test.
+
+#include "editor/menubuilder.h"
+#include "editor/optfunctions.h"
+#include "editor/sourcewindow.h"
+#include "editor/windowregistry.h"
+#include "platform/htmleditview.h"
+#include "platform/sourcearea.h"
+#include "support/files.h"
+#include "support/recordingdialog.h"
+#include "support/scriptedprompter.h"
+#include "support/testenv.h"
+#include "support/xdisplay.h"
+#include "vevevodi/composerwindow.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+using Msg = ScriptedPrompter::Message;
+
+namespace {
+
+XDisplay *g_display = nullptr;
+
+Msg question(const QString &what, Prompter::Answer answer)
+{
+    return Msg{"This looks like " + what + ". Would you like Quorl to assist you?",
+               "Assistant: Quorl", Prompter::Icon::Question, Prompter::Buttons::YesNo, answer,
+               Prompter::Answer::No};
+}
+
+} // namespace
+
+class TestRealKeys : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+    void assistWaitsForATypingPause();
+    void undoAndRedoAskNothing();
+    void findNextNeedsAFind();
+    void composerTakesTheKeyboard_data();
+    void composerTakesTheKeyboard();
+
+private:
+    // The source window shown, in front and with the keyboard, holding text.
+    bool showSource(const QString &text);
+    bool type(const QString &text);
+    bool key(const QString &key);
+    void waitForTypingPause();
+
+    TestEnv m_env;
+    SourceWindow *w = nullptr;
+};
+
+void TestRealKeys::initTestCase()
+{
+    QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+    registerWindows();
+    WindowDirectory::registerWindow("frmImage", [] { return new RecordingDialog; });
+}
+
+void TestRealKeys::cleanup()
+{
+    TestEnv::unloadWindows();
+}
+
+bool TestRealKeys::showSource(const QString &text)
+{
+    w = Quorl();
+    w->area->setText(text);
+    w->area->setSelStart(w->area->textLength());
+    w->show();
+    if (!QTest::qWaitForWindowExposed(w) || !g_display->focusWindow(w->winId()))
+        return false;
+    w->area->setFocus();
+    return QTest::qWaitForWindowActive(w) && TestEngine::waitUntil([&] {
+        return QApplication::focusWidget() == w->area;
+    });
+}
+
+bool TestRealKeys::type(const QString &text)
+{
+    return g_display->xdotool({"type", "--delay", "20", text}).has_value();
+}
+
+bool TestRealKeys::key(const QString &key)
+{
+    return g_display->xdotool({"key", key}).has_value();
+}
+
+void TestRealKeys::waitForTypingPause()
+{
+    const auto *pause = w->findChild<QTimer *>("assistPause");
+    QTRY_VERIFY(!pause || !pause->isActive());
+}
+
+void TestRealKeys::assistWaitsForATypingPause()
+{
+    QVERIFY(showSource("0123456789"));
+    w->mnuAutoRecog->trigger();
+    ScriptedPrompter p;
+    // Typed in one go, the tags' names pass without a question.
+    const QString typed = "<input name=\"q\"> <table border=1> <img src=x>";
+    QVERIFY(type(typed));
+    QTRY_COMPARE(w->area->text(), "0123456789" + typed);
+    waitForTypingPause();
+    QV_VERIFY_PROMPTS(p);
+    // A pause after a tag's name asks, once; No keeps what was typed.
+    p.expect(question("a table tag", Prompter::Answer::No));
+    QVERIFY(type(" <tab"));
+    QTRY_VERIFY(p.allAnswered());
+    waitForTypingPause();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(w->area->text(), "0123456789" + typed + " <tab");
+    // A caret moved away during the pause asks nothing.
+    QVERIFY(g_display->xdotool({"key", "--delay", "20", "space", "less", "u", "l", "Left"}));
+    QTRY_COMPARE(w->area->selStart(), w->area->textLength() - 1);
+    waitForTypingPause();
+    QV_VERIFY_PROMPTS(p);
+    // Neither does a text area the keyboard left for another window.
+    QVERIFY(g_display->xdotool({"key", "--delay", "20", "End", "space", "less", "o", "l",
+                                "ctrl+f"}));
+    QTRY_VERIFY(WindowDirectory::loaded("FindMe"));
+    QTRY_VERIFY(w->area->text().endsWith(" <ol"));
+    waitForTypingPause();
+    QV_VERIFY_PROMPTS(p);
+}
+
+void TestRealKeys::undoAndRedoAskNothing()
+{
+    QVERIFY(showSource("0123456789"));
+    w->mnuAutoRecog->trigger();
+    ScriptedPrompter p;
+    p.expect(question("an image tag", Prompter::Answer::Yes));
+    QVERIFY(type("<img"));
+    QTRY_VERIFY(p.allAnswered());
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(w->area->text(), QString("0123456789"));
+    QVERIFY(WindowDirectory::loaded("frmImage"));
+    WindowDirectory::unload("frmImage");
+    QVERIFY(g_display->focusWindow(w->winId()));
+    QTRY_VERIFY(QApplication::focusWidget() == w->area);
+    // Undo takes the answer back: the tag returns, and nothing asks again.
+    QVERIFY(key("ctrl+z"));
+    QTRY_COMPARE(w->area->text(), QString("0123456789<img"));
+    waitForTypingPause();
+    QV_VERIFY_PROMPTS(p);
+    QVERIFY(key("ctrl+shift+z"));
+    QTRY_COMPARE(w->area->text(), QString("0123456789"));
+    QVERIFY(key("ctrl+z"));
+    QTRY_COMPARE(w->area->text(), QString("0123456789<img"));
+    waitForTypingPause();
+    QV_VERIFY_PROMPTS(p);
+}
+
+void TestRealKeys::findNextNeedsAFind()
+{
+    QVERIFY(showSource("ab ab ab"));
+    w->area->setSelStart(0);
+    // F3 before any Find does nothing at all.
+    ScriptedPrompter p;
+    QVERIFY(key("F3"));
+    QVERIFY(type("x"));
+    QTRY_COMPARE(w->area->text(), QString("xab ab ab"));
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(w->area->selStart(), 1);
+    QVERIFY(!w->mnuFindNext->isEnabled());
+}
+
+void TestRealKeys::composerTakesTheKeyboard_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("F2") << "F2";
+    QTest::newRow("File > Vevevodi") << "file";
+    QTest::newRow("View > Vevevodi") << "view";
+}
+
+void TestRealKeys::composerTakesTheKeyboard()
+{
+    QFETCH(QString, how);
+    // As at start: the composer shows first, and F2 goes to the source.
+    Quorl()->area->setText("<html><body><p id=\"p\">page</p></body></html>");
+    ShowVevevodi();
+    ComposerWindow *composer = Composr();
+    QVERIFY(QTest::qWaitForWindowExposed(composer));
+    QVERIFY(TestEngine::settle(composer->txtComp));
+    QVERIFY(g_display->focusWindow(composer->winId()));
+    QVERIFY(key("F2"));
+    w = Quorl();
+    QTRY_VERIFY(w->isVisible() && !composer->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    if (how == "F2") {
+        QVERIFY(key("F2"));
+    } else if (how == "view") {
+        QVERIFY(key("alt+v"));
+        QTRY_VERIFY(w->mnuView->isVisible());
+        QVERIFY(key("v"));
+    } else {
+        // The item has no key of its own: the mouse takes it.
+        QVERIFY(key("alt+f"));
+        QTRY_VERIFY(w->mnuFile->isVisible());
+        const QPoint at =
+            w->mnuFile->mapToGlobal(w->mnuFile->actionGeometry(w->mnuVevevodi).center());
+        QVERIFY(g_display->xdotool({"mousemove", "--sync", QString::number(at.x()),
+                                    QString::number(at.y())}));
+        QVERIFY(g_display->xdotool({"click", "1"}));
+    }
+    QTRY_VERIFY(composer->isVisible() && !w->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(composer));
+    QVERIFY(TestEngine::settle(composer->txtComp));
+    // Once the page has loaded, the user types at once, without a click.
+    QVERIFY(type("typed"));
+    QVERIFY2(TestEngine::waitUntil([&] {
+                 const auto text = composer->txtComp->evaluate("document.body.innerText");
+                 return text && text->toString().contains("typed");
+             }, 10000),
+             "the keys did not reach the page");
+}
+
+int main(int argc, char *argv[])
+{
+    XDisplay display;
+    const QString failure = display.start();
+    if (!failure.isEmpty()) {
+        qCritical("%s", qPrintable(failure));
+        return 1;
+    }
+    g_display = &display;
+    qputenv("DISPLAY", display.name().toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestRealKeys test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_realkeys.moc"
