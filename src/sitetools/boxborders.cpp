@@ -1,6 +1,7 @@
 #include "sitetools/boxborders.h"
 
 #include "editor/optfunctions.h"
+#include "platform/htmlmarkup.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -14,9 +15,10 @@
 
 namespace {
 
-QString quoted(QString text)
+// A double quote would close the attribute.
+QString quoted(const QString &text)
 {
-    return text.replace(u'"', QStringLiteral("&quot;"));
+    return HtmlMarkup::quotesEscaped(text);
 }
 
 QString declaration(const char *side, const QString &first, const QString &second,
