@@ -23,8 +23,8 @@ namespace {
 
 const QString kOpening =
     "<div id=\"Box\" style=\"BORDER-LEFT: solid 1px ;BORDER-RIGHT: solid 1px ;"
-    "BORDER-TOP: solid 1px ;BORDER-BOTTOM: solid 1px ;WIDTH: 328px; POSITION: relative; TOP: 0px; HEIGHT: 228px; "
-    "BACKGROUND-COLOR: \"></div>";
+    "BORDER-TOP: solid 1px ;BORDER-BOTTOM: solid 1px ;WIDTH: 328px; POSITION: relative; "
+    "TOP: 0px; HEIGHT: 228px; BACKGROUND-COLOR: \"></div>";
 
 void flushDeletes()
 {

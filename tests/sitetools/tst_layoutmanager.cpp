@@ -337,7 +337,7 @@ void TestLayoutManager::borderRule_data()
                + tail + "\">New Layout Box</div>";
     BoxBorders sides;
     sides.individual = true;
-    sides.left = {"4", "dotted", "#00FF00"};
+    sides.left = {"4.", "dotted", "#00FF00"};
     sides.right = {" 5 ", "double", ""};
     sides.top = {"3pt", "dashed", "#FF0000"};
     sides.bottom = {"thin", "none", "red"};
