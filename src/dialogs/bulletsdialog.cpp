@@ -60,7 +60,7 @@ BulletsDialog::BulletsDialog()
         m_points->clear();
         txtPoints->setFocus();
     });
-    connect(btnInsert, &QPushButton::clicked, this, &BulletsDialog::onInsert);
+    onConfirm(btnInsert, [this] { onInsert(); });
 }
 
 QWidget *BulletsDialog::buildTypeFrame()

@@ -147,6 +147,14 @@ QLineEdit *DialogFrame::numberField(const QString &name, const QString &text)
     return field;
 }
 
+void DialogFrame::onConfirm(QPushButton *button, const std::function<void()> &confirm)
+{
+    connect(button, &QPushButton::clicked, this, [this, confirm] {
+        if (numbersComplete())
+            confirm();
+    });
+}
+
 bool DialogFrame::numbersComplete()
 {
     for (QLineEdit *field : std::as_const(m_numberFields)) {

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
@@ -84,10 +86,10 @@ protected:
     void pickColourText(QWidget *field);
     // Up-down arrows beside field; Down stops at floor.
     QWidget *spinner(const QString &name, QLineEdit *field, int floor = 0);
-    // At confirm: true when every number field is empty or holds a whole
-    // number. Otherwise the first that does not is emptied after the numeric
-    // message, and the dialog must build nothing.
-    bool numbersComplete();
+    // A click of button runs confirm once every number field is empty or
+    // holds a whole number; a number only begun ("-", ".", "1e") is emptied
+    // after the numeric message, and nothing is built.
+    void onConfirm(QPushButton *button, const std::function<void()> &confirm);
     // The dialog's row of buttons below layout: left ones, a gap, right ones.
     void addButtonRow(QBoxLayout *layout, const QList<QWidget *> &right,
                       const QList<QWidget *> &left = {});
@@ -97,6 +99,7 @@ protected:
 private:
     template <class T>
     T *named(T *control, const QString &name);
+    bool numbersComplete();
 
     CommonDialog m_colours;  // the dialog's own colour dialog, remembering its last colour
     QList<QLineEdit *> m_numberFields;

@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
 #include <memory>
 
 DigitCheck checkDigits(const QString &text, const QString &whenEmptied)
@@ -33,11 +34,14 @@ void bindDigitField(QLineEdit *field, const QString &whenEmptied)
         if (checked.messages == 0)
             return;
         *busy = true;
+        // Typing goes on where the refused character stood.
+        const int caret = field->cursorPosition();
+        const int refusedBefore = checkDigits(text.left(caret)).messages;
         for (int i = 0; i < checked.messages; ++i)
             Prompter::tell(QStringLiteral("Invalid Value"), QStringLiteral("Quorl"),
                            Prompter::Icon::None);
         field->setText(checked.text);
-        field->setCursorPosition(0);
+        field->setCursorPosition(std::min<int>(caret - refusedBefore, checked.text.size()));
         *busy = false;
     });
 }

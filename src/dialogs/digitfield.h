@@ -15,5 +15,5 @@ struct DigitCheck {
 DigitCheck checkDigits(const QString &text, const QString &whenEmptied = QString());
 
 // Checks field on every change: one message for each character removed, then
-// the result written back with the caret at its start.
+// the result written back with the caret where the refused character stood.
 void bindDigitField(QLineEdit *field, const QString &whenEmptied = QString());

@@ -121,7 +121,7 @@ ImageDialog::ImageDialog()
     addButtonRow(layout, {btnInsert, btnClose, btnHelp});
 
     connect(btnSource, &QPushButton::clicked, this, &ImageDialog::onSource);
-    connect(btnInsert, &QPushButton::clicked, this, &ImageDialog::onInsert);
+    onConfirm(btnInsert, [this] { onInsert(); });
     connect(btnClose, &QPushButton::clicked, this, [this] {
         comdlg.FileName.clear();
         unload();

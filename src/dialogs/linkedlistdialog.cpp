@@ -90,7 +90,7 @@ LinkedListDialog::LinkedListDialog()
     connect(btnAdd, &QPushButton::clicked, this, &LinkedListDialog::onAdd);
     connect(txtPoints, &QLineEdit::returnPressed, this, &LinkedListDialog::onAdd);
     connect(btnClear, &QPushButton::clicked, this, &LinkedListDialog::onClear);
-    connect(btnInsert, &QPushButton::clicked, this, &LinkedListDialog::onInsert);
+    onConfirm(btnInsert, [this] { onInsert(); });
 }
 
 QWidget *LinkedListDialog::buildPointFrame()

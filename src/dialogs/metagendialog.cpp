@@ -1,5 +1,6 @@
 #include "dialogs/metagendialog.h"
 
+#include "platform/htmlmarkup.h"
 #include "vevevodi/generatorrewrite.h"
 
 #include <QComboBox>
@@ -14,10 +15,11 @@ namespace {
 
 const QString marker = QStringLiteral("<!-- MetaGen: Quorl Vevevodi 3.0 -->\r\n");
 
+// A quote typed in a value would end the CONTENT attribute early.
 QString named(const char *name, const QString &content)
 {
     return QStringLiteral("<META NAME=\"") + QLatin1String(name) + QStringLiteral("\" CONTENT=\"")
-           + content + QStringLiteral("\">\r\n");
+           + HtmlMarkup::quotesEscaped(content) + QStringLiteral("\">\r\n");
 }
 
 QString namedIfSet(const char *name, const QString &content)

@@ -2,6 +2,7 @@
 
 #include "editor/sourcewindow.h"
 #include "platform/htmleditview.h"
+#include "platform/htmlmarkup.h"
 #include "platform/sourcearea.h"
 #include "vevevodi/composerwindow.h"
 
@@ -55,11 +56,33 @@ qsizetype valueStart(const QString &text, qsizetype attribute)
     return i;
 }
 
-// The quote the script's strings take inside a value that starts at start:
-// the one that does not end the value.
-QChar scriptQuote(const QString &text, qsizetype start)
+// value as a script string in quote, inside an attribute value that
+// delimiter (a quote, or nothing) encloses: a backslash or that quote typed
+// in it must not end the string, nor the delimiter the attribute.
+QString scriptString(const QString &value, QChar quote, QChar delimiter = u'"')
 {
-    return start < text.size() && text.at(start) == u'\'' ? u'"' : u'\'';
+    QString string = quote;
+    for (const QChar c : value) {
+        if (c == u'\\' || c == quote)
+            string += u'\\';
+        string += c;
+    }
+    string += quote;
+    if (delimiter == u'"')
+        return HtmlMarkup::quotesEscaped(string);
+    if (delimiter == u'\'')
+        return string.replace(u'\'', QStringLiteral("&#39;"));
+    return string;
+}
+
+// The script string the image takes inside an attribute value that starts at
+// start: in the quote that does not end the value.
+QString imageArgument(const QString &image, const QString &text, qsizetype start)
+{
+    const QChar first = start < text.size() ? text.at(start) : QChar();
+    if (first == u'\'')
+        return scriptString(image, u'"', first);
+    return scriptString(image, u'\'', first == u'"' ? first : QChar());
 }
 
 } // namespace
@@ -115,13 +138,15 @@ const QString &rolloverScript()
 
 QString rolloverLink(const RolloverValues &v)
 {
+    using HtmlMarkup::quotesEscaped;
     const QString href = v.link.isEmpty() ? QStringLiteral("#") : v.link;
-    return QStringLiteral("<a href=\"") + href
+    return QStringLiteral("<a href=\"") + quotesEscaped(href)
            + QStringLiteral("\" onMouseOut=\"QRL_swapImgRestore()\" onMouseOver=\""
-                            "QRL_swapImage('")
-           + v.name + QStringLiteral("','','") + v.secondImage
-           + QStringLiteral("',1)\"><img name=\"") + v.name
-           + QStringLiteral("\" border=\"0\" src=\"") + v.firstImage + QStringLiteral("\"></a>");
+                            "QRL_swapImage(")
+           + scriptString(v.name, u'\'') + QStringLiteral(",'',")
+           + scriptString(v.secondImage, u'\'') + QStringLiteral(",1)\"><img name=\"")
+           + quotesEscaped(v.name) + QStringLiteral("\" border=\"0\" src=\"")
+           + quotesEscaped(v.firstImage) + QStringLiteral("\"></a>");
 }
 
 std::optional<EditMessage> rolloverMissing(const RolloverValues &v)
@@ -165,12 +190,12 @@ DocumentEdit rolloverEdit(const QString &text, std::optional<qsizetype> caret,
     const qsizetype tagEnd = doc.find(QLatin1String(">"), bodyTag);
     const qsizetype onload = onloadAttribute(doc, bodyTag + 5, tagEnd);
     if (onload < 0) {
-        doc.insert(tagEnd, QStringLiteral(" onLoad=\"QRL_preloadImages('") + v.secondImage
-                               + QStringLiteral("')\""), false);
+        doc.insert(tagEnd, QStringLiteral(" onLoad=\"QRL_preloadImages(")
+                               + scriptString(v.secondImage, u'\'') + QStringLiteral(")\""),
+                   false);
     } else {
         qsizetype value = valueStart(doc.text(), onload);
-        const QChar quote = scriptQuote(doc.text(), value);
-        const QString image = quote + v.secondImage + quote;
+        const QString image = imageArgument(v.secondImage, doc.text(), value);
         const qsizetype call = doc.text().indexOf(QLatin1String("QRL_preloadImages("), onload);
         if (call >= 0 && call < tagEnd) {
             const qsizetype close = doc.text().indexOf(u')', call);

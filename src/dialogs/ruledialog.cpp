@@ -77,7 +77,7 @@ RuleDialog::RuleDialog()
     CancelButton = cancelButton();
     btnHelp = helpButton(QStringLiteral("hr.qhp"));
     addButtonRow(layout, {OKButton, CancelButton, btnHelp});
-    connect(OKButton, &QPushButton::clicked, this, &RuleDialog::onOK);
+    onConfirm(OKButton, [this] { onOK(); });
 
     m_memory.emplace(QStringLiteral("HRule"), chkRemember);
     m_memory->tick("NoShade", "0", chkShade);

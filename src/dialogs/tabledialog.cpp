@@ -136,7 +136,7 @@ TableDialog::TableDialog()
         radpercentage->setEnabled(ticked);
     });
     connect(chkAdvanced, &QCheckBox::toggled, fraAdvanced, &QWidget::setVisible);
-    connect(OKButton, &QPushButton::clicked, this, &TableDialog::onOK);
+    onConfirm(OKButton, [this] { onOK(); });
     fraAdvanced->hide();
 
     m_memory.emplace(QStringLiteral("Table"), chkRemember);
@@ -305,8 +305,6 @@ TableValues TableDialog::values() const
 
 void TableDialog::onOK()
 {
-    if (!numbersComplete())
-        return;
     const std::optional<QString> html = tableHtml(values());
     if (!html) {
         refuseLargeTable();

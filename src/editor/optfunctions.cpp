@@ -25,13 +25,6 @@ bool isNumberOrPrefix(const QString &text)
     return pattern.match(text).hasMatch();
 }
 
-bool isWholeNumber(const QString &text)
-{
-    static const QRegularExpression pattern(QStringLiteral(
-        R"(^\s*[+-]?(?:[0-9]+\.?[0-9]*|\.[0-9]+)(?:[eE][+-]?[0-9]+)?\s*$)"));
-    return pattern.match(text).hasMatch();
-}
-
 void tellNotNumeric()
 {
     Prompter::tell(QStringLiteral("Please enter only valid numerical data"), promptTitle,
@@ -48,9 +41,16 @@ QString CheckNumeric(const QString &text)
     return QString();
 }
 
+bool isCompleteNumber(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral(
+        R"(^\s*[+-]?(?:[0-9]+\.?[0-9]*|\.[0-9]+)(?:[eE][+-]?[0-9]+)?\s*$)"));
+    return pattern.match(text).hasMatch();
+}
+
 QString CheckNumericComplete(const QString &text)
 {
-    if (text.isEmpty() || isWholeNumber(text))
+    if (text.isEmpty() || isCompleteNumber(text))
         return text;
     tellNotNumeric();
     return QString();

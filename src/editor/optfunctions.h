@@ -17,6 +17,8 @@ QString CheckNumeric(const QString &text);
 // no number: returns the text when it is empty or a whole number, blanks
 // around it allowed; otherwise says so and returns the empty text.
 QString CheckNumericComplete(const QString &text);
+// The test CheckNumericComplete makes, without a message.
+bool isCompleteNumber(const QString &text);
 
 // Checks the field with CheckNumeric after every change and writes the
 // result back, so a rejected entry empties it.

@@ -81,7 +81,7 @@ QPushButton *FormFieldDialog::confirmButton(const char *name, const char *captio
                                             const Builder &build)
 {
     QPushButton *b = button(QLatin1String(name), QLatin1String(caption));
-    connect(b, &QPushButton::clicked, this, [this, build] {
+    onConfirm(b, [this, build] {
         if (nameGiven())
             deliverField(build);
     });

@@ -119,9 +119,9 @@ protected:
     void addStyleSwitch(QWidget *control);
     // The group's values, or nothing when it is unticked.
     std::optional<FieldStyle> styleValues() const;
-    // The button that checks the name, then builds the element with the
-    // given end of its start tag (">" or the console's), delivers it and
-    // unloads the dialog.
+    // The button that checks the numbers and the name, then builds the
+    // element with the given end of its start tag (">" or the console's),
+    // delivers it and unloads the dialog.
     QPushButton *confirmButton(const char *name, const char *caption, const Builder &build);
     // btnHelp on a document dialog; nothing on a designer variant.
     QPushButton *documentHelp(const QString &page, const char *caption = "Help");

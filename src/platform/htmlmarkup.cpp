@@ -11,6 +11,12 @@ QString attribute(const QString &value)
     return out;
 }
 
+QString quotesEscaped(const QString &value)
+{
+    QString out = value;
+    return out.replace(u'"', QStringLiteral("&quot;"));
+}
+
 QString attribute(const char *name, const QString &value)
 {
     return u' ' + QLatin1String(name) + QStringLiteral("=\"") + value + u'"';

@@ -8,6 +8,9 @@ namespace HtmlMarkup {
 
 // A value made safe inside a double-quoted attribute.
 QString attribute(const QString &value);
+// A value kept inside a double-quoted attribute as typed, but for its double
+// quotes: entities the user wrote stay entities.
+QString quotesEscaped(const QString &value);
 // " name=\"value\"", the value as it stands: the dialogs write what was typed.
 QString attribute(const char *name, const QString &value);
 // Text made safe as element content.

@@ -1,5 +1,8 @@
 #include "sitetools/boxborders.h"
 
+#include "editor/optfunctions.h"
+#include "platform/htmlmarkup.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,9 +15,10 @@
 
 namespace {
 
-QString quoted(QString text)
+// A double quote would close the attribute.
+QString quoted(const QString &text)
 {
-    return text.replace(u'"', QStringLiteral("&quot;"));
+    return HtmlMarkup::quotesEscaped(text);
 }
 
 QString declaration(const char *side, const QString &first, const QString &second,
@@ -35,6 +39,17 @@ QString boxHtml(const QString &id, const QString &bgColour, const BoxBorders &bo
 
 } // namespace
 
+QString borderThickness(const QString &typed)
+{
+    if (!isCompleteNumber(typed))
+        return typed;
+    QString number = typed.trimmed();
+    // "2." is a number to the user, not to a style sheet.
+    if (number.endsWith(u'.'))
+        number.chop(1);
+    return number + QStringLiteral("px");
+}
+
 QString borderDeclarations(const BoxBorders &b)
 {
     const std::pair<const char *, const BorderSide *> sides[] = {
@@ -45,8 +60,10 @@ QString borderDeclarations(const BoxBorders &b)
     };
     QString text;
     for (const auto &[label, side] : sides)
-        text += b.individual ? declaration(label, side->thickness, side->type, side->colour)
-                             : declaration(label, b.all.type, b.all.thickness, b.all.colour);
+        text += b.individual ? declaration(label, borderThickness(side->thickness), side->type,
+                                           side->colour)
+                             : declaration(label, b.all.type, borderThickness(b.all.thickness),
+                                           b.all.colour);
     return text;
 }
 
@@ -91,7 +108,7 @@ BoxBorderDialog::BoxBorderDialog(const QString &name, const QString &caption)
 
 QLineEdit *BoxBorderDialog::thicknessField(const QString &name)
 {
-    // Not a number field: a thickness goes into the style as typed.
+    // Not a number field: a thickness may carry its unit ("2em").
     return textField(name, QStringLiteral("1"));
 }
 

@@ -28,10 +28,14 @@ struct BoxBorders {
                                           "ridge", "inset", "outset", "none"};
 };
 
+// A thickness as a style takes it: engines ignore a bare number, so one
+// gets "px"; a thickness with a unit, or any other text, stays as typed.
+QString borderThickness(const QString &typed);
+
 // The four border declarations, left, right, top, bottom, each ending in
 // ";". Shared values are written type first, a side's own thickness first.
-// Texts go in as typed, except that a double quote becomes &quot; so the
-// style attribute stays closed.
+// Texts go in as typed, except for the thickness (borderThickness) and a
+// double quote, which becomes &quot; so the style attribute stays closed.
 QString borderDeclarations(const BoxBorders &borders);
 
 // The layout box staged for the layout manager; an empty name is "LayoutBox".

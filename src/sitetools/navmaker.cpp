@@ -2,6 +2,7 @@
 
 #include "editor/openers.h"
 #include "platform/htmleditview.h"
+#include "sitetools/boxborders.h"
 #include "sitetools/navlisturls.h"
 
 #include <QComboBox>
@@ -122,8 +123,12 @@ const QString &navTemplate()
     return text;
 }
 
-QString fillNavTemplate(const NavValues &v)
+QString fillNavTemplate(const NavValues &typed)
 {
+    NavValues v = typed;
+    for (QString *thickness : {&v.linkThickness, &v.aLinkThickness, &v.hLinkThickness,
+                               &v.vLinkThickness})
+        *thickness = borderThickness(*thickness);
     const std::pair<const char *, const QString *> placeholders[] = {
         {"getLinkColour", &v.linkColour},
         {"getALinkColour", &v.aLinkColour},

@@ -36,7 +36,8 @@ struct NavValues {
 // The bar's style sheet with its placeholders, followed by a sample bar.
 const QString &navTemplate();
 
-// The template with every placeholder replaced by its field, as typed.
+// The template with every placeholder replaced by its field, as typed but
+// for the thicknesses (borderThickness).
 QString fillNavTemplate(const NavValues &values);
 
 // The navigation bar creator's first window "NavMaker": the bar's look, with

@@ -11,6 +11,7 @@
 #include "support/testenv.h"
 #include "vevevodi/composerwindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -86,7 +87,7 @@ class TestDialogFrame : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
+    void init();
     void cleanup();
     void routeTable_data();
     void routeTable();
@@ -106,13 +107,16 @@ private Q_SLOTS:
     void spinner_data();
     void spinner();
     void spinnerButtons();
+    void halfTypedNumbersBuildNothing_data();
+    void halfTypedNumbersBuildNothing();
 
 private:
     TestEnv m_env;
 };
 
-void TestDialogFrame::initTestCase()
+void TestDialogFrame::init()
 {
+    // Afresh for each test: one stands a probe in for a dialog.
     registerWindows();
     WindowDirectory::registerWindow("JSConsole", [] { return new FakeConsole; });
 }
@@ -404,6 +408,67 @@ void TestDialogFrame::spinnerButtons()
     up->click();
     up->click();
     QCOMPARE(loop->text(), QString("1"));
+}
+
+
+void TestDialogFrame::halfTypedNumbersBuildNothing_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("confirm");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("rule width") << "rule" << "txtWidth" << "OKButton" << "-";
+    QTest::newRow("rule size") << "rule" << "txtSize" << "OKButton" << "1e";
+    QTest::newRow("image height") << "frmImage" << "txtHeight" << "btnInsert" << "-";
+    QTest::newRow("image hspace") << "frmImage" << "txtHSpace" << "btnInsert" << ".";
+    QTest::newRow("list start") << "bullets" << "txtStart" << "btnInsert" << "-";
+    QTest::newRow("linked list size") << "ListURLs" << "txtSize" << "btnInsert" << "+";
+    QTest::newRow("text area lines") << "formTextArea" << "txtLines" << "btnInsert" << "1e-";
+    QTest::newRow("button tab") << "formButton" << "txtTab" << "btnInsert" << "-.";
+    QTest::newRow("file tab") << "formFile" << "txtTab" << "btnInsert" << "-";
+    QTest::newRow("list field size") << "formList" << "txtSize" << "btnInsert" << ".";
+}
+
+void TestDialogFrame::halfTypedNumbersBuildNothing()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, field);
+    QFETCH(QString, confirm);
+    QFETCH(QString, text);
+    SourceWindow *quorl = Quorl();
+    quorl->show();
+    QWidget *frame = WindowDirectory::touch(dialog);
+    frame->setProperty("compOrEdit", "edit");
+    frame->show();
+    // What each dialog needs besides its numbers.
+    for (const char *required : {"txtName", "txtSource", "txtWidth", "txtHeight"}) {
+        if (auto *edit = frame->findChild<QLineEdit *>(required))
+            edit->setText(edit->objectName().startsWith("txtName") ? "n" : "3");
+    }
+    if (auto *dimensions = frame->findChild<QCheckBox *>("chkDimensions"))
+        dimensions->setChecked(true);
+    auto *edit = frame->findChild<QLineEdit *>(field);
+    auto *button = frame->findChild<QPushButton *>(confirm);
+    QVERIFY(edit && button);
+    edit->setText(text);  // passes while typing: a number begun
+    QCOMPARE(edit->text(), text);
+
+    ScriptedPrompter prompts;
+    prompts.expect(ScriptedPrompter::Message{"Please enter only valid numerical data",
+                                             "Assistant: Quorl", Prompter::Icon::Exclamation,
+                                             Prompter::Buttons::Ok});
+    button->click();
+    QV_VERIFY_PROMPTS(prompts);
+    QVERIFY(prompts.allAnswered());
+    QCOMPARE(quorl->area->text(), QString());
+    QCOMPARE(WindowDirectory::loaded(dialog), frame);
+    QCOMPARE(edit->text(), QString());
+
+    // A whole number, blanks around it, is built.
+    edit->setText(" 2 ");
+    button->click();
+    QV_VERIFY_PROMPTS(prompts);
+    QVERIFY(!quorl->area->text().isEmpty());
 }
 
 QTEST_MAIN(TestDialogFrame)

@@ -88,6 +88,15 @@ void TestMetaGen::block_data()
            "<META NAME=\"Rating\" CONTENT=\"14 years\">\r\n"
            "<META NAME=\"Distribution\" CONTENT=\"IU\">\r\n"
            "<META NAME=\"Robots\" CONTENT=\"none\">\r\n";
+    QTest::newRow("quotes stay inside CONTENT, entities as typed")
+        << Change([](MetaValues &v) {
+               v.title = "My \"Title\""; v.author = "Jo &amp; Al"; v.revisit = "7\"";
+               v.copyright = "\"Q\"";
+           })
+        << "<META NAME=\"Title\" CONTENT=\"My &quot;Title&quot;\">\r\n"
+           "<META NAME=\"Author\" CONTENT=\"Jo &amp; Al\">\r\n" + general + global + robotsAll
+               + "<META NAME=\"Revisit-After\" CONTENT=\"7&quot; days\">\r\n"
+                 "<META NAME=\"Copyright\" CONTENT=\"\u00A9 &quot;Q&quot;\">\r\n";
     QTest::newRow("texts typed into the lists")
         << Change([](MetaValues &v) {
                v.cache = "cache"; v.rating = "mature"; v.distribution = "Local";

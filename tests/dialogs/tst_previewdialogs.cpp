@@ -164,10 +164,18 @@ void TestPreviewDialogs::marqueeDigitBoxes()
     auto *dialog = WindowDirectory::touch<MarqueeDialog>("marquee");
     ScriptedPrompter prompts;
     prompts.expect(invalidValue());
-    dialog->txtScrollAmount->setText("1a2");
+    QTest::keyClicks(dialog->txtScrollAmount, "1a2");
     QV_VERIFY_PROMPTS(prompts);
+    QVERIFY(prompts.allAnswered());
     QCOMPARE(dialog->txtScrollAmount->text(), QString("12"));
-    QCOMPARE(dialog->txtScrollAmount->cursorPosition(), 0);
+    QCOMPARE(dialog->txtScrollAmount->cursorPosition(), 2);
+    // Typed in the middle, the caret stays in the middle.
+    dialog->txtScrollAmount->setCursorPosition(1);
+    prompts.expect(invalidValue());
+    QTest::keyClicks(dialog->txtScrollAmount, ".5");
+    QV_VERIFY_PROMPTS(prompts);
+    QCOMPARE(dialog->txtScrollAmount->text(), QString("152"));
+    QCOMPARE(dialog->txtScrollAmount->cursorPosition(), 2);
     // An emptied box stays empty; the loop box is not checked.
     prompts.expect(invalidValue());
     dialog->txtWidth->setText("-");

@@ -2,7 +2,9 @@
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
 #include "editor/windowregistry.h"
+#include "platform/htmleditview.h"
 #include "platform/sourcearea.h"
+#include "support/files.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 
@@ -28,6 +30,8 @@ private Q_SLOTS:
     void cleanup();
     void script();
     void linkText();
+    void quotesKeepTheScriptWorking_data();
+    void quotesKeepTheScriptWorking();
     void edit_data();
     void edit();
     void refusals_data();
@@ -68,6 +72,54 @@ void TestRollover::linkText()
     RolloverValues linked = button;
     linked.link = "next.html";
     QVERIFY(rolloverLink(linked).startsWith("<a href=\"next.html\" onMouseOut="));
+}
+
+void TestRollover::quotesKeepTheScriptWorking_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("preloaded");  // what the page's onload preloads
+    QTest::newRow("new onload")
+        << "<html><head></head><body></body></html>" << "John's \\\"b\".gif"
+        << "John's \\\"b\".gif";
+    QTest::newRow("onload in double quotes")
+        << "<html><head></head><body onload=\"QRL_preloadImages('p.gif')\"></body></html>"
+        << "John's \"b\".gif" << "p.gif John's \"b\".gif";
+    QTest::newRow("onload in single quotes")
+        << "<html><head></head><body onload='window.x=1'></body></html>"
+        << "John's \"b\".gif" << "John's \"b\".gif";
+}
+
+void TestRollover::quotesKeepTheScriptWorking()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, second);
+    QFETCH(QString, preloaded);
+    const RolloverValues values{"b'n\"", "a\"1.gif", second, "x\"y.html"};
+    const DocumentEdit edit = rolloverEdit(page, int(page.indexOf("</body>")), values);
+    QVERIFY(!edit.refused);
+    QVERIFY2(edit.text.contains("QRL_swapImage('b\\'n&quot;','','John\\'s "),
+             qPrintable(edit.text));
+
+    HtmlEditView view;
+    view.setBrowseMode(true);
+    view.setDocumentHtml(edit.text);
+    QVERIFY(TestEngine::settle(&view));
+    const auto run = [&view](const QString &script) {
+        return view.evaluate(script).value_or(QVariant()).toString();
+    };
+    // The page's own globals are seen by a script of the page only.
+    QV_TRY_COMPARE(run("(() => { const s = document.createElement('script');"
+                       " s.textContent = \"document.body.dataset.p = (document.QRL_p || [])"
+                       ".map(i => i.getAttribute('src')).join(' ')\";"
+                       " document.head.appendChild(s); return document.body.dataset.p; })()"),
+                   preloaded);
+    QCOMPARE(run("(() => { const i = document.images[0]; return [i.name, i.getAttribute('src'),"
+                 " document.links[0].getAttribute('href')].join(' '); })()"),
+             QString("b'n\" a\"1.gif x\"y.html"));
+    QCOMPARE(run("(document.links[0].dispatchEvent(new MouseEvent('mouseover')),"
+                 " document.images[0].getAttribute('src'))"),
+             second);
 }
 
 void TestRollover::edit_data()

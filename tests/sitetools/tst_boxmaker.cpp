@@ -17,13 +17,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
 const QString kOpening =
-    "<div id=\"Box\" style=\"BORDER-LEFT: solid 1 ;BORDER-RIGHT: solid 1 ;BORDER-TOP: solid 1 ;"
-    "BORDER-BOTTOM: solid 1 ;WIDTH: 328px; POSITION: relative; TOP: 0px; HEIGHT: 228px; "
-    "BACKGROUND-COLOR: \"></div>";
+    "<div id=\"Box\" style=\"BORDER-LEFT: solid 1px ;BORDER-RIGHT: solid 1px ;"
+    "BORDER-TOP: solid 1px ;BORDER-BOTTOM: solid 1px ;WIDTH: 328px; POSITION: relative; "
+    "TOP: 0px; HEIGHT: 228px; BACKGROUND-COLOR: \"></div>";
 
 void flushDeletes()
 {
@@ -85,6 +86,12 @@ void TestBoxMaker::previewOnOpening()
                                            "Designer and HTML Code generator]"));
     QCOMPARE(maker->property("txtCompOrEdit").toString(), QString("edit"));
     QCOMPARE(preview(maker), kOpening);
+    QCOMPARE(borderWidths(maker->tagbar, "Box"), QString("1px 1px 1px 1px"));
+    // What the spinner steps to shows as well.
+    maker->findChild<QWidget *>("UDAll")->findChild<QToolButton *>("up")->click();
+    QCOMPARE(maker->txtAllThickness->text(), QString("2"));
+    QVERIFY(preview(maker).contains("BORDER-LEFT: solid 2px ;"));
+    QCOMPARE(borderWidths(maker->tagbar, "Box"), QString("2px 2px 2px 2px"));
     QCOMPARE(maker->btnHelp->toolTip(), QString("Show Help"));
 }
 
@@ -94,15 +101,23 @@ void TestBoxMaker::changesChooseTheirOption_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("individual");
     QTest::addColumn<QString>("declarations");
+    QTest::addColumn<QString>("widths");
     QTest::newRow("left type") << "cmbIndiLeftType" << "dotted" << true
-                               << "BORDER-LEFT: 1 dotted ;BORDER-RIGHT: 1 solid ;"
-                                  "BORDER-TOP: 1 solid ;BORDER-BOTTOM: 1 solid ;";
+                               << "BORDER-LEFT: 1px dotted ;BORDER-RIGHT: 1px solid ;"
+                                  "BORDER-TOP: 1px solid ;BORDER-BOTTOM: 1px solid ;"
+                               << "1px 1px 1px 1px";
     QTest::newRow("bottom colour") << "txtBottomColour" << "#00FF00" << true
-                                   << "BORDER-LEFT: 1 solid ;BORDER-RIGHT: 1 solid ;"
-                                      "BORDER-TOP: 1 solid ;BORDER-BOTTOM: 1 solid #00FF00;";
+                                   << "BORDER-LEFT: 1px solid ;BORDER-RIGHT: 1px solid ;"
+                                      "BORDER-TOP: 1px solid ;BORDER-BOTTOM: 1px solid #00FF00;"
+                                   << "1px 1px 1px 1px";
     QTest::newRow("shared thickness") << "txtAllThickness" << "4" << false
-                                      << "BORDER-LEFT: solid 4 ;BORDER-RIGHT: solid 4 ;"
-                                         "BORDER-TOP: solid 4 ;BORDER-BOTTOM: solid 4 ;";
+                                      << "BORDER-LEFT: solid 4px ;BORDER-RIGHT: solid 4px ;"
+                                         "BORDER-TOP: solid 4px ;BORDER-BOTTOM: solid 4px ;"
+                                      << "4px 4px 4px 4px";
+    QTest::newRow("a side's thickness with a unit") << "txtTopThickness" << "0.5em" << true
+                                      << "BORDER-LEFT: 1px solid ;BORDER-RIGHT: 1px solid ;"
+                                         "BORDER-TOP: 0.5em solid ;BORDER-BOTTOM: 1px solid ;"
+                                      << "1px 1px 8px 1px";
 }
 
 void TestBoxMaker::changesChooseTheirOption()
@@ -111,6 +126,7 @@ void TestBoxMaker::changesChooseTheirOption()
     QFETCH(QString, text);
     QFETCH(bool, individual);
     QFETCH(QString, declarations);
+    QFETCH(QString, widths);
     BoxMaker *maker = openFrom(Quorl());
     // Choosing the other option by hand leaves the preview as it is.
     (individual ? maker->radAllBorder : maker->radIndiBorder)->click();
@@ -127,6 +143,7 @@ void TestBoxMaker::changesChooseTheirOption()
                              + "WIDTH: 328px; POSITION: relative; TOP: 0px; HEIGHT: 228px; "
                                "BACKGROUND-COLOR: \"></div>";
     QCOMPARE(preview(maker), expected);
+    QCOMPARE(borderWidths(maker->tagbar, "Box"), widths);
 
     // The background colour rebuilds without choosing an option.
     (individual ? maker->radAllBorder : maker->radIndiBorder)->click();
@@ -162,6 +179,8 @@ void TestBoxMaker::insertCarriesTheResizedBox()
     QVERIFY(TestEngine::settle(maker->tagbar));
     const QString box = preview(maker);
     QVERIFY2(box.contains("width: 150px") && box.contains("height: 90px"), qPrintable(box));
+    // The engine keeps the borders it can read through the resize.
+    QCOMPARE(borderWidths(maker->tagbar, "Box"), QString("1px 1px 1px 1px"));
 
     maker->btnGenHTML->click();
     flushDeletes();
@@ -176,6 +195,7 @@ void TestBoxMaker::insertCarriesTheResizedBox()
                  .value_or(QVariant())
                  .toString(),
              QString("150px 90px"));
+    QCOMPARE(borderWidths(page, "Box"), QString("1px 1px 1px 1px"));
 }
 
 void TestBoxMaker::screenshot()
@@ -184,12 +204,12 @@ void TestBoxMaker::screenshot()
     if (path.isEmpty())
         QSKIP("set QV_SCREENSHOT to a file name to take the picture");
     BoxMaker *maker = openFrom(Quorl());
-    // Thicknesses go in as typed; the engine draws only those with a unit.
+    // Bare thicknesses, as the fields and spinners hold them.
     for (QLineEdit *side : {maker->txtLeftThickness, maker->txtRightThickness,
                             maker->txtTopThickness, maker->txtBottomThickness})
-        side->setText("2px");
+        side->setText("2");
     maker->cmbIndiLeftType->setCurrentText("dotted");
-    maker->txtTopThickness->setText("6px");
+    maker->txtTopThickness->setText("6");
     maker->txtBGColour->setText("#FFFFCC");
     QVERIFY(TestEngine::settle(maker->tagbar));
     QTest::qWait(1500);

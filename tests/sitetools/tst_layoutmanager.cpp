@@ -6,6 +6,7 @@
 #include "editor/sourcewindow.h"
 #include "editor/windowregistry.h"
 #include "platform/htmleditview.h"
+#include "platform/htmlmarkup.h"
 #include "platform/sourcearea.h"
 #include "sitetools/layoutboxprops.h"
 #include "sitetools/layoutedithtml.h"
@@ -331,27 +332,27 @@ void TestLayoutManager::borderRule_data()
                          "BACKGROUND-COLOR: ";
     QTest::newRow("defaults")
         << "" << "" << BoxBorders()
-        << "<div id=\"LayoutBox\" style=\"BORDER-LEFT: solid 1 ;BORDER-RIGHT: solid 1 ;"
-           "BORDER-TOP: solid 1 ;BORDER-BOTTOM: solid 1 ;"
+        << "<div id=\"LayoutBox\" style=\"BORDER-LEFT: solid 1px ;BORDER-RIGHT: solid 1px ;"
+           "BORDER-TOP: solid 1px ;BORDER-BOTTOM: solid 1px ;"
                + tail + "\">New Layout Box</div>";
     BoxBorders sides;
     sides.individual = true;
-    sides.left = {"4", "dotted", "#00FF00"};
-    sides.right = {"5", "double", ""};
-    sides.top = {"3", "dashed", "#FF0000"};
-    sides.bottom = {"6", "none", "red"};
+    sides.left = {"4.", "dotted", "#00FF00"};
+    sides.right = {" 5 ", "double", ""};
+    sides.top = {"3pt", "dashed", "#FF0000"};
+    sides.bottom = {"thin", "none", "red"};
     sides.all = {"9", "groove", "#123456"};
     QTest::newRow("each side, left right top bottom")
         << "main box" << "#FFFFCC" << sides
-        << "<div id=\"main box\" style=\"BORDER-LEFT: 4 dotted #00FF00;BORDER-RIGHT: 5 double ;"
-           "BORDER-TOP: 3 dashed #FF0000;BORDER-BOTTOM: 6 none red;"
+        << "<div id=\"main box\" style=\"BORDER-LEFT: 4px dotted #00FF00;"
+           "BORDER-RIGHT: 5px double ;BORDER-TOP: 3pt dashed #FF0000;BORDER-BOTTOM: thin none red;"
                + tail + "#FFFFCC\">New Layout Box</div>";
     BoxBorders quoted;
     quoted.all = {"2", "ridge", "\"blue"};
     QTest::newRow("quotes stay inside the attributes")
         << "a\"b" << "x\"" << quoted
-        << "<div id=\"a&quot;b\" style=\"BORDER-LEFT: ridge 2 &quot;blue;BORDER-RIGHT: ridge 2 "
-           "&quot;blue;BORDER-TOP: ridge 2 &quot;blue;BORDER-BOTTOM: ridge 2 &quot;blue;"
+        << "<div id=\"a&quot;b\" style=\"BORDER-LEFT: ridge 2px &quot;blue;BORDER-RIGHT: ridge "
+           "2px &quot;blue;BORDER-TOP: ridge 2px &quot;blue;BORDER-BOTTOM: ridge 2px &quot;blue;"
                + tail + "x&quot;\">New Layout Box</div>";
 }
 
@@ -391,17 +392,33 @@ void TestLayoutManager::boxPropertiesStage()
     props->OKButton->click();
     QVERIFY(TestEngine::settle(m->tagbar));
     const QString staged = TestEngine::body(m->tagbar);
-    QVERIFY(staged.startsWith("<div id=\"Footer\" style=\"BORDER-LEFT: 1 solid ;"));
-    QVERIFY(staged.contains("BORDER-TOP: 3 solid ;"));
+    QVERIFY(staged.startsWith("<div id=\"Footer\" style=\"BORDER-LEFT: 1px solid ;"));
+    QVERIFY(staged.contains("BORDER-TOP: 3px solid ;"));
+    QCOMPARE(borderWidths(m->tagbar, "Footer"), QString("1px 1px 3px 1px"));
 
-    // Dragged into the work area, it lands where it is dropped.
-    m->Result->insertHtmlAt(staged, QPoint(200, 150));
+    // Dragged into the work area, it lands where it is dropped, its borders
+    // kept. Real drags do not run offscreen: the page gets the drop itself.
+    const QString carried =
+        app(m->tagbar, "(function(){var dt = new DataTransfer(); document.body.dispatchEvent("
+                       "new DragEvent('dragstart', {dataTransfer: dt, bubbles: true}));"
+                       "return dt.getData('text/html');})()")
+            .toString();
+    QCOMPARE(carried, staged);
+    QVERIFY(app(m->Result,
+                QString("(function(){var dt = new DataTransfer(); dt.setData('text/html', %1);"
+                        "var e = new DragEvent('drop', {dataTransfer: dt, clientX: 200, "
+                        "clientY: 150, bubbles: true, cancelable: true});"
+                        "document.elementFromPoint(200, 150).dispatchEvent(e);"
+                        "return e.defaultPrevented;})()")
+                    .arg(HtmlMarkup::jsString(carried)))
+                .toBool());
     QVERIFY(TestEngine::settle(m->Result));
     QCOMPARE(app(m->Result, "(function(){var f = document.getElementById('Footer');"
                             "var r = f.getBoundingClientRect();"
                             "return [f.style.position, r.left, r.top].join(' ');})()")
                  .toString(),
              QString("absolute 200 150"));
+    QCOMPARE(borderWidths(m->Result, "Footer"), QString("1px 1px 3px 1px"));
 }
 
 void TestLayoutManager::editHtmlBringsTheManagerBack_data()

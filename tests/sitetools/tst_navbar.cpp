@@ -119,21 +119,21 @@ void TestNavBar::fill_data()
         << defaults << "#navigation\r\n{\r\n\tfloat: left; \r\n\twidth: 100%;\r\n"
                        "\tbackground-color: #F8F5E9;\r\n}";
     QTest::newRow("hover background")
-        << defaults << "\tbackground-color: #FDFCD7;\r\n\tborder:  1 inset;\r\n}";
-    QTest::newRow("link border") << defaults << "\tborder:  2 outset;\r\n";
+        << defaults << "\tbackground-color: #FDFCD7;\r\n\tborder:  1px inset;\r\n}";
+    QTest::newRow("link border") << defaults << "\tborder:  2px outset;\r\n";
     QTest::newRow("every state's values in place")
         << Change([](NavValues &v) {
                v.linkColour = "#111111"; v.aLinkColour = "#222222"; v.vLinkThickness = "3px";
                v.lColour = "#333333"; v.aBGColour = "#444444"; v.linkVBorderType = "dashed";
            })
         << "\tcolor: #333333;\r\n\tpadding: 5px 10px;\r\n\tbackground-color: ;\r\n"
-           "\tborder: #111111 2 outset;\r\n";
+           "\tborder: #111111 2px outset;\r\n";
     QTest::newRow("visited with a unit")
         << Change([](NavValues &v) { v.vLinkThickness = "3px"; v.linkVBorderType = "dashed"; })
         << "\tborder:  3px dashed;\r\n";
     QTest::newRow("active")
         << Change([](NavValues &v) { v.aLinkColour = "#222222"; v.aBGColour = "#444444"; })
-        << "\tbackground-color: #444444;\r\n\tborder: #222222 1 solid;\r\n";
+        << "\tbackground-color: #444444;\r\n\tborder: #222222 1px solid;\r\n";
 }
 
 void TestNavBar::fill()
@@ -211,6 +211,12 @@ void TestNavBar::makerWindow()
     QVERIFY(TestEngine::waitUntil([maker] {
         return maker->Result->lastKnownHtml().contains("#F8F5E9");
     }));
+    // The links' borders show: their thickness is "2", written "2px".
+    QCOMPARE(maker->Result->evaluate("getComputedStyle(document.querySelector("
+                                     "'#navigation a')).borderTopWidth")
+                 .value_or(QVariant())
+                 .toString(),
+             QString("2px"));
 
     // A colour picked for a field is seen after Preview only.
     ScriptedPrompter prompts;

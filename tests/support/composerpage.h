@@ -31,6 +31,17 @@ inline bool editParagraph(HtmlEditView *page)
         .value_or(false).toBool();
 }
 
+// The widths the engine draws the four borders of the element with id at,
+// "left right top bottom"; empty when there is no such element.
+inline QString borderWidths(HtmlEditView *view, const QString &id)
+{
+    return view->evaluate(QStringLiteral(
+        "(() => { const e = document.getElementById('%1'); if (!e) return '';"
+        " const s = getComputedStyle(e); return [s.borderLeftWidth, s.borderRightWidth,"
+        " s.borderTopWidth, s.borderBottomWidth].join(' '); })()").arg(id))
+        .value_or(QVariant()).toString();
+}
+
 namespace ComposerPage {
 
 // Shows the composer with html as its page, the caret at offset in the first
