@@ -6,7 +6,7 @@
 #include "benchpage.h"
 #include "editor/optfunctions.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/sourcearea.h"
 #include "platform/textfiles.h"

@@ -6,7 +6,7 @@
 // for reading the text before the caret and the whole rule table.
 
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/sourcearea.h"
 
 #include <QApplication>

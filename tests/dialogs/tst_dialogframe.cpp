@@ -4,7 +4,7 @@
 #include "dialogs/numberfield.h"
 #include "editor/openers.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/sourcearea.h"
 #include "support/files.h"
 #include "support/scriptedprompter.h"

@@ -3,7 +3,7 @@
 #include "editor/helpwindow.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "support/testenv.h"
 #include "vevevodi/composerwindow.h"
 

@@ -2,7 +2,7 @@
 #include "editor/menubuilder.h"
 #include "editor/openers.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/clipboard.h"
 #include "platform/sourcearea.h"
 #include "vevevodi/composerwindow.h"

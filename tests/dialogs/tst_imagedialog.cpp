@@ -3,7 +3,7 @@
 #include "editor/menubuilder.h"
 #include "editor/openers.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/sourcearea.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"

@@ -3,7 +3,7 @@
 #include "dialogs/imagedialog.h"
 #include "dialogs/jsconsole.h"
 #include "editor/openers.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/sourcearea.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"

@@ -4,7 +4,7 @@
 
 #include "dialogs/layerdialog.h"
 #include "editor/menubuilder.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "support/composerpage.h"
 #include "support/files.h"

@@ -2,7 +2,7 @@
 #include "dialogs/maildialog.h"
 #include "editor/menubuilder.h"
 #include "editor/openers.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "support/composerpage.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"

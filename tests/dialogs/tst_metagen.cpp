@@ -3,7 +3,7 @@
 #include "editor/openers.h"
 #include "editor/optfunctions.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/sourcearea.h"
 #include "support/composerpage.h"

@@ -5,7 +5,7 @@
 #include "dialogs/styletextdialog.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/sourcearea.h"
 #include "support/files.h"
 #include "support/scriptedprompter.h"

@@ -4,7 +4,7 @@
 #include "dialogs/ruledialog.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/settingsstore.h"
 #include "platform/sourcearea.h"
 #include "support/testenv.h"

@@ -4,7 +4,7 @@
 #include "editor/optfunctions.h"
 #include "platform/htmleditview.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/settingsstore.h"
 #include "platform/sourcearea.h"
 #include "support/composerpage.h"

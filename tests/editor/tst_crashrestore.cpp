@@ -5,7 +5,7 @@
 #include "editor/crashwizard.h"
 #include "editor/restorewindow.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/programfolder.h"
 #include "platform/sourcearea.h"

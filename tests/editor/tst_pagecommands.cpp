@@ -4,7 +4,7 @@
 #include "editor/menubuilder.h"
 #include "editor/pagesnippets.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/sourcearea.h"
 #include "platform/spellchecker.h"
 #include "platform/spelldialog.h"

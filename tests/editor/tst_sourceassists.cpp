@@ -3,7 +3,7 @@
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
 #include "editor/taglist.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/sourcearea.h"
 #include "support/recordingdialog.h"
 #include "support/scriptedprompter.h"

@@ -1,6 +1,6 @@
 #include "editor/recentfiles.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/programexit.h"
 #include "platform/settingsstore.h"
 #include "platform/sourcearea.h"

@@ -8,7 +8,7 @@
 #include "editor/startupassistant.h"
 #include "editor/tips.h"
 #include "editor/tipwindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/programfolder.h"
 #include "platform/settingsstore.h"

@@ -5,7 +5,7 @@
 #include "editor/bookmarkswindow.h"
 #include "editor/sourcewindow.h"
 #include "editor/tempclipwindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/sourcearea.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"

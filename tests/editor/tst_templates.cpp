@@ -6,7 +6,7 @@
 #include "editor/startupassistant.h"
 #include "editor/templates.h"
 #include "editor/templatewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/programfolder.h"
 #include "platform/sourcearea.h"

@@ -3,7 +3,7 @@
 
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "formdesigner/designeredithtml.h"
 #include "formdesigner/designerhelp.h"
 #include "formdesigner/designerwindow.h"

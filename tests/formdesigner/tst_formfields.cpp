@@ -8,7 +8,7 @@
 #include "editor/menubuilder.h"
 #include "editor/openers.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "formdesigner/buttondialog.h"
 #include "formdesigner/designerwindow.h"
 #include "formdesigner/fieldlistdialog.h"

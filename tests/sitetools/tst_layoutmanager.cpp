@@ -4,7 +4,7 @@
 #include "editor/menubuilder.h"
 #include "editor/openers.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/sourcearea.h"
 #include "sitetools/layoutboxprops.h"

@@ -1,6 +1,6 @@
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "sitetools/toolplugin.h"
 #include "support/files.h"
 #include "support/scriptedprompter.h"

@@ -4,7 +4,7 @@
 #include "editor/menubuilder.h"
 #include "editor/optfunctions.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/clipboard.h"
 #include "platform/htmleditview.h"
 #include "platform/programfolder.h"

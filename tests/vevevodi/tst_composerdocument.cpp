@@ -6,7 +6,7 @@
 #include "editor/optfunctions.h"
 #include "editor/pagesnippets.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/clipboard.h"
 #include "platform/htmleditview.h"
 #include "platform/settingsstore.h"

@@ -5,7 +5,7 @@
 #include "editor/optfunctions.h"
 #include "editor/recentfiles.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/programexit.h"
 #include "platform/settingsstore.h"
