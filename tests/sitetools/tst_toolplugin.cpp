@@ -1,6 +1,6 @@
+#include "app/windowregistry.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
-#include "app/windowregistry.h"
 #include "sitetools/toolplugin.h"
 #include "support/files.h"
 #include "support/scriptedprompter.h"
@@ -12,6 +12,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -54,6 +56,10 @@ void TestToolPlugin::initTestCase()
                      "#!/bin/sh\necho run >> '" + marker.toUtf8() + "'\n", true));
     QVERIFY(makeFile(tools.filePath("Alpha.exe"), "#!/bin/sh\n", true));
     QVERIFY(tools.mkpath("subfolder"));
+    // Not programs, and reading one would block: a FIFO, also behind a link.
+    const QString fifo = tools.filePath("pipe");
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0700) == 0);
+    QVERIFY(QFile::link(fifo, tools.filePath("linked-pipe")));
 }
 
 void TestToolPlugin::cleanup()
