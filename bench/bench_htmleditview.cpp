@@ -3,10 +3,10 @@
 // toHtml, in the same run; and one full view switch source -> composer ->
 // source of a 1 MB page.
 
+#include "app/windowregistry.h"
 #include "benchpage.h"
 #include "editor/optfunctions.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/sourcearea.h"
 #include "platform/textfiles.h"

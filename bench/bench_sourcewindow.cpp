@@ -5,8 +5,8 @@
 // the last two characters of a key ("<blo", "color=\"l"), so that row pays
 // for reading the text before the caret and the whole rule table.
 
+#include "app/windowregistry.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "platform/sourcearea.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
+#include "app/windowregistry.h"
 #include "editor/openers.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/windowdirectory.h"
 #include "vevevodi/composerwindow.h"

@@ -23,10 +23,21 @@ void reportInvalidName()
                    Prompter::Icon::None);
 }
 
+QStringList regularFiles(const QString &folder, QDir::Filters filters, QDir::SortFlags sort)
+{
+    QStringList names;
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | filters, sort);
+    for (const QFileInfo &entry : entries) {
+        // isFile() follows links and is true for regular files only.
+        if (entry.isFile())
+            names.append(entry.fileName());
+    }
+    return names;
+}
+
 QStringList files(const QString &folder, const QStringList &suffixes)
 {
-    const QStringList all = QDir(folder).entryList(
-        QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
+    const QStringList all = regularFiles(folder, QDir::Hidden);
     QStringList found;
     for (const QString &name : all) {
         for (const QString &suffix : suffixes) {

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 #include <QStringList>
 
-// The program's own data folders (templates, crash, restore points): which
+// The program's own data folders (templates, crash, restore points, tools): which
 // names may stand for a file in them, and what they hold.
 namespace FolderFiles {
 
@@ -15,8 +16,15 @@ bool isSafeName(const QString &name);
 // Says that a name was refused.
 void reportInvalidName();
 
-// The files of folder whose names end in one of suffixes (any case), hidden
-// files included, in order of name. Empty when the folder is missing.
+// The names of the regular files in folder that filters admit (besides
+// QDir::Files), in sort order. Never a FIFO, socket or device, not even
+// through a link: reading one would hang the program. Empty when the folder
+// is missing.
+QStringList regularFiles(const QString &folder, QDir::Filters filters,
+                         QDir::SortFlags sort = QDir::Name | QDir::IgnoreCase);
+
+// The regular files of folder whose names end in one of suffixes (any case),
+// hidden files included, in order of name.
 QStringList files(const QString &folder, const QStringList &suffixes);
 
 // Every blank of text removed.

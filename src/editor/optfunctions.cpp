@@ -4,9 +4,9 @@
 #include "editor/openers.h"
 #include "platform/programfolder.h"
 #include "platform/prompter.h"
+#include "platform/regularfile.h"
 #include "platform/richtext.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
 
@@ -73,14 +73,8 @@ void bindNumericField(QLineEdit *field)
 
 void ShowHelpPage(const QString &page)
 {
-    QFile file(ProgramFolder::resolve(QStringLiteral("misc/") + page));
     QByteArray bytes;
-    bool loaded = file.open(QIODevice::ReadOnly);
-    if (loaded) {
-        bytes = file.readAll();
-        loaded = file.error() == QFileDevice::NoError;
-    }
-    if (!loaded) {
+    if (!RegularFile::readAll(ProgramFolder::resolve(QStringLiteral("misc/") + page), &bytes)) {
         Prompter::tell(QStringLiteral("Unable to load help file. File seems to have been "
                                       "moved or removed"),
                        promptTitle, Prompter::Icon::Critical);

@@ -6,12 +6,12 @@
 #include "platform/plaintext.h"
 #include "platform/programfolder.h"
 #include "platform/prompter.h"
+#include "platform/regularfile.h"
 #include "platform/sourcearea.h"
 #include "platform/textfiles.h"
 
 #include <QCursor>
 #include <QEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -116,11 +116,8 @@ bool readLibrary(const QString &path, QStringList *lines, bool *cleared)
         return false;
     *cleared = true;
     lines->clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    QByteArray bytes;
+    if (!RegularFile::readAll(path, &bytes))
         return false;
     QString text = TextFiles::toCrLf(TextFiles::decode(bytes));
     // A last line break ends the last line; it does not start another.

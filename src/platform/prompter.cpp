@@ -1,10 +1,10 @@
 #include "platform/prompter.h"
 
+#include "platform/filedialog.h"
 #include "platform/plaintext.h"
 
 #include <QApplication>
 #include <QColorDialog>
-#include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QLabel>
@@ -117,23 +117,14 @@ std::optional<QString> WidgetPrompter::input(const QString &prompt, const QStrin
 
 std::optional<QString> WidgetPrompter::openFile(const FileRequest &request)
 {
-    QFileDialog dialog(activeParent(), request.title, request.initialPath, request.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return FileDialogs::run(*FileDialogs::create(request, QFileDialog::AcceptOpen,
+                                                 activeParent()));
 }
 
 std::optional<QString> WidgetPrompter::saveFile(const FileRequest &request)
 {
-    QFileDialog dialog(activeParent(), request.title, request.initialPath, request.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return FileDialogs::run(*FileDialogs::create(request, QFileDialog::AcceptSave,
+                                                 activeParent()));
 }
 
 std::optional<QColor> WidgetPrompter::color(const QColor &initial)

@@ -1,8 +1,8 @@
 #include "platform/richtext.h"
 
+#include "platform/regularfile.h"
 #include "platform/textfiles.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -440,23 +440,6 @@ private:
     std::unique_ptr<QStringDecoder> m_decoder;
 };
 
-bool readBytes(const QString &path, QByteArray *bytes, QString *error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    *bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 bool isRtf(const QByteArray &bytes)
@@ -482,7 +465,7 @@ void read(const QByteArray &bytes, QTextDocument *document)
 bool readFile(const QString &path, QTextDocument *document, QString *error)
 {
     QByteArray bytes;
-    if (!readBytes(path, &bytes, error))
+    if (!RegularFile::readAll(path, &bytes, error))
         return false;
     read(bytes, document);
     return true;
@@ -500,7 +483,7 @@ QString toPlainText(const QByteArray &bytes)
 bool readPlainTextFile(const QString &path, QString *text, QString *error)
 {
     QByteArray bytes;
-    if (!readBytes(path, &bytes, error))
+    if (!RegularFile::readAll(path, &bytes, error))
         return false;
     *text = toPlainText(bytes);
     return true;

@@ -1,5 +1,7 @@
 #include "platform/textfiles.h"
 
+#include "platform/regularfile.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -169,18 +171,9 @@ QString toCrLf(const QString &text)
 
 bool read(const QString &path, QString *text, QString *error, Encoding *readAs)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
+    QByteArray bytes;
+    if (!RegularFile::readAll(path, &bytes, error))
         return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
     *text = decode(bytes, readAs);
     return true;
 }

@@ -1,5 +1,6 @@
 #include "sitetools/toolplugin.h"
 
+#include "editor/folderfiles.h"
 #include "platform/programfolder.h"
 #include "platform/programlauncher.h"
 #include "platform/prompter.h"
@@ -15,7 +16,7 @@ std::optional<QStringList> pluginTools(const QString &folder)
     if (folder.isEmpty() || !dir.exists())
         return std::nullopt;
     // Programs here carry no ".exe": a tool is any file that may be run.
-    return dir.entryList(QDir::Files | QDir::Executable, QDir::Name);
+    return FolderFiles::regularFiles(folder, QDir::Executable, QDir::Name);
 }
 
 ToolPlugin::ToolPlugin()

@@ -1,10 +1,10 @@
 // The cursor properties dialog: the spans it writes around the source
 // selection, its pictures and its menu of arrows.
 
+#include "app/windowregistry.h"
 #include "dialogs/cursordialog.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "platform/sourcearea.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"

@@ -1,9 +1,9 @@
 // Every element dialog and page tool is reachable from the menus of both main
 // windows with its target written, and its Help button shows its own page.
+#include "app/windowregistry.h"
 #include "editor/helpwindow.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "support/testenv.h"
 #include "vevevodi/composerwindow.h"
 

@@ -1,7 +1,7 @@
+#include "app/windowregistry.h"
 #include "dialogs/highlightdialog.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "platform/sourcearea.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"

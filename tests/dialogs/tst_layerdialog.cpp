@@ -2,9 +2,9 @@
 // composer. Real drags do not run offscreen, so the drop is dispatched into
 // the composer's page as the engine would deliver it.
 
+#include "app/windowregistry.h"
 #include "dialogs/layerdialog.h"
 #include "editor/menubuilder.h"
-#include "editor/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "support/composerpage.h"
 #include "support/files.h"

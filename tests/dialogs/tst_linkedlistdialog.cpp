@@ -1,6 +1,6 @@
+#include "app/windowregistry.h"
 #include "dialogs/linkedlistdialog.h"
 #include "editor/menubuilder.h"
-#include "editor/windowregistry.h"
 #include "support/composerpage.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"

@@ -1,11 +1,11 @@
 // The marquee and styled text dialogs with their live previews.
 
+#include "app/windowregistry.h"
 #include "dialogs/livepreview.h"
 #include "dialogs/marqueedialog.h"
 #include "dialogs/styletextdialog.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "platform/sourcearea.h"
 #include "support/files.h"
 #include "support/scriptedprompter.h"

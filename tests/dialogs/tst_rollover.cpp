@@ -1,7 +1,7 @@
+#include "app/windowregistry.h"
 #include "dialogs/rolloverdialog.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/sourcearea.h"
 #include "support/files.h"

@@ -1,10 +1,10 @@
 // The horizontal rule dialog with its memory, and the heading dialog.
 
+#include "app/windowregistry.h"
 #include "dialogs/headingdialog.h"
 #include "dialogs/ruledialog.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "platform/settingsstore.h"
 #include "platform/sourcearea.h"
 #include "support/testenv.h"

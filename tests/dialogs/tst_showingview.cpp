@@ -13,7 +13,7 @@
 #include "dialogs/visualtabledialog.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/sourcearea.h"
 #include "support/composerpage.h"

@@ -1,12 +1,12 @@
 // The rows and visual table dialogs, and the digit check the rows and
 // marquee dialogs share.
 
+#include "app/windowregistry.h"
 #include "dialogs/digitfield.h"
 #include "dialogs/rowsdialog.h"
 #include "dialogs/visualtabledialog.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "platform/sourcearea.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"

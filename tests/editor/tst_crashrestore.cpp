@@ -1,11 +1,11 @@
 // The crash recovery wizard and the restore points: what they set, write
 // and load, and what a refused value leaves alone.
 
+#include "app/windowregistry.h"
 #include "dialogs/listeditor.h"
 #include "editor/crashwizard.h"
 #include "editor/restorewindow.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/programfolder.h"
 #include "platform/sourcearea.h"
@@ -24,6 +24,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 using Msg = ScriptedPrompter::Message;
 using Icon = Prompter::Icon;
@@ -64,6 +66,7 @@ private Q_SLOTS:
     void pointsSurviveCloseAndReopen();
     void restoreNames_data();
     void restoreNames();
+    void specialFilesAreNotListed();
     void okWritesBothViews();
     void failuresAreReported();
 
@@ -337,10 +340,33 @@ void TestCrashRestore::restoreNames()
     ScriptedPrompter p;
     if (listed.isEmpty())
         p.expect(Msg{"Invalid File Name", "Quorl", Icon::None});
+    // Where the name leads, were it taken as a path: for "../../escape" the
+    // folder above the program folder.
+    const QString reached = QDir::cleanPath(crashFolder() + '/' + name + ".rpw");
+    if (listed.isEmpty())
+        QFile::remove(reached);
     r->btnSet->click();
     QV_VERIFY_PROMPTS(p);
     QCOMPARE(listEntries(r->File1), listed);
-    QCOMPARE(QDir(ProgramFolder::path()).entryList({"*.rpw"}, QDir::Files), QStringList{});
+    if (listed.isEmpty())
+        QVERIFY(!QFile::exists(reached));
+}
+
+void TestCrashRestore::specialFilesAreNotListed()
+{
+    // Loading a FIFO as a restore point or crash file would wait for a
+    // writer for good; a device may never end.
+    const QDir crash(crashFolder());
+    QVERIFY(TestFiles::write(crash.filePath("kept.rpw"), "{\\rtf1 kept}"));
+    QVERIFY(TestFiles::write(crash.filePath("kept.crw"), "<p>kept</p>"));
+    QVERIFY(::mkfifo(QFile::encodeName(crash.filePath("x.rpw")).constData(), 0600) == 0);
+    QVERIFY(::mkfifo(QFile::encodeName(crash.filePath("y.crw")).constData(), 0600) == 0);
+    QVERIFY(QFile::link(crash.filePath("x.rpw"), crash.filePath("z.rpw")));
+    QVERIFY(QFile::link("/dev/zero", crash.filePath("zero.crw")));
+    openRestoreFromSource();
+    QCOMPARE(listEntries(WindowDirectory::touch<RestoreWindow>("restore")->File1),
+             QStringList{"kept.rpw"});
+    QCOMPARE(listEntries(wizard("", "")->FileCrash), QStringList{"kept.crw"});
 }
 
 void TestCrashRestore::okWritesBothViews()

@@ -1,10 +1,10 @@
 // The page edits both main windows share, and the source window's page
 // commands: title, head snippets, snippets at the caret, spelling, printing.
 
+#include "app/windowregistry.h"
 #include "editor/menubuilder.h"
 #include "editor/pagesnippets.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "platform/sourcearea.h"
 #include "platform/spellchecker.h"
 #include "platform/spelldialog.h"

@@ -5,7 +5,7 @@
 #include "editor/menubuilder.h"
 #include "editor/optfunctions.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/sourcearea.h"
 #include "support/files.h"

@@ -1,6 +1,6 @@
+#include "app/windowregistry.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "platform/clipboard.h"
 #include "platform/sourcearea.h"
 #include "support/menutree.h"

@@ -1,6 +1,6 @@
+#include "app/windowregistry.h"
 #include "editor/recentfiles.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "platform/programexit.h"
 #include "platform/settingsstore.h"
 #include "platform/sourcearea.h"

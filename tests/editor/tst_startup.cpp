@@ -1,6 +1,7 @@
 // What the user sees at start: the splash's stages, the start-up assistant,
 // the tips and the tip window.
 
+#include "app/windowregistry.h"
 #include "dialogs/listeditor.h"
 #include "editor/recentfiles.h"
 #include "editor/sourcewindow.h"
@@ -8,7 +9,6 @@
 #include "editor/startupassistant.h"
 #include "editor/tips.h"
 #include "editor/tipwindow.h"
-#include "editor/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/programfolder.h"
 #include "platform/settingsstore.h"

@@ -1,11 +1,11 @@
 // The temporary clipboard, the bookmarks window, the anchor scan and the
 // filling of the hyperlink dialog's bookmark lists.
 
+#include "app/windowregistry.h"
 #include "dialogs/listeditor.h"
 #include "editor/bookmarkswindow.h"
 #include "editor/sourcewindow.h"
 #include "editor/tempclipwindow.h"
-#include "editor/windowregistry.h"
 #include "platform/sourcearea.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"

@@ -1,9 +1,9 @@
 // The form designer on the real engine: its canvas, staging, preview,
 // colour commands, form files, form code and its two helper windows.
 
+#include "app/windowregistry.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "formdesigner/designeredithtml.h"
 #include "formdesigner/designerhelp.h"
 #include "formdesigner/designerwindow.h"

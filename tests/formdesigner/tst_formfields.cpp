@@ -2,13 +2,13 @@
 // tables, the routes into the real main windows and a stand-in console, the
 // name check, the list editor and the designer's staging view.
 
+#include "app/windowregistry.h"
 #include "support/composerpage.h"
 #include "dialogs/fakeconsole.h"
 #include "editor/helpwindow.h"
 #include "editor/menubuilder.h"
 #include "editor/openers.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "formdesigner/buttondialog.h"
 #include "formdesigner/designerwindow.h"
 #include "formdesigner/fieldlistdialog.h"

@@ -3,10 +3,12 @@
 #include "platform/programexit.h"
 #include "platform/programfolder.h"
 #include "platform/programlauncher.h"
+#include "platform/richtext.h"
 #include "platform/settingsstore.h"
 #include "platform/textfiles.h"
 #include "platform/windowdirectory.h"
 #include "platform/windowplacement.h"
+#include "support/hangguard.h"
 #include "support/scriptedprompter.h"
 #include "support/showntext.h"
 #include "support/testenv.h"
@@ -18,6 +20,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -53,6 +56,8 @@ private Q_SLOTS:
     void textFilesRead_data();
     void textFilesRead();
     void textFilesFailuresKeepTheOldFile();
+    void specialFilesAreNotRead_data();
+    void specialFilesAreNotRead();
     void textFilesPageEncoding_data();
     void textFilesPageEncoding();
     void settingsStore();
@@ -145,6 +150,28 @@ void TestPlatform::textFilesFailuresKeepTheOldFile()
     QVERIFY(!error.isEmpty());
     QCOMPARE(readBytes(path), QByteArray("old"));
     QCOMPARE(QDir(m_env.scratch()).entryList({"page.html*"}, QDir::Files).size(), 1);
+}
+
+void TestPlatform::specialFilesAreNotRead_data()
+{
+    // A FIFO named like a page: opening it for reading waits for a writer.
+    const QString fifo = m_env.scratch("waits.rpw");
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QVERIFY(QFile::link(fifo, m_env.scratch("linked.html")));
+    QTest::addColumn<QString>("path");
+    QTest::newRow("fifo") << fifo;
+    QTest::newRow("link to a fifo") << m_env.scratch("linked.html");
+}
+
+void TestPlatform::specialFilesAreNotRead()
+{
+    QFETCH(QString, path);
+    HangGuard guard("Reading a FIFO");
+    QString text;
+    QString error;
+    QVERIFY(!TextFiles::read(path, &text, &error));
+    QCOMPARE(error, QString("Not a regular file"));
+    QVERIFY(!RichText::readPlainTextFile(path, &text));
 }
 
 void TestPlatform::textFilesPageEncoding_data()

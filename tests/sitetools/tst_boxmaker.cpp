@@ -1,9 +1,9 @@
 // The box maker on the real engine: its live preview, the options that
 // follow the fields, and Insert carrying what the preview holds.
 
+#include "app/windowregistry.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/sourcearea.h"
 #include "sitetools/boxmaker.h"

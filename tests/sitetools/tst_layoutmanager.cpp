@@ -1,10 +1,10 @@
 // The layout manager on the real engine: its samples, its delivery into the
 // two main windows, layout files, the box dialog, Edit HTML and help.
 
+#include "app/windowregistry.h"
 #include "editor/menubuilder.h"
 #include "editor/openers.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/htmlmarkup.h"
 #include "platform/sourcearea.h"
@@ -257,13 +257,16 @@ void TestLayoutManager::saveThenLoad()
     const QString before = boxes(m->Result);
     QCOMPARE(before.count("LayoutBox"), 6);
     const QString saved = *m->Result->bodyHtml();
-    const QString path = m_env.scratch("mylayout");
+    // A name typed without extension gets ".lyt", so the Load dialog shows it.
+    const QString path = m_env.scratch("mylayout.lyt");
     ScriptedPrompter p;
-    p.expect(ScriptedPrompter::SaveFile{"", path});
+    p.expect(ScriptedPrompter::SaveFile{"", m_env.scratch("mylayout")});
     m->btnSaveLayout->click();
     QV_VERIFY_PROMPTS(p);
     QCOMPARE(p.lastFileRequest().filter, QString("Layout Manager Files (*.lyt)"));
-    // The body as the engine wrote it and one CR LF, under exactly the name given.
+    QCOMPARE(p.lastFileRequest().defaultSuffix, QString("lyt"));
+    QVERIFY(!QFile::exists(m_env.scratch("mylayout")));
+    // The body as the engine wrote it and one CR LF.
     QCOMPARE(TestFiles::bytes(path), QString(saved).replace("\n", "\r\n").toUtf8() + "\r\n");
 
     m->PicType[0]->click();

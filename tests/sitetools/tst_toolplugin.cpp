@@ -1,6 +1,6 @@
+#include "app/windowregistry.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "sitetools/toolplugin.h"
 #include "support/files.h"
 #include "support/scriptedprompter.h"
@@ -12,6 +12,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -55,6 +57,10 @@ void TestToolPlugin::initTestCase()
     QVERIFY(makeFile(tools.filePath("Alpha.exe"),
                      "#!/bin/sh\necho alpha >> '" + marker.toUtf8() + "'\n", true));
     QVERIFY(tools.mkpath("subfolder"));
+    // Not programs, and reading one would block: a FIFO, also behind a link.
+    const QString fifo = tools.filePath("pipe");
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0700) == 0);
+    QVERIFY(QFile::link(fifo, tools.filePath("linked-pipe")));
 }
 
 void TestToolPlugin::cleanup()

@@ -1,10 +1,10 @@
 // The composer window on the real engine: the view switch, its caption and
 // marker, the insertion pump and the crash save.
 
+#include "app/windowregistry.h"
 #include "editor/menubuilder.h"
 #include "editor/optfunctions.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "platform/clipboard.h"
 #include "platform/htmleditview.h"
 #include "platform/programfolder.h"

@@ -1,12 +1,12 @@
 // The composer's whole-document commands, previews, own insertions, the
 // insert-HTML dialog and the file viewer, on the real engine.
 
+#include "app/windowregistry.h"
 #include "editor/helpwindow.h"
 #include "editor/menubuilder.h"
 #include "editor/optfunctions.h"
 #include "editor/pagesnippets.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "platform/clipboard.h"
 #include "platform/htmleditview.h"
 #include "platform/settingsstore.h"

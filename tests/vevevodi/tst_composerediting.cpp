@@ -2,10 +2,10 @@
 // control's own dialogs, undo over every kind of change, and which window's
 // control a command addresses.
 
+#include "app/windowregistry.h"
 #include "editor/menubuilder.h"
 #include "editor/optfunctions.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/htmlfinddialog.h"
 #include "platform/htmlfontdialog.h"

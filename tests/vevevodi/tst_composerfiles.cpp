@@ -1,11 +1,11 @@
 // The composer's File commands on the real engine: what they load, save and
 // remember, what they ask, and what a failure leaves behind.
 
+#include "app/windowregistry.h"
 #include "editor/menubuilder.h"
 #include "editor/optfunctions.h"
 #include "editor/recentfiles.h"
 #include "editor/sourcewindow.h"
-#include "editor/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/programexit.h"
 #include "platform/settingsstore.h"

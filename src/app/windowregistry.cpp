@@ -1,4 +1,4 @@
-#include "editor/windowregistry.h"
+#include "app/windowregistry.h"
 
 #include "dialogs/cursordialog.h"
 #include "dialogs/headingdialog.h"
@@ -15,7 +15,6 @@
 #include "dialogs/jsconsole.h"
 #include "dialogs/linkedlistdialog.h"
 #include "dialogs/maildialog.h"
-#include "dialogs/tabledialog.h"
 #include "dialogs/targetwindow.h"
 #include "dialogs/rowsdialog.h"
 #include "dialogs/ruledialog.h"
