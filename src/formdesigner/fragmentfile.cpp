@@ -63,6 +63,9 @@ void save(CommonDialog &dialog, const QString &filter, const QString &body,
 {
     dialog.FileName.clear();
     dialog.Filter = filter;
+    // A name typed without extension gets the filter's own, or the open
+    // dialog, which shows only such files, could never find it again.
+    dialog.DefaultExt = filter.section(QStringLiteral("*."), -1);
     if (!dialog.ShowSave() || dialog.FileName.isEmpty())
         return;
     QString why;

@@ -25,7 +25,8 @@ bool write(const QString &path, const QString &body, QString *error = nullptr);
 std::optional<QString> read(const QString &path, QString *error = nullptr);
 
 // The file commands of a designer window: ask for a name with the window's
-// dialog and filter, then read or write. A cancel does nothing; a failure
+// dialog and filter (a name saved without extension gets the filter's),
+// then read or write. A cancel does nothing; a failure
 // is told as failure, the path and the reason, under title.
 std::optional<QString> open(CommonDialog &dialog, const QString &filter,
                             const QString &failure, const QString &title);

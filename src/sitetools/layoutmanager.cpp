@@ -216,9 +216,6 @@ void LayoutManager::LoadLayout()
 
 void LayoutManager::SaveLayout()
 {
-    // A name typed without extension gets ".lyt", as the document dialogs
-    // add ".html": Load Layout shows only such files.
-    ComDlg.DefaultExt = QStringLiteral("lyt");
     if (const auto body = layoutBody())
         FragmentFile::save(ComDlg, fileFilter, *body, QStringLiteral("Unable to save the layout"),
                            kTitle);

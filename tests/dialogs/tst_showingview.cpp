@@ -1,6 +1,7 @@
 // Dialogs opened from one main window and confirmed while the other shows:
 // they work on the page of the view showing, on the real engine.
 
+#include "app/windowregistry.h"
 #include "dialogs/cursordialog.h"
 #include "dialogs/fontdialog.h"
 #include "dialogs/headingdialog.h"
@@ -13,7 +14,6 @@
 #include "dialogs/visualtabledialog.h"
 #include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
-#include "app/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/sourcearea.h"
 #include "support/composerpage.h"

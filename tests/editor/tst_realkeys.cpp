@@ -2,10 +2,10 @@
 // of their own (an Xvfb started before the application), keys sent by
 // xdotool through the X server, never posted to widgets by the test.
 
+#include "app/windowregistry.h"
 #include "editor/menubuilder.h"
 #include "editor/optfunctions.h"
 #include "editor/sourcewindow.h"
-#include "app/windowregistry.h"
 #include "platform/htmleditview.h"
 #include "platform/sourcearea.h"
 #include "support/files.h"

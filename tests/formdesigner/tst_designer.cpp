@@ -319,17 +319,19 @@ void TestDesigner::saveThenOpen()
                              "top: 10px\"><textarea name=\"second\">Hi</textarea></div>";
     d->setDesign(design);
     const QString saved = body(d->Result);
-    const QString path = m_env.scratch("myform");
+    // A name typed without extension gets ".omf", so the Open dialog shows it.
+    const QString path = m_env.scratch("myform.omf");
     ScriptedPrompter p;
-    p.expect(ScriptedPrompter::SaveFile{"", path});
+    p.expect(ScriptedPrompter::SaveFile{"", m_env.scratch("myform")});
     Menus::find(d, "mnuSave")->trigger();
     QV_VERIFY_PROMPTS(p);
     QCOMPARE(p.lastFileRequest().filter, QString("Ombrel Form Files (*.omf)"));
-    // Only the body, one CR LF, under exactly the name given.
+    QCOMPARE(p.lastFileRequest().defaultSuffix, QString("omf"));
+    // Only the body and one CR LF.
     QCOMPARE(TestFiles::bytes(path), saved.toUtf8() + "\r\n");
     QVERIFY(saved.startsWith("<div id=\"OmbrelForm\""));
     QCOMPARE(QDir(m_env.scratch()).entryList({"myform*"}, QDir::Files),
-             QStringList{"myform"});
+             QStringList{"myform.omf"});
 
     p.expect(Msg{"", "Ombrel: Create New?", Icon::Question, Buttons::YesNo, Answer::Yes});
     d->NewForm();
