@@ -195,7 +195,9 @@ FontValues FontDialog::values() const
 
 void FontDialog::onOK()
 {
-    const QString text = compOrEdit == u"edit" ? Quorl()->area->selText() : Clipboard::text();
+    // The clipboard holds the page's plain text: in the composer it is text, not markup.
+    const QString text = compOrEdit == u"edit" ? Quorl()->area->selText()
+                                               : HtmlMarkup::text(Clipboard::text());
     InsertHtml(fontHtml(values(), text));
     unload();
 }

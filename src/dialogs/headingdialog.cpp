@@ -1,5 +1,7 @@
 #include "dialogs/headingdialog.h"
 
+#include "editor/openers.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -69,6 +71,7 @@ int HeadingDialog::level() const
 void HeadingDialog::onOK()
 {
     const QListWidgetItem *align = listAlign->currentItem();
-    InsertHtml(headingHtml(level(), align ? align->text() : QString(), txtHeading->text()));
+    InsertHtml(headingHtml(level(), align ? align->text() : QString(),
+                           Openers::content(txtHeading)));
     unload();
 }
