@@ -365,6 +365,11 @@ void TestEditCommands::insertedBlocksLeaveTheParagraph_data()
         << "<p id=\"p\">al</p>" + h + "<p id=\"q\">ta</p>";
     QTest::newRow("both paragraphs whole")
         << "<p id=\"p\">alpha</p><p id=\"q\">beta</p>" << "#p 0" << "#q 4" << h << h;
+    QTest::newRow("link in a link")
+        << "<p id=\"p\"><a id=\"a\" href=\"o.html\">alphabeta</a></p>" << "#a 5" << ""
+        << "<a href=\"n.html\">new</a>"
+        << "<p id=\"p\"><a id=\"a\" href=\"o.html\">alpha</a><a href=\"n.html\">new</a>"
+           "<a href=\"o.html\">beta</a></p>";
     QTest::newRow("inline markup stays") << ab << "#p 5" << "" << "<b>x</b>"
                                          << "<p id=\"p\">alpha<b>x</b>beta</p>";
     QTest::newRow("a block in a division stays")

@@ -748,11 +748,16 @@
             last.after(second);
     }
 
+    // What an inserted run may not stand in, by what it holds: a link in a
+    // link, a heading in a heading, a block in a paragraph.
+    const cannotStandIn = [['a', 'a'], [headings, headings], [blocks, 'p']];
+
     // Puts a run of inserted sibling nodes where it can stand. lift: the run
     // is positioned and takes no room in the flow, so it leaves every
     // paragraph and inline element around it unsplit and stands after them.
-    // Otherwise the blocks of the run split the paragraph or heading they
-    // are in; inline nodes before and after them join the two pieces.
+    // Otherwise the part of the run from its first to its last node that may
+    // not stand where it is splits the element around it; inline nodes
+    // before and after that part join the two pieces.
     E.standOut = function (nodes, lift) {
         const parent = nodes.length ? nodes[0].parentElement : null;
         if (!parent || !document.body.contains(parent) || parent === document.body)
@@ -768,16 +773,20 @@
             }
             return;
         }
-        const heading = holds(nodes, headings) ? parent.closest(headings) : null;
-        const block = heading || (holds(nodes, blocks) ? parent.closest('p') : null);
-        if (!block)
-            return;
-        const breaking = (n) => holds([n], heading ? headings : blocks);
-        const first = nodes.findIndex(breaking);
-        let last = nodes.length - 1;
-        while (!breaking(nodes[last]))
-            last--;
-        splitAround(block, nodes.slice(first, last + 1));
+        for (const [held, around] of cannotStandIn) {
+            const breaking = (n) => holds([n], held);
+            const first = nodes.findIndex(breaking);
+            if (first < 0)
+                continue;
+            let last = nodes.length - 1;
+            while (!breaking(nodes[last]))
+                last--;
+            const run = nodes.slice(first, last + 1);
+            const inside = run[0].parentElement;
+            const block = inside && inside !== document.body ? inside.closest(around) : null;
+            if (block && document.body.contains(block))
+                splitAround(block, run);
+        }
     };
 
     function blockOf(node) {
