@@ -363,6 +363,10 @@ void TestEditCommands::insertedBlocksLeaveTheParagraph_data()
     QTest::newRow("selection over two paragraphs")
         << "<p id=\"p\">alpha</p><p id=\"q\">beta</p>" << "#p 2" << "#q 2" << h
         << "<p id=\"p\">al</p>" + h + "<p id=\"q\">ta</p>";
+    QTest::newRow("a link over two paragraphs")
+        << "<p id=\"p\">alpha</p><p id=\"q\">beta</p>" << "#p 2" << "#q 2"
+        << "<a href=\"x\"><p>pha</p><p>be</p></a>"
+        << "<p id=\"p\">al</p><a href=\"x\"><p>pha</p><p>be</p></a><p id=\"q\">ta</p>";
     QTest::newRow("both paragraphs whole")
         << "<p id=\"p\">alpha</p><p id=\"q\">beta</p>" << "#p 0" << "#q 4" << h << h;
     QTest::newRow("link in a link")
