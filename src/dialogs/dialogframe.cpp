@@ -2,6 +2,7 @@
 
 #include "dialogs/colourbutton.h"
 #include "dialogs/numberfield.h"
+#include "editor/openers.h"
 #include "editor/optfunctions.h"
 #include "platform/prompter.h"
 
@@ -63,7 +64,7 @@ QString DialogFrame::textIn(InsertRoute::Route delivery, const QString &given) c
 
 QString DialogFrame::presetIn(InsertRoute::Route delivery, const QLineEdit *field) const
 {
-    return field->isModified() ? field->text() : textIn(delivery, field->text());
+    return field->isModified() ? field->text() : textIn(delivery, Openers::content(field));
 }
 
 QString DialogFrame::targetIn(InsertRoute::Route delivery) const

@@ -196,7 +196,9 @@ FontValues FontDialog::values() const
 void FontDialog::onOK()
 {
     const InsertRoute::Route route = deliveryRoute();
-    const QString given = compOrEdit == u"edit" ? Quorl()->area->selText() : Clipboard::text();
+    // The clipboard holds the page's plain text: in the composer it is text, not markup.
+    const QString given = compOrEdit == u"edit" ? Quorl()->area->selText()
+                                                : HtmlMarkup::text(Clipboard::text());
     deliver(route, fontHtml(values(), textIn(route, given)));
     unload();
 }

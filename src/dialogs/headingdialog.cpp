@@ -1,5 +1,7 @@
 #include "dialogs/headingdialog.h"
 
+#include "editor/openers.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>

@@ -250,7 +250,7 @@ HyperlinkValues HyperlinkDialog::values() const
 {
     HyperlinkValues v;
     v.link = txtLink->text();
-    v.text = txtTextToDisp->text();
+    v.text = Openers::content(txtTextToDisp);
     v.screenTip = txtScreentip->text();
     v.noUnderline = chkNoUnderline->isChecked();
     v.me = anotherLoc->isChecked();
@@ -302,7 +302,7 @@ void HyperlinkDialog::onMail()
     if (!mail)
         return;
     mail->txtScreentip->setText(txtScreentip->text());
-    mail->txtTextToDisp->setText(txtTextToDisp->text());
+    Openers::carry(txtTextToDisp, mail->txtTextToDisp);
     // A link begun in the composer ends there too, not in the hidden source text.
     using InsertRoute::Route;
     mail->compOrEdit = route() == Route::Composer ? QStringLiteral("comp")

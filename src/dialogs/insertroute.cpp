@@ -94,7 +94,8 @@ QString selectionIn(Route route)
     case Route::Source:
         return Quorl()->area->selText();
     case Route::Composer:
-        return Composr()->txtComp->selectedText().value_or(QString());
+        // Markup, so the selection's own elements and escapes go in with it.
+        return ComposerWindow::mainSelection().html;
     case Route::Console:
     case Route::Nothing:
         break;

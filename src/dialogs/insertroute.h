@@ -51,8 +51,8 @@ void toSource(const QString &html);
 void toComposer(const QString &html);
 void toConsole(const QString &html);
 
-// The selected text of the view a route ends in, read now; empty for the
-// console and for no route.
+// The selection of the view a route ends in, read now (the composer's as
+// markup); empty for the console and for no route.
 QString selectionIn(Route route);
 
 bool sourceShowing();

@@ -1,5 +1,6 @@
 #include "dialogs/maildialog.h"
 
+#include "editor/openers.h"
 #include "platform/prompter.h"
 
 #include <QCheckBox>
@@ -45,8 +46,8 @@ MailDialog::MailDialog()
 
 MailValues MailDialog::values() const
 {
-    return {txtLink->text(), txtSubject->text(), txtTextToDisp->text(), txtScreentip->text(),
-            chkNoUnderline->isChecked()};
+    return {txtLink->text(), txtSubject->text(), Openers::content(txtTextToDisp),
+            txtScreentip->text(), chkNoUnderline->isChecked()};
 }
 
 void MailDialog::onInsert()

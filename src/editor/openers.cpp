@@ -12,7 +12,50 @@
 #include <QTextEdit>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace Openers {
+
+namespace {
+
+// The markup a text box stands for, and the text it showed when given it.
+const char *const kMarkup = "qvSelectionMarkup";
+const char *const kShown = "qvSelectionShown";
+
+void keepMarkup(QLineEdit *box, const QString &html)
+{
+    box->setProperty(kMarkup, html.isNull() ? QVariant() : QVariant(html));
+    box->setProperty(kShown, html.isNull() ? QVariant() : QVariant(box->text()));
+}
+
+bool presetsSelection(const Opener &opener)
+{
+    return std::any_of(opener.presets.cbegin(), opener.presets.cend(),
+                       [](const Preset &p) { return p.value.toString() == selection; });
+}
+
+// The markup while the box shows the text it was given with it, else null.
+QString markupOf(const QLineEdit *box)
+{
+    const QVariant html = box->property(kMarkup);
+    if (html.isValid() && box->text() == box->property(kShown).toString())
+        return html.toString();
+    return QString();
+}
+
+} // namespace
+
+QString content(const QLineEdit *box)
+{
+    const QString html = markupOf(box);
+    return html.isNull() ? box->text() : html;
+}
+
+void carry(const QLineEdit *from, QLineEdit *to)
+{
+    to->setText(from->text());
+    keepMarkup(to, markupOf(from));
+}
 
 bool available(const Opener &opener)
 {
@@ -51,9 +94,10 @@ bool write(QWidget *window, const QString &field, const QVariant &value)
     }
     if (!member.isEmpty())
         return false;
-    if (auto *line = qobject_cast<QLineEdit *>(control))
+    if (auto *line = qobject_cast<QLineEdit *>(control)) {
         line->setText(value.toString());
-    else if (auto *plain = qobject_cast<QPlainTextEdit *>(control))
+        keepMarkup(line, QString());  // a text of its own stands for itself
+    } else if (auto *plain = qobject_cast<QPlainTextEdit *>(control))
         plain->setPlainText(value.toString());
     else if (auto *rich = qobject_cast<QTextEdit *>(control))
         rich->setPlainText(value.toString());
@@ -67,7 +111,7 @@ bool write(QWidget *window, const QString &field, const QVariant &value)
 }
 
 void bindAll(QWidget *window, const QList<QPair<QString, Opener>> &table,
-             const std::function<QString()> &selectionText)
+             const std::function<Selection()> &selection)
 {
     for (const auto &[itemName, opener] : table) {
         QAction *action = window->findChild<QAction *>(itemName);
@@ -75,8 +119,9 @@ void bindAll(QWidget *window, const QList<QPair<QString, Opener>> &table,
         if (!action || !available(opener))
             continue;
         action->setEnabled(true);
-        QObject::connect(action, &QAction::triggered, window, [opener, selectionText] {
-            open(opener, selectionText ? selectionText() : QString());
+        const bool reads = presetsSelection(opener);
+        QObject::connect(action, &QAction::triggered, window, [opener, selection, reads] {
+            open(opener, reads && selection ? selection() : Selection());
         });
     }
 }
@@ -88,16 +133,18 @@ void showWindow(QWidget *window)
     window->activateWindow();
 }
 
-void open(const Opener &opener, const QString &selectionText)
+void open(const Opener &opener, const Selection &selected)
 {
     QWidget *dialog = WindowDirectory::touch(opener.dialog);
     if (!dialog)
         return;
     for (const Preset &preset : opener.presets) {
-        const QVariant value = preset.value.toString() == selection ? QVariant(selectionText)
-                                                                    : preset.value;
+        const bool isSelection = preset.value.toString() == selection;
+        const QVariant value = isSelection ? QVariant(selected.text) : preset.value;
         if (!write(dialog, preset.field, value))
             qWarning("%s has no field %s", qPrintable(opener.dialog), qPrintable(preset.field));
+        else if (auto *box = dialog->findChild<QLineEdit *>(preset.field); box && isSelection)
+            keepMarkup(box, selected.html);
     }
     QWidget *shown = opener.shows.isEmpty() ? dialog : WindowDirectory::touch(opener.shows);
     if (shown)

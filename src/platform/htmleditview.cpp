@@ -677,6 +677,15 @@ std::optional<QString> HtmlEditView::selectedHtml(int timeoutMs)
     return v->toString();
 }
 
+std::optional<HtmlEditView::Selection> HtmlEditView::selection(int timeoutMs)
+{
+    const auto v = evaluate(QStringLiteral("qvBridge.selection()"), timeoutMs);
+    const QVariantList pair = v ? v->toList() : QVariantList();
+    if (pair.size() != 2)
+        return std::nullopt;
+    return Selection{pair.at(0).toString(), pair.at(1).toString()};
+}
+
 std::optional<QString> HtmlEditView::bodyHtml(int timeoutMs)
 {
     const auto v = evaluate(QStringLiteral("document.body ? document.body.innerHTML : ''"),

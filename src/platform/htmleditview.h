@@ -78,6 +78,12 @@ public:
 
     std::optional<QString> selectedText(int timeoutMs = -1);
     std::optional<QString> selectedHtml(int timeoutMs = -1);
+    // The selection's text and its markup, read together.
+    struct Selection {
+        QString text;
+        QString html;
+    };
+    std::optional<Selection> selection(int timeoutMs = -1);
     // The inside of the body as the engine holds it (tags in its own case),
     // or no result when the page did not answer in time.
     std::optional<QString> bodyHtml(int timeoutMs = -1);

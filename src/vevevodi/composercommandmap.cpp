@@ -6,6 +6,7 @@
 #include "editor/outsideprograms.h"
 #include "editor/toolicons.h"
 #include "platform/prompter.h"
+#include "vevevodi/composerwindow.h"
 
 #include <QCursor>
 #include <QEvent>
@@ -32,7 +33,8 @@ const QList<QPair<QString, Opener>> &composerOpeners()
     static const QList<QPair<QString, Opener>> table = {
         {"mnuInsRectBox", {"BMBoxProps", {{"txtCompOrEdit", comp}}, {}}},
         {"mnuRule", {"rule", {{"compOrEdit", comp}}, {}}},
-        {"mnuHeading", {"heading", {{"compOrEdit", comp}}, {}}},
+        {"mnuHeading", {"heading", {{"compOrEdit", comp}, {"txtHeading", Openers::selection}},
+                        {}}},
         {"mnuOmbrel", {"prewizard", {{"txtCompOrEdit", comp}}, "ombrel"}},
         {"mnuInsForm", {"formForm", {{"compOrEdit", comp}}, {}}},
         {"mnuTextBox", {"formTextbox", {{"compOrEdit", comp},
@@ -199,7 +201,7 @@ Menus build(QMainWindow *window)
     items(m.help, {{"HTML Tutor", "mnuHTMLtutor"}, {"Tip of the day", "mnuTips"},
                    {"Visit author's home page", "mnuVisitAuthor"}, {"&About", "mnuAbout"}});
 
-    Openers::bindAll(window, composerOpeners(), {});
+    Openers::bindAll(window, composerOpeners(), &ComposerWindow::mainSelection);
     return m;
 }
 

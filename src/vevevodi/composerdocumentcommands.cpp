@@ -11,7 +11,6 @@
 #include "editor/templates.h"
 #include "platform/clipboard.h"
 #include "platform/htmleditview.h"
-#include "platform/htmlmarkup.h"
 #include "platform/programfolder.h"
 #include "platform/prompter.h"
 #include "platform/settingsstore.h"
@@ -38,14 +37,13 @@ QString untitledPreviewFile()
     return ProgramFolder::resolve(QStringLiteral("misc/untitled1.html"));
 }
 
-// The selection of the main composer window's surface, read from the
-// control itself; empty when nothing is selected or the page did not answer.
-QString mainSelection()
-{
-    return Composr()->txtComp->selectedText().value_or(QString());
-}
-
 } // namespace
+
+Openers::Selection ComposerWindow::mainSelection()
+{
+    const auto selected = Composr()->txtComp->selection();
+    return selected ? Openers::Selection{selected->text, selected->html} : Openers::Selection{};
+}
 
 std::function<bool(const QUrl &)> &ComposerWindow::browserLauncher()
 {
@@ -240,12 +238,13 @@ void ComposerWindow::Highlight()
     // Black, or no colour chosen yet, is no colour.
     if (!colour.isValid() || (colour.rgb() & 0xffffff) == 0)
         return;
-    const QString text = mainSelection();
-    if (text.isEmpty())
+    // The span keeps what the selection holds: its markup, not just its text.
+    const QString selected = mainSelection().html;
+    if (selected.isEmpty())
         return;
     Composr()->stageInsertion(QStringLiteral("<span style=\"background-color:")
-                              + colour.name().toUpper() + QStringLiteral("\">")
-                              + HtmlMarkup::text(text) + QStringLiteral("</span> &nbsp;"));
+                              + colour.name().toUpper() + QStringLiteral("\">") + selected
+                              + QStringLiteral("</span> &nbsp;"));
 }
 
 void ComposerWindow::Flash()
@@ -261,13 +260,14 @@ void ComposerWindow::Flash()
 
 void ComposerWindow::Hyperlink()
 {
-    const QString text = mainSelection();
+    const Openers::Selection selected = mainSelection();
     const Openers::Opener opener{QStringLiteral("hyperlinks"),
                                  {{QStringLiteral("compOrEdit"), QStringLiteral("comp")},
                                   {QStringLiteral("txtTextToDisp"), Openers::selection}},
                                  {}};
-    if (!text.isEmpty() && Openers::available(opener))
-        Openers::open(opener, text);
+    // A selected image has no text, but it is a selection to link all the same.
+    if (!selected.html.isEmpty() && Openers::available(opener))
+        Openers::open(opener, selected);
     else
         txtComp->ExecCommand(5016);
 }

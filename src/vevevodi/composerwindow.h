@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/openers.h"
 #include "platform/commondialog.h"
 #include "platform/textfiles.h"
 #include "platform/windowdirectory.h"
@@ -83,6 +84,10 @@ public:
     // Previews: the preview window, and the system's web browser.
     void Preview();
     void PreviewInBrowser();
+    // The selection of the main composer window's surface, its text and
+    // its markup; empty when nothing is selected or the page did not answer.
+    static Openers::Selection mainSelection();
+
     // The composer's own insertions, through the main composer window.
     void Highlight();
     void Flash();

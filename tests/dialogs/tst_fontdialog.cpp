@@ -176,6 +176,14 @@ void TestFontDialog::composerTextComesFromTheClipboard()
     dialog->listStyle->setCurrentRow(2);
     dialog->OKButton->click();
     QCOMPARE(composer->stagedInsertions(), QStringList{"<I>Hi</I>"});
+
+    // The page's text stays text: markup characters in it are not markup.
+    Clipboard::setText("x<b>y & z");
+    Openers::open({"frmFont", {{"compOrEdit", "comp"}}, {}}, {});
+    dialog = qobject_cast<FontDialog *>(WindowDirectory::loaded("frmFont"));
+    dialog->listStyle->setCurrentRow(1);
+    dialog->OKButton->click();
+    QCOMPARE(composer->stagedInsertions().last(), QString("<B>x&lt;b&gt;y &amp; z</B>"));
 }
 
 void TestFontDialog::screenshot()

@@ -1,7 +1,9 @@
 #include "app/windowregistry.h"
 #include "fakeconsole.h"
 #include "dialogs/hyperlinkdialog.h"
+#include "dialogs/maildialog.h"
 #include "dialogs/targetwindow.h"
+#include "editor/menubuilder.h"
 #include "editor/openers.h"
 #include "support/composerpage.h"
 #include "support/scriptedprompter.h"
@@ -55,6 +57,8 @@ private Q_SLOTS:
     void consoleRoute();
     void insertIntoSourceWindow();
     void insertIntoComposer();
+    void composerSelectionKeepsItsMarkup_data();
+    void composerSelectionKeepsItsMarkup();
     void screenshot();
 
 private:
@@ -358,6 +362,64 @@ void TestHyperlinkDialog::insertIntoComposer()
                                         " + a.getAttribute('rel') + '|' + a.textContent"
                                         " : ''; })()"),
                     QString("b.html| friend|two"));
+}
+
+void TestHyperlinkDialog::composerSelectionKeepsItsMarkup_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("range");  // null: Select All
+    QTest::addColumn<QString>("typed");  // null: the preset is left as it is
+    QTest::addColumn<bool>("mail");      // confirmed in the mail dialog instead
+    QTest::addColumn<QString>("body");   // the paragraph's content; A stands for the link
+    const QString mixed = "see <img src=\"a.png\"> here <b>bold</b> end";
+    const QString all;
+    QTest::newRow("image and bold") << mixed << all << QString() << false << "A" + mixed + "/A";
+    QTest::newRow("through the mail dialog")
+        << mixed << all << QString() << true << "A" + mixed + "/A";
+    QTest::newRow("markup characters are text")
+        << "x&lt;b&gt;y &amp; z" << all << QString() << false << "Ax&lt;b&gt;y &amp; z/A";
+    QTest::newRow("the preset changed")
+        << mixed << all << "<i>own</i>" << false << "A<i>own</i>/A";
+    QTest::newRow("an image alone")
+        << mixed << "r.selectNode(document.querySelector('img'))" << QString() << false
+        << "see A<img src=\"a.png\">/A here <b>bold</b> end";
+}
+
+void TestHyperlinkDialog::composerSelectionKeepsItsMarkup()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, range);
+    QFETCH(QString, typed);
+    QFETCH(bool, mail);
+    QFETCH(QString, body);
+    QVERIFY(ComposerPage::showAt("<html><body><p id=\"p\">" + page + "</p></body></html>", 0));
+    if (range.isNull())
+        Composr()->txtComp->ExecCommand(5035);
+    else
+        QVERIFY(ComposerPage::select(range));
+    Menus::find(Composr(), "mnuLink")->trigger();
+    auto *dialog = qobject_cast<HyperlinkDialog *>(WindowDirectory::loaded("hyperlinks"));
+    QVERIFY(dialog && dialog->isVisible());
+    // The dialog shows the text; the markup is what a confirmation wraps.
+    QCOMPARE(dialog->txtTextToDisp->text(),
+             ComposerPage::value("getSelection().toString()"));
+    if (!typed.isNull())
+        dialog->txtTextToDisp->setText(typed);
+    QString start = "<a rel=\"\" href=\"link.html\">";
+    if (mail) {
+        dialog->btnMail->click();
+        auto *mailDialog = qobject_cast<MailDialog *>(WindowDirectory::loaded("mail"));
+        QVERIFY(mailDialog);
+        mailDialog->txtLink->setText("me@example.org");
+        mailDialog->btnInsert->click();
+        start = "<a href=\"mailto:me@example.org\">";
+    } else {
+        dialog->txtLink->setText("link.html");
+        dialog->btnInsert->click();
+    }
+    QV_TRY_COMPARE(ComposerPage::value("document.body.innerHTML"),
+                   "<p id=\"p\">" + body.replace("/A", "</a>").replace("A", start) + "</p>");
+    QVERIFY(ComposerPage::readsBackTheSame());
 }
 
 void TestHyperlinkDialog::screenshot()

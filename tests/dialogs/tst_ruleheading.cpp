@@ -7,6 +7,7 @@
 #include "editor/sourcewindow.h"
 #include "platform/settingsstore.h"
 #include "platform/sourcearea.h"
+#include "support/composerpage.h"
 #include "support/testenv.h"
 
 #include <QCheckBox>
@@ -48,6 +49,8 @@ private Q_SLOTS:
     void heading_data();
     void heading();
     void headingFromSourceSelection();
+    void headingFromComposer_data();
+    void headingFromComposer();
 
 private:
     TestEnv m_env;
@@ -191,6 +194,46 @@ void TestRuleHeading::headingFromSourceSelection()
     dialog->OKButton->click();
     TestEnv::flushDeletes();
     QCOMPARE(quorl->area->text(), QString("say <H1 align=\"Left\">Hello</H1> now"));
+}
+
+void TestRuleHeading::headingFromComposer_data()
+{
+    QTest::addColumn<QString>("range");  // what is selected in "alpha <b>beta</b> gamma"
+    QTest::addColumn<QString>("typed");  // null: the preset is left as it is
+    QTest::addColumn<QString>("preset");
+    QTest::addColumn<QString>("body");
+    const QString bold = "r.selectNode(document.querySelector('b'))";
+    QTest::newRow("a selected bold word")
+        << bold << QString() << "beta"
+        << "<p id=\"p\">alpha </p><h1 align=\"Left\"><b>beta</b></h1><p> gamma</p>";
+    QTest::newRow("the preset changed")
+        << bold << "Beta &amp; co" << "beta"
+        << "<p id=\"p\">alpha </p><h1 align=\"Left\">Beta &amp; co</h1><p> gamma</p>";
+    QTest::newRow("a caret")
+        << "r.setStart(document.querySelector('b'), 1); r.collapse(true)" << "HEAD" << ""
+        << "<p id=\"p\">alpha <b>beta</b></p><h1 align=\"Left\">HEAD</h1><p> gamma</p>";
+}
+
+void TestRuleHeading::headingFromComposer()
+{
+    QFETCH(QString, range);
+    QFETCH(QString, typed);
+    QFETCH(QString, preset);
+    QFETCH(QString, body);
+    QVERIFY(ComposerPage::showAt("<html><head></head><body><p id=\"p\">alpha <b>beta</b> gamma"
+                                 "</p></body></html>", 0));
+    QVERIFY(ComposerPage::select(range));
+    Menus::find(Composr(), "mnuHeading")->trigger();
+    auto *dialog = qobject_cast<HeadingDialog *>(WindowDirectory::loaded("heading"));
+    QVERIFY(dialog);
+    QCOMPARE(dialog->txtHeading->text(), preset);
+    if (!typed.isNull())
+        dialog->txtHeading->setText(typed);
+    dialog->OKButton->click();
+    // The heading takes the selection's place, and the paragraph it was in
+    // is split around it, so the page reads back as it shows.
+    QV_TRY_COMPARE(ComposerPage::value("document.body.innerHTML"), body);
+    QVERIFY(ComposerPage::readsBackTheSame());
 }
 
 QTEST_MAIN(TestRuleHeading)

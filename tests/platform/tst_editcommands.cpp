@@ -101,6 +101,8 @@ private Q_SLOTS:
     void layering();
     void undoCoversEveryChange();
     void insertHtmlKeepsTheMarkup();
+    void insertedBlocksLeaveTheParagraph_data();
+    void insertedBlocksLeaveTheParagraph();
     void fontChoiceWritesFontElements();
     void findDialog();
     void deleteWithoutASelection();
@@ -328,6 +330,80 @@ void TestEditCommands::insertHtmlKeepsTheMarkup()
     QVERIFY(h->run("qvEdit.insertHtml(" + QString(markup).replace("\"", "\\\"")
                        .prepend('"').append('"') + ")").toBool());
     QCOMPARE(h->body(), "<p id=\"p\">a" + markup + "b</p>");
+}
+
+void TestEditCommands::insertedBlocksLeaveTheParagraph_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<QString>("from");  // "selector offset" in the element's first text
+    QTest::addColumn<QString>("to");    // the same; empty: a caret
+    QTest::addColumn<QString>("markup");
+    QTest::addColumn<QString>("expected");
+    const QString ab = "<p id=\"p\">alphabeta</p>";
+    const QString h = "<h1>HEAD</h1>";
+    QTest::newRow("heading at the end") << "<p id=\"p\">alpha</p>" << "#p 5" << "" << h
+                                        << "<p id=\"p\">alpha</p>" + h;
+    QTest::newRow("heading in the middle")
+        << ab << "#p 5" << "" << h << "<p id=\"p\">alpha</p>" + h + "<p>beta</p>";
+    QTest::newRow("heading at the start") << ab << "#p 0" << "" << h << h + ab;
+    QTest::newRow("rule inside bold")
+        << "<p id=\"p\">al<b id=\"b\">phabe</b>ta</p>" << "#b 3" << "" << "<hr>"
+        << "<p id=\"p\">al<b id=\"b\">pha</b></p><hr><p><b>be</b>ta</p>";
+    QTest::newRow("table with text around it")
+        << ab << "#p 5" << "" << "x<table><tbody><tr><td>1</td></tr></tbody></table>y"
+        << "<p id=\"p\">alphax</p><table><tbody><tr><td>1</td></tr></tbody></table>"
+           "<p>ybeta</p>";
+    QTest::newRow("list") << ab << "#p 5" << "" << "<ul><li>i</li></ul>"
+                          << "<p id=\"p\">alpha</p><ul><li>i</li></ul><p>beta</p>";
+    QTest::newRow("form") << ab << "#p 5" << "" << "<form><input></form>"
+                          << "<p id=\"p\">alpha</p><form><input></form><p>beta</p>";
+    QTest::newRow("heading in a heading")
+        << "<h2 id=\"p\">Title</h2>" << "#p 2" << "" << h
+        << "<h2 id=\"p\">Ti</h2>" + h + "<h2>tle</h2>";
+    QTest::newRow("selection over two paragraphs")
+        << "<p id=\"p\">alpha</p><p id=\"q\">beta</p>" << "#p 2" << "#q 2" << h
+        << "<p id=\"p\">al</p>" + h + "<p id=\"q\">ta</p>";
+    QTest::newRow("a link over two paragraphs")
+        << "<p id=\"p\">alpha</p><p id=\"q\">beta</p>" << "#p 2" << "#q 2"
+        << "<a href=\"x\"><p>pha</p><p>be</p></a>"
+        << "<p id=\"p\">al</p><a href=\"x\"><p>pha</p><p>be</p></a><p id=\"q\">ta</p>";
+    QTest::newRow("both paragraphs whole")
+        << "<p id=\"p\">alpha</p><p id=\"q\">beta</p>" << "#p 0" << "#q 4" << h << h;
+    QTest::newRow("link in a link")
+        << "<p id=\"p\"><a id=\"a\" href=\"o.html\">alphabeta</a></p>" << "#a 5" << ""
+        << "<a href=\"n.html\">new</a>"
+        << "<p id=\"p\"><a id=\"a\" href=\"o.html\">alpha</a><a href=\"n.html\">new</a>"
+           "<a href=\"o.html\">beta</a></p>";
+    QTest::newRow("inline markup stays") << ab << "#p 5" << "" << "<b>x</b>"
+                                         << "<p id=\"p\">alpha<b>x</b>beta</p>";
+    QTest::newRow("a block in a division stays")
+        << "<div id=\"p\">alphabeta</div>" << "#p 5" << "" << h
+        << "<div id=\"p\">alpha" + h + "beta</div>";
+}
+
+void TestEditCommands::insertedBlocksLeaveTheParagraph()
+{
+    QFETCH(QString, fixture);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, markup);
+    QFETCH(QString, expected);
+    QVERIFY(h->load(fixture));
+    const auto point = [](const QString &where) {
+        const QStringList p = where.split(' ');
+        return QString("document.createTreeWalker(document.querySelector('%1'),"
+                       " NodeFilter.SHOW_TEXT).nextNode(), %2").arg(p[0], p[1]);
+    };
+    h->run(QString("(() => { const r = document.createRange(); r.setStart(%1); r.setEnd(%2);"
+                   " getSelection().removeAllRanges(); getSelection().addRange(r); })()")
+               .arg(point(from), point(to.isEmpty() ? from : to)));
+    QVERIFY(h->run("qvEdit.insertHtml(" + QString(markup).replace("\"", "\\\"")
+                       .prepend('"').append('"') + ")").toBool());
+    QCOMPARE(h->body(), expected);
+    // The page as saved reads back as the same page.
+    QCOMPARE(h->run("new DOMParser().parseFromString('<!DOCTYPE html><body>'"
+                    " + document.body.innerHTML, 'text/html').body.innerHTML").toString(),
+             expected);
 }
 
 void TestEditCommands::fontChoiceWritesFontElements()

@@ -50,6 +50,8 @@ private Q_SLOTS:
     void dropFromAnotherView_data();
     void dropFromAnotherView();
     void dropBelowALinkStaysOutOfIt();
+    void positionedDropLeavesTheParagraph_data();
+    void positionedDropLeavesTheParagraph();
     void layeringActsOnTheSelectedObject();
     void deleteRemovesTheSelectedObject_data();
     void deleteRemovesTheSelectedObject();
@@ -222,6 +224,58 @@ void TestObjectEditing::dropFromAnotherView()
     QVERIFY(read(*v).contains("<div id=\"l\" style=\"height: 10px; left: 50px; position: "
                               "absolute; top: 60px; width: 100px;\">New Label</div>"));
     QVERIFY(!read(*v).contains("Fragment"));
+}
+
+void TestObjectEditing::positionedDropLeavesTheParagraph_data()
+{
+    QTest::addColumn<bool>("absolute");
+    QTest::addColumn<bool>("dropped");
+    // A layer dragged into the composer, and a box placed on the layout
+    // manager's work area, which drops absolutely.
+    QTest::newRow("dropped in the flow") << false << true;
+    QTest::newRow("absolute drop mode") << true << false;
+}
+
+void TestObjectEditing::positionedDropLeavesTheParagraph()
+{
+    QFETCH(bool, absolute);
+    QFETCH(bool, dropped);
+    v->setAbsoluteDropMode(absolute);
+    v->setDocumentHtml("<html><head><style>body { margin: 0 }</style></head><body>"
+                       "<p id=\"p\">First <b>bold</b> para</p></body></html>");
+    QVERIFY(settle(v));
+    // Onto the middle of the bold word.
+    const QVariantList at = app(*v, "(function(){var r = document.querySelector('b')"
+                                    ".getBoundingClientRect(); return [Math.round(r.left"
+                                    " + r.width / 2), Math.round(r.top + r.height / 2)];})()")
+                                .toList();
+    const QPoint point(at.value(0).toInt(), at.value(1).toInt());
+    if (dropped) {
+        const QString drop = QString("(function(){var dt = new DataTransfer(); dt.setData("
+                                     "'text/html', %1); var e = new DragEvent('drop', "
+                                     "{dataTransfer: dt, clientX: %2, clientY: %3, bubbles: "
+                                     "true, cancelable: true}); document.querySelector('b')"
+                                     ".dispatchEvent(e); return e.defaultPrevented;})()")
+                                 .arg("'" + kLabel + "'")
+                                 .arg(point.x())
+                                 .arg(point.y());
+        QVERIFY(app(*v, drop).toBool());
+    } else {
+        v->insertHtmlAt(kLabel, point);
+    }
+    // The paragraph stays whole; the layer stands beside it, with its
+    // corner on the point.
+    QCOMPARE(app(*v, "document.body.innerHTML.replace(/<div id=\"l\"[^>]*>New Label<\\/div>/,"
+                     " 'L')").toString(),
+             QString("<p id=\"p\">First <b>bold</b> para</p>L"));
+    QCOMPARE(app(*v, "(function(){var r = document.getElementById('l')"
+                     ".getBoundingClientRect(); return r.left + ',' + r.top;})()")
+                 .toString(),
+             QString("%1,%2").arg(point.x()).arg(point.y()));
+    QVERIFY(app(*v, "(function(){var b = document.body.innerHTML; return new DOMParser()"
+                    ".parseFromString('<!DOCTYPE html><body>' + b, 'text/html').body.innerHTML"
+                    " === b;})()")
+                .toBool());
 }
 
 void TestObjectEditing::dropBelowALinkStaysOutOfIt()

@@ -95,6 +95,7 @@ private Q_SLOTS:
     void borderRule_data();
     void borderRule();
     void boxPropertiesStage();
+    void boxDroppedOnTheParagraphStandsBesideIt();
     void editHtmlBringsTheManagerBack_data();
     void editHtmlBringsTheManagerBack();
     void helpWindow();
@@ -422,6 +423,25 @@ void TestLayoutManager::boxPropertiesStage()
                  .toString(),
              QString("absolute 200 150"));
     QCOMPARE(borderWidths(m->Result, "Footer"), QString("1px 1px 3px 1px"));
+}
+
+void TestLayoutManager::boxDroppedOnTheParagraphStandsBesideIt()
+{
+    // Sample 3 ends in a paragraph; a box placed on it lands beside it.
+    LayoutManager *m = openWithSample(3);
+    const QVariantList at = app(m->Result, "(function(){var p = document.querySelector('p');"
+                                           "var r = p.getBoundingClientRect(); var x = r.left"
+                                           " + 2, y = r.top + r.height / 2; return [x, y,"
+                                           " document.elementFromPoint(x, y) === p];})()")
+                                .toList();
+    QVERIFY(at.value(2).toBool());
+    m->Result->insertHtmlAt("<div id=\"Dropped\" style=\"width: 50px; height: 20px\">box</div>",
+                            QPoint(at.value(0).toInt(), at.value(1).toInt()));
+    QVERIFY(TestEngine::settle(m->Result));
+    QCOMPARE(app(m->Result, "document.getElementById('Dropped').parentNode.tagName + ' '"
+                            " + document.getElementById('Dropped').style.position + ' '"
+                            " + document.querySelector('p').outerHTML").toString(),
+             QString("BODY absolute <p>&nbsp;</p>"));
 }
 
 void TestLayoutManager::editHtmlBringsTheManagerBack_data()

@@ -69,4 +69,23 @@ inline QString value(const QString &script)
     return Composr()->txtComp->evaluate(script).value_or(QVariant()).toString();
 }
 
+// Selects in the composer's page what a script sets the range r to, e.g.
+// "r.selectNode(document.querySelector('b'))"; false when it did not run.
+inline bool select(const QString &rangeScript)
+{
+    return Composr()->txtComp->evaluate(
+        QStringLiteral("(() => { const r = document.createRange(); %1;"
+                       " getSelection().removeAllRanges(); getSelection().addRange(r);"
+                       " return true; })()").arg(rangeScript))
+        .value_or(false).toBool();
+}
+
+// True when the composer's document, written out as a save writes it, parses
+// back into the page the composer shows.
+inline bool readsBackTheSame()
+{
+    return value("new DOMParser().parseFromString(qvBridge.html(), 'text/html').body.innerHTML"
+                 " === document.body.innerHTML ? 'same' : 'other'") == QLatin1String("same");
+}
+
 } // namespace ComposerPage

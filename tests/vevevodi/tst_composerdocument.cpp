@@ -76,6 +76,7 @@ private Q_SLOTS:
     void browserPreview_data();
     void browserPreview();
     void highlightAndLinkReadTheSelection();
+    void highlightKeepsTheSelectionsMarkup();
     void flashObject();
     void handOversToOtherWindows();
     void insertHtmlStages_data();
@@ -396,6 +397,22 @@ void TestComposerDocument::highlightAndLinkReadTheSelection()
     QTRY_VERIFY(c->stagedInsertions().isEmpty());
     QVERIFY(settle(c->txtComp));
     QCOMPARE(js(c->txtComp, "document.querySelector('span').textContent"), QString("a < b"));
+    QV_VERIFY_PROMPTS(prompter);
+}
+
+void TestComposerDocument::highlightKeepsTheSelectionsMarkup()
+{
+    const QString mixed = "see <img src=\"a.png\"> here <b>bold</b> end";
+    showComposer("<html><head></head><body><p id=\"p\">" + mixed + "</p></body></html>");
+    c->txtComp->ExecCommand(5035);
+    ScriptedPrompter prompter;
+    prompter.expect(ScriptedPrompter::Color{QColor(255, 0, 0)});
+    Menus::find(c, "mnuHighlight")->trigger();
+    const QString span = "<span style=\"background-color:#FF0000\">" + mixed + "</span>";
+    QCOMPARE(c->stagedInsertions(), QStringList(span + " &nbsp;"));
+    QTRY_VERIFY(c->stagedInsertions().isEmpty());
+    QVERIFY(settle(c->txtComp));
+    QCOMPARE(js(c->txtComp, "document.body.innerHTML"), "<p id=\"p\">" + span + " &nbsp;</p>");
     QV_VERIFY_PROMPTS(prompter);
 }
 

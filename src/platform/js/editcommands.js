@@ -653,6 +653,147 @@
         return done;
     };
 
+    // ---- markup that cannot stand where it is inserted ---------------------
+
+    // Start tags before which the parser ends an open paragraph, and those
+    // that end an open heading: markup holding one of them inside a
+    // paragraph (or heading) would be saved as a page that reads back as
+    // another one.
+    const blocks = 'address, article, aside, blockquote, center, details, dialog, dir, div,'
+        + ' dl, dd, dt, fieldset, figcaption, figure, footer, form, h1, h2, h3, h4, h5, h6,'
+        + ' header, hgroup, hr, li, listing, main, menu, nav, ol, p, plaintext, pre, section,'
+        + ' summary, table, ul, xmp';
+    const headings = 'h1, h2, h3, h4, h5, h6';
+    // Elements that hold only text and inline markup.
+    const phrasing = new Set(['P', 'H1', 'H2', 'H3', 'H4', 'H5', 'H6', 'PRE', 'A', 'ABBR',
+        'B', 'BDI', 'BDO', 'BIG', 'BLINK', 'CITE', 'CODE', 'DFN', 'EM', 'FONT', 'I', 'KBD',
+        'LABEL', 'MARK', 'NOBR', 'Q', 'S', 'SAMP', 'SMALL', 'SPAN', 'STRIKE', 'STRONG', 'SUB',
+        'SUP', 'TT', 'U', 'VAR']);
+    const wrappers = new Set(['A', 'B', 'BIG', 'CODE', 'EM', 'FONT', 'I', 'S', 'SMALL', 'SPAN',
+        'STRIKE', 'STRONG', 'SUB', 'SUP', 'TT', 'U']);
+
+    function holds(nodes, selector) {
+        return nodes.some((n) => n.nodeType === Node.ELEMENT_NODE
+            && (n.matches(selector) || n.querySelector(selector)));
+    }
+
+    // A piece left by a split with nothing the user put there: no text and
+    // only empty inline wrappers, or the one line break an empty block keeps.
+    function isEmpty(el) {
+        if (/[^ \t\r\n]/.test(el.textContent))
+            return false;
+        const inner = Array.from(el.querySelectorAll('*'));
+        return inner.filter((n) => n.tagName === 'BR').length <= 1
+            && inner.every((n) => n.tagName === 'BR' || (wrappers.has(n.tagName)
+                && !n.id && !n.hasAttribute('name')));
+    }
+
+    // Inline wrappers a moved run leaves empty go with it.
+    function dropEmptyWrappers(from, upTo) {
+        while (from && from !== upTo && wrappers.has(from.tagName) && !from.firstChild
+               && !from.id) {
+            const up = from.parentElement;
+            from.remove();
+            from = up;
+        }
+    }
+
+    // A split cuts the inline elements around the point in two; a piece of
+    // one left with nothing in it goes, at the start or the end of a block.
+    function dropEmptyEdge(parent, edge) {
+        const chain = [];
+        for (let n = parent[edge]; n && n.nodeType === Node.ELEMENT_NODE; n = n[edge])
+            chain.push(n);
+        for (const el of chain.reverse()) {
+            if (!wrappers.has(el.tagName) || el.id || el.textContent || el.firstElementChild)
+                break;
+            el.remove();
+        }
+    }
+
+    // Splits block around the run of sibling nodes, as the engine's paste of
+    // a block does: what stood before the run stays, what followed goes into
+    // a copy of the block after it, and a piece left empty goes.
+    function splitAround(block, nodes) {
+        const last = nodes[nodes.length - 1];
+        // Elements the split cuts in two keep their id on the first piece.
+        const ids = new Set();
+        for (let a = last.parentElement; a && a !== block; a = a.parentElement) {
+            if (a.id)
+                ids.add(a.id);
+        }
+        const tail = document.createRange();
+        tail.setStartAfter(last);
+        tail.setEnd(block, block.childNodes.length);
+        const rest = tail.extractContents();
+        dropEmptyEdge(rest, 'firstChild');
+        block.after(...nodes);
+        dropEmptyEdge(block, 'lastChild');
+        if (isEmpty(block)) {
+            // Nothing stood before the run: the block itself takes the rest.
+            block.replaceChildren(rest);
+            last.after(block);
+            if (isEmpty(block))
+                block.remove();
+            return;
+        }
+        const second = block.cloneNode(false);
+        second.removeAttribute('id');
+        second.appendChild(rest);
+        for (const el of Array.from(second.querySelectorAll('[id]'))) {
+            if (ids.has(el.id))
+                el.removeAttribute('id');
+        }
+        if (!isEmpty(second))
+            last.after(second);
+    }
+
+    // What an inserted run may not stand in, by what it holds: a link in a
+    // link, a heading in a heading, a block in a paragraph.
+    const cannotStandIn = [['a', 'a'], [headings, headings], [blocks, 'p']];
+
+    // Puts a run of inserted sibling nodes where it can stand. lift: the run
+    // is positioned and takes no room in the flow, so it leaves every
+    // paragraph and inline element around it unsplit and stands after them.
+    // Otherwise the part of the run from its first to its last node that may
+    // not stand where it is splits the element around it; inline nodes
+    // before and after that part join the two pieces.
+    E.standOut = function (nodes, lift) {
+        const parent = nodes.length ? nodes[0].parentElement : null;
+        if (!parent || !document.body.contains(parent) || parent === document.body)
+            return;
+        if (lift) {
+            let top = null;
+            for (let a = parent; a && a !== document.body && phrasing.has(a.tagName);
+                a = a.parentElement)
+                top = a;
+            if (top) {
+                top.after(...nodes);
+                dropEmptyWrappers(parent, top.parentElement);
+            }
+            return;
+        }
+        for (const [held, around] of cannotStandIn) {
+            const breaking = (n) => holds([n], held);
+            const first = nodes.findIndex(breaking);
+            if (first < 0)
+                continue;
+            let last = nodes.length - 1;
+            while (!breaking(nodes[last]))
+                last--;
+            const run = nodes.slice(first, last + 1);
+            const inside = run[0].parentElement;
+            const block = inside && inside !== document.body ? inside.closest(around) : null;
+            if (block && document.body.contains(block))
+                splitAround(block, run);
+        }
+    };
+
+    function blockOf(node) {
+        const el = node.nodeType === Node.ELEMENT_NODE ? node : node.parentElement;
+        return el ? el.closest('p, ' + headings) : null;
+    }
+
     // Inserts markup at the caret, replacing the selection, exactly as given:
     // through the DOM, because the engine's own insertion drops some of it.
     E.insertHtml = function (html) {
@@ -661,22 +802,39 @@
         E.boundary();
         const sel = document.getSelection();
         let range;
+        let emptied = null;
         if (sel && sel.rangeCount && document.body.contains(sel.getRangeAt(0).startContainer)) {
             range = sel.getRangeAt(0);
+            // A selection that ran into a further paragraph leaves its
+            // emptied rest behind; that goes too. The insertion goes where
+            // the selection began, into the paragraph it began in.
+            const start = blockOf(range.startContainer);
+            const end = blockOf(range.endContainer);
+            if (end && end !== start)
+                emptied = end;
             range.deleteContents();
+            if (start && start !== blockOf(range.startContainer)) {
+                range.selectNodeContents(start);
+                range.collapse(false);
+            }
         } else {
             range = document.createRange();
             range.selectNodeContents(document.body);
             range.collapse(false);
         }
         const fragment = range.createContextualFragment(html);
-        const last = fragment.lastChild;
+        const nodes = Array.from(fragment.childNodes);
         range.insertNode(fragment);
-        if (last) {
-            range.setStartAfter(last);
+        if (emptied && emptied.isConnected && isEmpty(emptied))
+            emptied.remove();
+        if (nodes.length) {
+            E.standOut(nodes, false);
+            range.setStartAfter(nodes[nodes.length - 1]);
             range.collapse(true);
-            sel.removeAllRanges();
-            sel.addRange(range);
+            if (sel) {
+                sel.removeAllRanges();
+                sel.addRange(range);
+            }
         }
         E.boundary();
         return true;

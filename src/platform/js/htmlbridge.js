@@ -183,6 +183,12 @@
         return box.innerHTML;
     };
 
+    // Both at once, so the text a dialog shows and the markup it wraps
+    // belong to the same selection.
+    B.selection = function () {
+        return [B.selectedText(), B.selectedHtml()];
+    };
+
     // Inserts markup at the caret, replacing the selection, exactly as given.
     B.insertHtml = function (html) {
         if (window.qvEdit)

@@ -433,13 +433,15 @@
             range.collapse(false);
         }
         const fragment = range.createContextualFragment(html);
-        const made = Array.from(fragment.childNodes)
-            .filter((n) => n.nodeType === Node.ELEMENT_NODE);
+        const nodes = Array.from(fragment.childNodes);
+        const made = nodes.filter((n) => n.nodeType === Node.ELEMENT_NODE);
         range.insertNode(fragment);
-        if (O.absoluteDrop)
-            made.forEach((el) => place(el, x, y));
-        else if (dropped)
-            made.filter(isPositioned).forEach((el) => place(el, x, y));
+        const placed = O.absoluteDrop ? made : dropped ? made.filter(isPositioned) : [];
+        // What lands at the point takes no room in the flow: it stands
+        // outside the paragraph it was dropped on; blocks in the flow split it.
+        if (window.qvEdit && nodes.length)
+            window.qvEdit.standOut(nodes, placed.length > 0 && placed.length === made.length);
+        placed.forEach((el) => place(el, x, y));
         boundary();
         const first = made.length ? (objectAt(made[0]) === made[0] ? made[0] : null) : null;
         if (first)
