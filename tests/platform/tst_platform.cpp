@@ -146,32 +146,37 @@ void TestPlatform::textFilesFailuresKeepTheOldFile()
 
 void TestPlatform::textFilesPageEncoding_data()
 {
-    using E = TextFiles::Encoding;
     QTest::addColumn<QString>("page");
-    QTest::addColumn<int>("readIn");
+    QTest::addColumn<QString>("readIn");
     QTest::addColumn<QByteArray>("bytes");
     const QString body = QString::fromUtf8("<p>caf\u00e9 \u20ac \u2014 \u0109 \U0001F600</p>");
     const QByteArray cp1252Body("<p>caf\xe9 \x80 \x97 &#265; &#128512;</p>");
     QTest::newRow("http-equiv windows-1252")
         << "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">"
                + body
-        << int(E::Utf8)
+        << "UTF-8"
         << "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">"
                + cp1252Body;
     QTest::newRow("meta charset iso-8859-1")
-        << "<meta charset='ISO-8859-1'>" + body << int(E::Utf8)
+        << "<meta charset='ISO-8859-1'>" + body << "UTF-8"
         << "<meta charset='ISO-8859-1'>" + cp1252Body;
     QTest::newRow("declared utf-8 wins over the read encoding")
-        << "<meta charset=\"utf-8\">" + body << int(E::Windows1252)
+        << "<meta charset=\"utf-8\">" + body << "windows-1252"
         << "<meta charset=\"utf-8\">" + body.toUtf8();
     QTest::newRow("no declaration: as read")
-        << body << int(E::Windows1252) << cp1252Body;
+        << body << "windows-1252" << cp1252Body;
     QTest::newRow("unknown label: as read")
-        << "<meta charset=\"koi8-r\">" + body << int(E::Utf8)
-        << "<meta charset=\"koi8-r\">" + body.toUtf8();
+        << "<meta charset=\"x-no-such\">" + body << "UTF-8"
+        << "<meta charset=\"x-no-such\">" + body.toUtf8();
+    QTest::newRow("koi8-r, what it cannot hold as references")
+        << QString::fromUtf8("<meta charset=\"koi8-r\"><p>\u041f\u0440\u0438 \u00e9</p>")
+        << "UTF-8" << QByteArray("<meta charset=\"koi8-r\"><p>\xf0\xd2\xc9 &#233;</p>");
+    QTest::newRow("xml declaration")
+        << QString::fromUtf8("<?xml version=\"1.0\" encoding=\"windows-1252\"?><p>\u00e9</p>")
+        << "UTF-8" << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1252\"?><p>\xe9</p>");
     QTest::newRow("first declaration decides")
         << "<meta name=\"x\"><meta charset=\"windows-1252\"><meta charset=\"utf-8\">" + body
-        << int(E::Utf8)
+        << "UTF-8"
         << "<meta name=\"x\"><meta charset=\"windows-1252\"><meta charset=\"utf-8\">"
                + cp1252Body;
 }
@@ -179,12 +184,13 @@ void TestPlatform::textFilesPageEncoding_data()
 void TestPlatform::textFilesPageEncoding()
 {
     QFETCH(QString, page);
-    QFETCH(int, readIn);
+    QFETCH(QString, readIn);
     QFETCH(QByteArray, bytes);
     const QString path = m_env.scratch("enc.html");
     QString error;
-    const auto encoding = TextFiles::pageEncoding(page, TextFiles::Encoding(readIn));
-    QVERIFY2(TextFiles::write(path, page, &error, encoding), qPrintable(error));
+    TextFiles::Format format;
+    format.encoding = readIn;
+    QVERIFY2(TextFiles::write(path, page, &error, format), qPrintable(error));
     QCOMPARE(readBytes(path), bytes);
 }
 
