@@ -35,7 +35,8 @@ bool write(const QString &path, const QString &text, const TextFiles::Format &fo
 {
     QString error;
     const bool endsWithBreak = text.endsWith(u'\n') || text.endsWith(u'\r');
-    const QString content = endsWithBreak ? text : text + QStringLiteral("\r\n");
+    const QString content =
+        endsWithBreak || !format.finalLineEnd ? text : text + QStringLiteral("\r\n");
     if (TextFiles::write(path, content, &error, format))
         return true;
     report(QStringLiteral("Unable to save %1"), path, error);

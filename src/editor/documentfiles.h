@@ -19,7 +19,8 @@ bool read(const QString &path, QString *text, TextFiles::Format *format = nullpt
 void reportOpenFailure(const QString &path, const QString &reason);
 
 // Writes the page followed by CR LF, unless it already ends with a line
-// break, so opening and saving leaves a file byte for byte the same. A failed
+// break or its file had none at the end, so opening and saving leaves a
+// file byte for byte the same. A failed
 // write leaves the old file whole and is reported. The page is written as
 // it was read (format), in the encoding it now declares when that changed.
 bool write(const QString &path, const QString &text, const TextFiles::Format &format);

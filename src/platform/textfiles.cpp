@@ -179,6 +179,7 @@ bool decode(const QByteArray &bytes, QString *text, Format *format, QString *err
         return false;
     }
     f.lineEnd = lineEndOf(*out);
+    f.finalLineEnd = out->endsWith(u'\n') || out->endsWith(u'\r');
     f.declared = declaredEncoding(*out);
     *text = *out;
     if (format)

@@ -19,6 +19,9 @@ struct Format {
     bool byteOrderMark = false;
     // Files with one kind of line end keep it; mixed ones get CR LF.
     LineEnd lineEnd = LineEnd::CrLf;
+    // Whether the text ended with a line break: a page that did not gets
+    // none added when it is saved.
+    bool finalLineEnd = true;
     // The encoding the text declared when it was read (empty: none). A page
     // that declares another one since is written in that one.
     QString declared;

@@ -24,7 +24,8 @@ namespace {
 
 const QStringList kFixtures = {
     "utf16le-bom.html", "utf16be-bom.html", "utf8-bom-nometa.html", "xml-declaration.html",
-    "koi8r-declared.html", "shiftjis-undeclared.html", "lf.html", "crlf.html"};
+    "koi8r-declared.html", "shiftjis-undeclared.html", "lf.html", "crlf.html",
+    "no-final-break.html"};
 
 QByteArray fixtureBytes(const QString &name)
 {
