@@ -2,6 +2,7 @@
 // windows: unchanged they keep every byte; edited they keep their format.
 
 #include "editor/sourcewindow.h"
+#include "editor/templates.h"
 #include "editor/windowregistry.h"
 #include "editor/optfunctions.h"
 #include "platform/htmleditview.h"
@@ -12,6 +13,7 @@
 #include "support/testenv.h"
 #include "vevevodi/composerwindow.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QStringEncoder>
@@ -47,6 +49,8 @@ private Q_SLOTS:
     void unchangedComposerKeepsEveryByte();
     void editedPageKeepsItsFormat_data();
     void editedPageKeepsItsFormat();
+    void importedTemplateKeepsItsFormat_data();
+    void importedTemplateKeepsItsFormat();
     void binaryFileIsRefused();
     void bigPageWithMark();
 
@@ -172,6 +176,37 @@ void TestPageEncodings::editedPageKeepsItsFormat()
     q->area->setSelText(typed);
     q->Save();
     QCOMPARE(bytes(path), mark + expected + original.mid(mark.size()));
+}
+
+void TestPageEncodings::importedTemplateKeepsItsFormat_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::newRow("utf-8 with mark") << "utf8-bom-nometa.html";
+    QTest::newRow("utf-16le") << "utf16le-bom.html";
+    QTest::newRow("lf") << "lf.html";
+}
+
+void TestPageEncodings::importedTemplateKeepsItsFormat()
+{
+    QFETCH(QString, fixture);
+    const QString path = scratchCopy(fixture);
+    Quorl()->star.clear();
+    ShowVevevodi();
+    QVERIFY(settle(Composr()->txtComp));
+    using Msg = ScriptedPrompter::Message;
+    ScriptedPrompter p;
+    p.expect(Msg{"", "Assistant: Quorl", Prompter::Icon::Question, Prompter::Buttons::YesNo,
+                 Prompter::Answer::Yes});
+    p.expect(ScriptedPrompter::OpenFile{"", path});
+    p.expect(ScriptedPrompter::Input{"Enter the name of the template", "Import Template",
+                                     "Kept"});
+    p.expect(Msg{"Template Imported!", "Template Manager", Prompter::Icon::Information});
+    Templates::ImportTemplate(Quorl()->comdlg);
+    QV_VERIFY_PROMPTS(p);
+    // The template is the page as the composer writes it, without a final line break.
+    QByteArray expected = fixtureBytes(fixture);
+    expected.chop(fixture.startsWith("utf16") ? 4 : fixture == "lf.html" ? 1 : 2);
+    QCOMPARE(bytes(QDir(Templates::folder()).filePath("TempKept.html")), expected);
 }
 
 void TestPageEncodings::binaryFileIsRefused()
