@@ -73,7 +73,6 @@ QString decodeCp1252(const QByteArray &bytes)
     return out;
 }
 
-
 bool isCp1252(QStringView name)
 {
     return name == u"windows-1252";

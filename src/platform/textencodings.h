@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 // The character encodings behind TextFiles: names, converters and the
 // detector for pages that do not say what they are.

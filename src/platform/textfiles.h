@@ -25,8 +25,6 @@ struct Format {
     // The encoding the text declared when it was read (empty: none). A page
     // that declares another one since is written in that one.
     QString declared;
-
-    bool operator==(const Format &) const = default;
 };
 
 // Reads the whole file; on failure (a file that cannot be read, or one that
