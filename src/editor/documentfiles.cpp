@@ -22,21 +22,22 @@ void reportOpenFailure(const QString &path, const QString &reason)
     report(QStringLiteral("Unable to open %1"), path, reason);
 }
 
-bool read(const QString &path, QString *text, TextFiles::Encoding *readAs)
+bool read(const QString &path, QString *text, TextFiles::Format *format)
 {
     QString error;
-    if (TextFiles::read(path, text, &error, readAs))
+    if (TextFiles::read(path, text, &error, format))
         return true;
     reportOpenFailure(path, error);
     return false;
 }
 
-bool write(const QString &path, const QString &text, TextFiles::Encoding readIn)
+bool write(const QString &path, const QString &text, const TextFiles::Format &format)
 {
     QString error;
     const bool endsWithBreak = text.endsWith(u'\n') || text.endsWith(u'\r');
-    const QString content = endsWithBreak ? text : text + QStringLiteral("\r\n");
-    if (TextFiles::write(path, content, &error, TextFiles::pageEncoding(text, readIn)))
+    const QString content =
+        endsWithBreak || !format.finalLineEnd ? text : text + QStringLiteral("\r\n");
+    if (TextFiles::write(path, content, &error, format))
         return true;
     report(QStringLiteral("Unable to save %1"), path, error);
     return false;

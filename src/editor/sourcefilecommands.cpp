@@ -44,7 +44,7 @@ void SourceWindow::New()
         return;
     }
     area->setText(blankPageHtml);
-    documentEncoding = TextFiles::Encoding::Utf8;
+    documentFormat = TextFiles::Format();
     star.clear();
     setWindowTitle(captionPrefix + u'(' + star + QStringLiteral(") Untitled"));
 }
@@ -57,11 +57,11 @@ void SourceWindow::Open()
     if (!comdlg.ShowOpen() || comdlg.FileName.isEmpty())
         return;
     QString content;
-    TextFiles::Encoding readAs = TextFiles::Encoding::Utf8;
-    if (!DocumentFiles::read(comdlg.FileName, &content, &readAs))
+    TextFiles::Format format;
+    if (!DocumentFiles::read(comdlg.FileName, &content, &format))
         return;
     area->setText(content);
-    documentEncoding = readAs;
+    documentFormat = format;
     DocumentPath = comdlg.FileName;
     titleupdate();
     RecentFiles::addFromSource(comdlg.FileName);
@@ -73,13 +73,13 @@ void SourceWindow::Save()
     prepareSaveDialog();
     if (DocumentPath.isEmpty()) {
         if (comdlg.ShowSave() && !comdlg.FileName.isEmpty()
-            && DocumentFiles::write(comdlg.FileName, area->text(), documentEncoding)) {
+            && DocumentFiles::write(comdlg.FileName, area->text(), documentFormat)) {
             DocumentPath = comdlg.FileName;
             star.clear();
             RecentFiles::addFromSource(comdlg.FileName);
             titleupdate();
         }
-    } else if (DocumentFiles::write(DocumentPath, area->text(), documentEncoding)) {
+    } else if (DocumentFiles::write(DocumentPath, area->text(), documentFormat)) {
         star.clear();
         titleupdate();
     }
@@ -90,7 +90,7 @@ void SourceWindow::SaveAs()
 {
     prepareSaveDialog();
     if (comdlg.ShowSave() && !comdlg.FileName.isEmpty()
-        && DocumentFiles::write(comdlg.FileName, area->text(), documentEncoding)) {
+        && DocumentFiles::write(comdlg.FileName, area->text(), documentFormat)) {
         DocumentPath = comdlg.FileName;
         star.clear();
         titleupdate();
@@ -107,11 +107,11 @@ void SourceWindow::OpenRecent(int index)
     }
     const QString path = RecentFiles::pathOf(recent.at(index));
     QString content;
-    TextFiles::Encoding readAs = TextFiles::Encoding::Utf8;
-    if (path.isEmpty() || !DocumentFiles::read(path, &content, &readAs))
+    TextFiles::Format format;
+    if (path.isEmpty() || !DocumentFiles::read(path, &content, &format))
         return;
     area->setText(content);
-    documentEncoding = readAs;
+    documentFormat = format;
     comdlg.FileName = path;
     DocumentPath = path;
     titleupdate();

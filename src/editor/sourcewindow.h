@@ -65,8 +65,9 @@ public:
     SourceArea *area = nullptr;
     QString star;          // "*" after a change, empty after a save or New
     QString DocumentPath;
-    // The encoding the document was read in; a new page is UTF-8.
-    TextFiles::Encoding documentEncoding = TextFiles::Encoding::Utf8;
+    // How the document file was stored (encoding, mark, line ends); a new
+    // page is UTF-8 with CR LF.
+    TextFiles::Format documentFormat;
     QString blankPageHtml;
     int lineCount = 0;
     CommonDialog comdlg;

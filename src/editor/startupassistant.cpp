@@ -149,7 +149,8 @@ void StartUpAssistant::openExistingFile()
     dlg.DefaultExt = QStringLiteral("html");
     dlg.Filter = DocumentFiles::filter;
     if (dlg.ShowOpen() && !dlg.FileName.isEmpty()) {
-        if (Composr()->txtComp->LoadDocument(dlg.FileName)) {
+        if (Composr()->txtComp->LoadDocument(dlg.FileName, nullptr,
+                                             &Quorl()->documentFormat)) {
             Quorl()->DocumentPath = dlg.FileName;
             titleupdate();
         } else {
@@ -166,7 +167,8 @@ void StartUpAssistant::openRecent()
     CommonDialog &dlg = Quorl()->comdlg;
     dlg.DefaultExt = QStringLiteral("html");
     dlg.Filter = DocumentFiles::filter;
-    if (path.isEmpty() || !Composr()->txtComp->LoadDocument(path)) {
+    if (path.isEmpty()
+        || !Composr()->txtComp->LoadDocument(path, nullptr, &Quorl()->documentFormat)) {
         reportError(QStringLiteral("Error 05\r\nUnable to complete requested action."));
         return;
     }

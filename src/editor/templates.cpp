@@ -29,8 +29,9 @@ std::optional<QString> askName(const QString &title)
 
 bool saveComposerAs(const QString &name)
 {
-    return Composr()->txtComp->SaveDocument(
-        QDir(folder()).filePath(fileNameFor(name)));
+    // A template keeps the encoding and line ends of the page it was made from.
+    return Composr()->txtComp->SaveDocument(QDir(folder()).filePath(fileNameFor(name)),
+                                            nullptr, Quorl()->documentFormat);
 }
 
 } // namespace
@@ -111,7 +112,8 @@ void ImportTemplate(CommonDialog &dialog)
     dialog.DefaultExt = QStringLiteral("html");
     dialog.Filter = DocumentFiles::filter;
     if (!dialog.ShowOpen() || dialog.FileName.isEmpty()
-        || !Composr()->txtComp->LoadDocument(dialog.FileName)) {
+        || !Composr()->txtComp->LoadDocument(dialog.FileName, nullptr,
+                                             &Quorl()->documentFormat)) {
         failed();
         return;
     }

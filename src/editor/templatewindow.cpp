@@ -103,7 +103,8 @@ void TemplateManager::openTemplate()
         return;
     }
     Quorl()->hide();
-    const bool loaded = composer->txtComp->LoadDocument(Templates::pathFor(name));
+    const bool loaded = composer->txtComp->LoadDocument(Templates::pathFor(name), nullptr,
+                                                        &Quorl()->documentFormat);
     // The composer comes back either way, so a failed load never leaves the
     // program without a visible window.
     Openers::showWindow(composer);

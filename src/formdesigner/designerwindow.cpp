@@ -267,22 +267,27 @@ void DesignerWindow::NewForm()
     if (Prompter::ask(QStringLiteral("Are you sure you want to start off with a new form?"),
                       QStringLiteral("Ombrel: Create New?"), Prompter::Icon::Question,
                       Prompter::Buttons::YesNo, Prompter::Answer::No)
-        == Prompter::Answer::Yes)
+        == Prompter::Answer::Yes) {
         setDesign(skeleton);
+        fileFormat = TextFiles::Format();
+    }
 }
 
 void DesignerWindow::OpenForm()
 {
-    if (const auto text = FragmentFile::open(ComDlg, fileFilter,
-                                             QStringLiteral("Unable to open the form"), kTitle))
+    TextFiles::Format format;
+    if (const auto text = FragmentFile::open(
+            ComDlg, fileFilter, QStringLiteral("Unable to open the form"), kTitle, &format)) {
         setDesign(*text);
+        fileFormat = format;
+    }
 }
 
 void DesignerWindow::SaveForm()
 {
     if (const auto body = design())
         FragmentFile::save(ComDlg, fileFilter, *body, QStringLiteral("Unable to save the form"),
-                           kTitle);
+                           kTitle, fileFormat);
 }
 
 void DesignerWindow::EditHTML()

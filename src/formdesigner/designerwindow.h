@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/commondialog.h"
+#include "platform/textfiles.h"
 #include "platform/windowdirectory.h"
 
 #include <QMainWindow>
@@ -87,6 +88,8 @@ public:
     QWidget *toolbar = nullptr;     // the element buttons
     QToolBar *Toolbar1 = nullptr;
     CommonDialog ComDlg;
+    // How the form file last opened was stored; Save Form writes it so.
+    TextFiles::Format fileFormat;
 
     static inline const QString caption =
         QStringLiteral("Ombrel: Form Designing Wizard - By Korrandel");

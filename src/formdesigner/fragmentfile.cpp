@@ -20,15 +20,16 @@ QString bodyText(const QString &html)
     return html.mid(start, end - start);
 }
 
-bool write(const QString &path, const QString &body, QString *error)
+bool write(const QString &path, const QString &body, QString *error,
+           const TextFiles::Format &format)
 {
-    return TextFiles::write(path, body + QStringLiteral("\r\n"), error);
+    return TextFiles::write(path, body + QStringLiteral("\r\n"), error, format);
 }
 
-std::optional<QString> read(const QString &path, QString *error)
+std::optional<QString> read(const QString &path, QString *error, TextFiles::Format *format)
 {
     QString text;
-    if (!TextFiles::read(path, &text, error))
+    if (!TextFiles::read(path, &text, error, format))
         return std::nullopt;
     return text;
 }
@@ -45,21 +46,22 @@ void tellFailure(const QString &failure, const QString &path, const QString &why
 } // namespace
 
 std::optional<QString> open(CommonDialog &dialog, const QString &filter,
-                            const QString &failure, const QString &title)
+                            const QString &failure, const QString &title,
+                            TextFiles::Format *format)
 {
     dialog.FileName.clear();
     dialog.Filter = filter;
     if (!dialog.ShowOpen() || dialog.FileName.isEmpty())
         return std::nullopt;
     QString why;
-    const auto text = read(dialog.FileName, &why);
+    const auto text = FragmentFile::read(dialog.FileName, &why, format);
     if (!text)
         tellFailure(failure, dialog.FileName, why, title);
     return text;
 }
 
 void save(CommonDialog &dialog, const QString &filter, const QString &body,
-          const QString &failure, const QString &title)
+          const QString &failure, const QString &title, const TextFiles::Format &format)
 {
     dialog.FileName.clear();
     dialog.Filter = filter;
@@ -69,7 +71,7 @@ void save(CommonDialog &dialog, const QString &filter, const QString &body,
     if (!dialog.ShowSave() || dialog.FileName.isEmpty())
         return;
     QString why;
-    if (!write(dialog.FileName, body, &why))
+    if (!FragmentFile::write(dialog.FileName, body, &why, format))
         tellFailure(failure, dialog.FileName, why, title);
 }
 

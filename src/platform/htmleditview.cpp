@@ -133,6 +133,11 @@ QString leadingDoctype(const QString &html)
             if (end < 0)
                 return QString();
             i = end + 3;
+        } else if (html.mid(i, 5) == QLatin1String("<?xml")) {
+            const qsizetype end = html.indexOf(u'>', i);
+            if (end < 0)
+                return QString();
+            i = end + 1;
         } else {
             break;
         }
@@ -495,7 +500,7 @@ void HtmlEditView::setDocumentHtml(const QString &html)
 }
 
 bool HtmlEditView::LoadDocument(const QString &pathOrUrl, QString *error,
-                                TextFiles::Encoding *readAs)
+                                TextFiles::Format *format)
 {
     const QUrl url(pathOrUrl);
     const bool isWebAddress = url.isValid() && url.scheme().size() > 1 && !url.isLocalFile()
@@ -511,7 +516,7 @@ bool HtmlEditView::LoadDocument(const QString &pathOrUrl, QString *error,
     QString why;
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
         why = QStringLiteral("The file does not exist.");
-    } else if (!TextFiles::read(path, &text, &why, readAs)) {
+    } else if (!TextFiles::read(path, &text, &why, format)) {
         // why holds the reason
     } else {
         const QFileInfo info(path);
@@ -524,7 +529,8 @@ bool HtmlEditView::LoadDocument(const QString &pathOrUrl, QString *error,
     return false;
 }
 
-bool HtmlEditView::SaveDocument(const QString &path, QString *error)
+bool HtmlEditView::SaveDocument(const QString &path, QString *error,
+                                const TextFiles::Format &format)
 {
     const auto html = documentHtml();
     if (!html) {
@@ -532,8 +538,7 @@ bool HtmlEditView::SaveDocument(const QString &path, QString *error)
             *error = QStringLiteral("The page did not answer in time.");
         return false;
     }
-    return TextFiles::write(path, *html, error,
-                            TextFiles::pageEncoding(*html, TextFiles::Encoding::Utf8));
+    return TextFiles::write(path, *html, error, format);
 }
 
 void HtmlEditView::NewDocument()

@@ -53,11 +53,12 @@ public:
     void setDocumentHtml(const QString &html);
 
     // Loads a file (read first: a failure returns false with the reason and
-    // changes nothing) or, given a web address, that page. readAs receives
-    // the encoding a file was read in.
+    // changes nothing) or, given a web address, that page. format receives
+    // how a file was stored; SaveDocument writes the page that way.
     bool LoadDocument(const QString &pathOrUrl, QString *error = nullptr,
-                      TextFiles::Encoding *readAs = nullptr);
-    bool SaveDocument(const QString &path, QString *error = nullptr);
+                      TextFiles::Format *format = nullptr);
+    bool SaveDocument(const QString &path, QString *error = nullptr,
+                      const TextFiles::Format &format = {});
     void NewDocument();
 
     QString baseFolder() const { return m_baseFolder; }

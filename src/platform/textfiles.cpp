@@ -1,75 +1,20 @@
 #include "platform/textfiles.h"
 
 #include "platform/regularfile.h"
+#include "platform/textencodings.h"
 
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
 
-#include <optional>
-
 namespace TextFiles {
 
 namespace {
 
-// The 0x80-0x9F range of Windows-1252; the rest of the code page is Latin-1.
-// The five unassigned bytes stand for the control characters of the same
-// number, as browsers read them, so that they survive a round trip.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+namespace Enc = TextEncodings;
 
-// The Windows-1252 byte of c, or -1 when the code page has none.
-int cp1252Byte(char16_t c)
-{
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return c;
-    for (int i = 0; i < 32; ++i) {
-        if (kCp1252High[i] == c)
-            return 0x80 + i;
-    }
-    return -1;
-}
-
-void appendReference(QByteArray *out, char32_t code)
-{
-    *out += "&#";
-    *out += QByteArray::number(uint(code));
-    *out += ';';
-}
-
-QByteArray encodeCp1252(const QString &text)
-{
-    QByteArray out;
-    out.reserve(text.size());
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        const int b = cp1252Byte(c.unicode());
-        if (b >= 0) {
-            out += char(b);
-        } else if (c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
-            appendReference(&out, QChar::surrogateToUcs4(c, text.at(i + 1)));
-            ++i;
-        } else {
-            appendReference(&out, c.unicode());
-        }
-    }
-    return out;
-}
-
-// The encoding named by a charset label, if it is one we write.
-std::optional<Encoding> encodingOf(QStringView label)
-{
-    if (label.compare(u"utf-8", Qt::CaseInsensitive) == 0)
-        return Encoding::Utf8;
-    if (label.compare(u"windows-1252", Qt::CaseInsensitive) == 0
-        || label.compare(u"iso-8859-1", Qt::CaseInsensitive) == 0)
-        return Encoding::Windows1252;
-    return std::nullopt;
-}
+const QString kNotText = QStringLiteral(
+    "The file holds NUL bytes and is no UTF-16 or UTF-32 text, so it is not a page.");
 
 // The label after "charset" in a META tag ("charset=x" or the content type's
 // "; charset=x"), or nothing when the tag names no charset.
@@ -97,71 +42,237 @@ std::optional<QStringView> charsetLabel(QStringView tag)
     return std::nullopt;
 }
 
-QString decodeCp1252(const QByteArray &bytes)
+// The first META that names a charset decides, as it does for a browser.
+std::optional<QStringView> metaLabel(QStringView page)
 {
-    QString out;
-    out.resize(bytes.size());
-    QChar *dst = out.data();
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        *dst++ = (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
-    }
-    return out;
-}
-
-} // namespace
-
-QString decode(const QByteArray &bytes, Encoding *used)
-{
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (!utf8.hasError()) {
-        if (text.startsWith(QChar(0xFEFF)))
-            text.remove(0, 1);
-        if (used)
-            *used = Encoding::Utf8;
-        return text;
-    }
-    if (used)
-        *used = Encoding::Windows1252;
-    return decodeCp1252(bytes);
-}
-
-QByteArray encode(const QString &text, Encoding encoding)
-{
-    return encoding == Encoding::Windows1252 ? encodeCp1252(text) : text.toUtf8();
-}
-
-Encoding pageEncoding(const QString &page, Encoding fallback)
-{
-    const QStringView view(page);
     qsizetype at = 0;
-    while ((at = view.indexOf(u"<meta", at, Qt::CaseInsensitive)) >= 0) {
-        const qsizetype end = view.indexOf(u'>', at);
-        const QStringView tag = view.mid(at, end < 0 ? -1 : end - at);
-        // The first META that names a charset decides, as it does for a browser.
+    while ((at = page.indexOf(u"<meta", at, Qt::CaseInsensitive)) >= 0) {
+        const qsizetype end = page.indexOf(u'>', at);
+        const QStringView tag = page.mid(at, end < 0 ? -1 : end - at);
         if (const auto label = charsetLabel(tag))
-            return encodingOf(*label).value_or(fallback);
+            return label;
         if (end < 0)
             break;
         at = end;
     }
-    return fallback;
+    return std::nullopt;
 }
 
-QString toCrLf(const QString &text)
+// The encoding="..." of an XML declaration at the very start of page.
+std::optional<QStringView> xmlLabel(QStringView page)
 {
+    if (page.startsWith(QChar(0xFEFF)))
+        page = page.mid(1);
+    if (!page.startsWith(u"<?xml"))
+        return std::nullopt;
+    const qsizetype end = page.indexOf(u"?>");
+    const QStringView decl = page.mid(0, end < 0 ? -1 : end);
+    const qsizetype at = decl.indexOf(u"encoding");
+    if (at < 0)
+        return std::nullopt;
+    qsizetype i = at + 8;
+    while (i < decl.size() && decl.at(i).isSpace())
+        ++i;
+    if (i >= decl.size() || decl.at(i) != u'=')
+        return std::nullopt;
+    ++i;
+    while (i < decl.size() && decl.at(i).isSpace())
+        ++i;
+    if (i >= decl.size() || (decl.at(i) != u'"' && decl.at(i) != u'\''))
+        return std::nullopt;
+    const QChar quote = decl.at(i);
+    const qsizetype close = decl.indexOf(quote, i + 1);
+    if (close < 0)
+        return std::nullopt;
+    return decl.mid(i + 1, close - i - 1);
+}
+
+// Text without control characters, mostly ASCII as markup is: how UTF-16 or
+// UTF-32 without a mark is told from binary data.
+bool looksLikeMarkup(const QString &text)
+{
+    qsizetype ascii = 0;
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r' && c != u'\f')
+            return false;
+        if (c.unicode() < 0x80)
+            ++ascii;
+    }
+    return ascii * 2 >= text.size();
+}
+
+// Bytes that decode to text in the named encoding and back to the same bytes.
+std::optional<QString> exactly(const QByteArray &bytes, const QString &name)
+{
+    if (name.isEmpty() || Enc::isUtf16Or32(name))
+        return std::nullopt;
+    auto text = Enc::decode(bytes, name);
+    if (text && Enc::encode(*text, name) != bytes)
+        text.reset();
+    return text;
+}
+
+// The text of bytes without a byte order mark.
+QString decodeUnmarked(const QByteArray &bytes, Format *f)
+{
+    // A declared encoding counts only when the bytes are valid in it; else
+    // the page is read in a way that keeps every byte.
+    const QString declared = declaredEncoding(QString::fromLatin1(bytes));
+    for (const QString &name : {declared, QStringLiteral("UTF-8")}) {
+        if (auto text = exactly(bytes, name)) {
+            f->encoding = name;
+            return *text;
+        }
+    }
+    const QString detected = Enc::detect(bytes);
+    if (auto text = exactly(bytes, detected)) {
+        f->encoding = detected;
+        return *text;
+    }
+    f->encoding = QStringLiteral("windows-1252");
+    return *Enc::decode(bytes, f->encoding);
+}
+
+// UTF-16 or UTF-32 without a byte order mark: plain text in one of them.
+std::optional<QString> decodeWideUnmarked(const QByteArray &bytes, Format *f)
+{
+    for (const char *name : {"UTF-32LE", "UTF-32BE", "UTF-16LE", "UTF-16BE"}) {
+        const QString n = QString::fromLatin1(name);
+        const int unit = n.startsWith(u"UTF-32") ? 4 : 2;
+        if (bytes.size() % unit != 0)
+            continue;
+        auto text = Enc::decode(bytes, n);
+        if (text && looksLikeMarkup(*text)) {
+            f->encoding = n;
+            return text;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool decode(const QByteArray &bytes, QString *text, Format *format, QString *error)
+{
+    Format f;
+    std::optional<QString> out;
+    if (const auto mark = Enc::fromByteOrderMark(bytes)) {
+        const auto &[name, length] = *mark;
+        const QByteArray rest = bytes.mid(length);
+        out = Enc::decode(rest, name);
+        // Broken UTF-16/32 is read as well as it goes rather than refused;
+        // text after a UTF-8 mark that is no UTF-8 is read whole, mark and all.
+        if (!out && Enc::isUtf16Or32(name))
+            out = QStringDecoder(name.toLatin1().constData(),
+                                 QStringConverter::Flag::ConvertInitialBom)(rest);
+        if (out) {
+            f.encoding = name;
+            f.byteOrderMark = true;
+        }
+    }
+    if (!out && bytes.contains('\0'))
+        out = decodeWideUnmarked(bytes, &f);
+    else if (!out)
+        out = decodeUnmarked(bytes, &f);
+    if (!out || out->contains(QChar(0))) {
+        if (error)
+            *error = kNotText;
+        return false;
+    }
+    f.lineEnd = lineEndOf(*out);
+    f.finalLineEnd = out->endsWith(u'\n') || out->endsWith(u'\r');
+    f.declared = declaredEncoding(*out);
+    *text = *out;
+    if (format)
+        *format = f;
+    return true;
+}
+
+QString decode(const QByteArray &bytes, Format *format)
+{
+    QString text;
+    if (decode(bytes, &text, format))
+        return text;
+    if (format)
+        *format = Format{QStringLiteral("windows-1252")};
+    return *TextEncodings::decode(bytes, QStringLiteral("windows-1252"));
+}
+
+QString declaredEncoding(const QString &page)
+{
+    const QStringView view(page);
+    if (const auto label = metaLabel(view))
+        return TextEncodings::canonicalName(*label);
+    if (const auto label = xmlLabel(view))
+        return TextEncodings::canonicalName(*label);
+    return QString();
+}
+
+QString writeEncoding(const QString &text, const Format &format)
+{
+    const QString now = declaredEncoding(text);
+    if (now.isEmpty() || now.compare(format.declared, Qt::CaseInsensitive) == 0)
+        return format.encoding;
+    // "UTF-16" says nothing of the byte order: the one read stays.
+    if (now == u"UTF-16" || now == u"UTF-32")
+        return format.encoding.startsWith(now) ? format.encoding : now + QStringLiteral("LE");
+    return now;
+}
+
+QByteArray encode(const QString &text, const Format &format)
+{
+    const QString name = writeEncoding(text, format);
+    const bool unicode = name.startsWith(u"UTF-");
+    // UTF-16 and UTF-32 are read only by their mark, so a page that turns to
+    // one of them gets it.
+    const bool mark = name == format.encoding
+                          ? format.byteOrderMark
+                          : unicode && (format.byteOrderMark || TextEncodings::isUtf16Or32(name));
+    QByteArray out = mark ? TextEncodings::byteOrderMark(name) : QByteArray();
+    out += TextEncodings::encode(withLineEnds(text, format.lineEnd), name);
+    return out;
+}
+
+LineEnd lineEndOf(QStringView text)
+{
+    bool crlf = false, lf = false, cr = false;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r') {
+            if (i + 1 < n && text.at(i + 1) == u'\n') {
+                crlf = true;
+                ++i;
+            } else {
+                cr = true;
+            }
+        } else if (c == u'\n') {
+            lf = true;
+        }
+    }
+    if (lf && !crlf && !cr)
+        return LineEnd::Lf;
+    if (cr && !crlf && !lf)
+        return LineEnd::Cr;
+    return LineEnd::CrLf;
+}
+
+QString withLineEnds(const QString &text, LineEnd lineEnd)
+{
+    const QStringView brk = lineEnd == LineEnd::CrLf ? QStringView(u"\r\n")
+                            : lineEnd == LineEnd::Lf ? QStringView(u"\n")
+                                                     : QStringView(u"\r");
     QString out;
     out.reserve(text.size() + text.size() / 32);
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text.at(i);
         if (c == u'\r') {
-            out += u"\r\n";
+            out += brk;
             if (i + 1 < n && text.at(i + 1) == u'\n')
                 ++i;
         } else if (c == u'\n') {
-            out += u"\r\n";
+            out += brk;
         } else {
             out += c;
         }
@@ -169,16 +280,15 @@ QString toCrLf(const QString &text)
     return out;
 }
 
-bool read(const QString &path, QString *text, QString *error, Encoding *readAs)
+bool read(const QString &path, QString *text, QString *error, Format *format)
 {
     QByteArray bytes;
     if (!RegularFile::readAll(path, &bytes, error))
         return false;
-    *text = decode(bytes, readAs);
-    return true;
+    return decode(bytes, text, format, error);
 }
 
-bool write(const QString &path, const QString &text, QString *error, Encoding encoding)
+bool write(const QString &path, const QString &text, QString *error, const Format &format)
 {
     QSaveFile file(path);
     // Unbuffered, so a short write (a full disk) is seen here and not lost
@@ -188,7 +298,7 @@ bool write(const QString &path, const QString &text, QString *error, Encoding en
             *error = file.errorString();
         return false;
     }
-    const QByteArray bytes = encode(toCrLf(text), encoding);
+    const QByteArray bytes = encode(text, format);
     qsizetype done = 0;
     while (done < bytes.size()) {
         const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);

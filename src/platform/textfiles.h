@@ -2,38 +2,73 @@
 
 #include <QString>
 
-// Text files as the program reads and writes them: UTF-8 in with a
-// Windows-1252 fallback for files from older editors; out in UTF-8 without
-// BOM or, for pages, in the encoding the page declares; CR LF line ends, and
-// an atomic replace so a failed write leaves the old file whole.
+// Text files as the program reads and writes them. In: by the byte order
+// mark, else in the encoding the page declares, else UTF-8, else what a
+// detector finds, Windows-1252 as the last resort. Out: in the encoding the
+// file was read in (or the page now declares), with the byte order mark and
+// line ends it had; new files UTF-8 with CR LF. Every write is an atomic
+// replace, so a failed write leaves the old file whole.
 namespace TextFiles {
 
-// ISO-8859-1 pages are written as Windows-1252, which is how browsers read
-// that label, so the bytes of such a page survive a round trip.
-enum class Encoding { Utf8, Windows1252 };
+enum class LineEnd { CrLf, Lf, Cr };
 
-// Reads the whole file; on failure returns false and a readable reason.
-// readAs, when given, receives the encoding the bytes were decoded from.
+// How a file's text was stored, carried from its read to its write.
+struct Format {
+    // The converter's name ("UTF-8", "UTF-16LE", "windows-1252", "KOI8-R").
+    QString encoding = QStringLiteral("UTF-8");
+    bool byteOrderMark = false;
+    // Files with one kind of line end keep it; mixed ones get CR LF.
+    LineEnd lineEnd = LineEnd::CrLf;
+    // Whether the text ended with a line break: a page that did not gets
+    // none added when it is saved.
+    bool finalLineEnd = true;
+    // The encoding the text declared when it was read (empty: none). A page
+    // that declares another one since is written in that one.
+    QString declared;
+};
+
+// Reads the whole file; on failure (a file that cannot be read, or one that
+// holds NUL bytes and is no UTF-16 or UTF-32 text) returns false and a
+// readable reason. format, when given, receives how the file was stored.
 bool read(const QString &path, QString *text, QString *error = nullptr,
-          Encoding *readAs = nullptr);
+          Format *format = nullptr);
 
-// Writes text with every line break as CR LF, through a temporary file that is
+// Writes text in format (see encode), through a temporary file that is
 // renamed over the target only when everything was written.
 bool write(const QString &path, const QString &text, QString *error = nullptr,
-           Encoding encoding = Encoding::Utf8);
+           const Format &format = Format());
 
-// Decoding used by read(): valid UTF-8 (BOM dropped) or else Windows-1252.
-QString decode(const QByteArray &bytes, Encoding *used = nullptr);
+// Decoding used by read(). Returns false, with the reason, for bytes that are
+// no text (NUL bytes outside UTF-16 and UTF-32).
+bool decode(const QByteArray &bytes, QString *text, Format *format = nullptr,
+            QString *error = nullptr);
 
-// The bytes of text in encoding; a character it cannot hold becomes a numeric
-// character reference ("&#8212;").
-QByteArray encode(const QString &text, Encoding encoding);
+// As above for texts that are shown, never refused.
+QString decode(const QByteArray &bytes, Format *format = nullptr);
 
-// The encoding a page's own META element names (charset, or the content type
-// of http-equiv), when it is one we write; else fallback.
-Encoding pageEncoding(const QString &page, Encoding fallback);
+// The bytes of text with every line break in format's line end, in the
+// encoding writeEncoding() picks, with the byte order mark when the format
+// has one (UTF-16 and UTF-32 always). A character the encoding cannot hold
+// becomes a numeric character reference ("&#8212;").
+QByteArray encode(const QString &text, const Format &format);
 
-// Every CR LF, lone CR and lone LF becomes CR LF.
-QString toCrLf(const QString &text);
+// The encoding text is written in: the one it declares now when that is not
+// the one it declared when read, else the one it was read in.
+QString writeEncoding(const QString &text, const Format &format);
+
+// The encoding a page declares (its first META naming a charset, else the
+// XML declaration at its start) as a converter name, when the system has a
+// converter for it; else empty.
+QString declaredEncoding(const QString &page);
+
+// Every CR LF, lone CR and lone LF becomes lineEnd.
+QString withLineEnds(const QString &text, LineEnd lineEnd);
+inline QString toCrLf(const QString &text)
+{
+    return withLineEnds(text, LineEnd::CrLf);
+}
+
+// The line end of text: the one kind it has; CR LF when it has none or mixes them.
+LineEnd lineEndOf(QStringView text);
 
 } // namespace TextFiles

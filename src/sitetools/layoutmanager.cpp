@@ -200,6 +200,7 @@ void LayoutManager::stage(const QString &html)
 void LayoutManager::chooseSample(int sample)
 {
     setLayoutHtml(sampleText(sample));
+    fileFormat = TextFiles::Format();
 }
 
 void LayoutManager::AddNewBox()
@@ -209,16 +210,19 @@ void LayoutManager::AddNewBox()
 
 void LayoutManager::LoadLayout()
 {
-    if (const auto text = FragmentFile::open(ComDlg, fileFilter,
-                                             QStringLiteral("Unable to load the layout"), kTitle))
+    TextFiles::Format format;
+    if (const auto text = FragmentFile::open(
+            ComDlg, fileFilter, QStringLiteral("Unable to load the layout"), kTitle, &format)) {
         setLayoutHtml(*text);
+        fileFormat = format;
+    }
 }
 
 void LayoutManager::SaveLayout()
 {
     if (const auto body = layoutBody())
         FragmentFile::save(ComDlg, fileFilter, *body, QStringLiteral("Unable to save the layout"),
-                           kTitle);
+                           kTitle, fileFormat);
 }
 
 void LayoutManager::EditHTML()

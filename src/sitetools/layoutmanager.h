@@ -2,6 +2,7 @@
 
 #include "dialogs/dialogframe.h"
 #include "platform/commondialog.h"
+#include "platform/textfiles.h"
 
 #include <QList>
 
@@ -69,6 +70,8 @@ public:
     QPushButton *btnUseLayout = nullptr;
     QPushButton *btnHelp = nullptr;
     CommonDialog ComDlg;
+    // How the layout file last loaded was stored; Save Layout writes it so.
+    TextFiles::Format fileFormat;
 };
 
 // The layout manager, created and loaded on first use.

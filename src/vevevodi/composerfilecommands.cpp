@@ -46,9 +46,9 @@ void ComposerWindow::bindFileCommands()
 bool ComposerWindow::loadFile(const QString &path)
 {
     QString error;
-    TextFiles::Encoding readAs = TextFiles::Encoding::Utf8;
-    if (txtComp->LoadDocument(path, &error, &readAs)) {
-        Quorl()->documentEncoding = readAs;
+    TextFiles::Format format;
+    if (txtComp->LoadDocument(path, &error, &format)) {
+        Quorl()->documentFormat = format;
         return true;
     }
     DocumentFiles::reportOpenFailure(path, error);
@@ -62,7 +62,7 @@ bool ComposerWindow::SaveToDocumentPath()
         return false;
     SourceWindow *source = Quorl();
     return DocumentFiles::write(source->DocumentPath, source->area->text(),
-                                source->documentEncoding);
+                                source->documentFormat);
 }
 
 void ComposerWindow::New()
@@ -75,7 +75,7 @@ void ComposerWindow::New()
     SourceWindow *source = Quorl();
     ComposerWindow *main = Composr();
     main->txtComp->NewDocument();
-    source->documentEncoding = TextFiles::Encoding::Utf8;
+    source->documentFormat = TextFiles::Format();
     source->comdlg.FileName.clear();
     source->DocumentPath.clear();
     ComDlg.FileName.clear();
@@ -115,7 +115,7 @@ bool ComposerWindow::saveOwnFile(const QString &path)
     if (!html)
         return false;
     const QString page = GeneratorRewrite::apply(*html, GeneratorRewrite::OwnGenerator);
-    if (!DocumentFiles::write(path, page, ownEncoding))
+    if (!DocumentFiles::write(path, page, ownFormat))
         return false;
     ownPath = path;
     return true;

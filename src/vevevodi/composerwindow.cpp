@@ -252,10 +252,10 @@ void ComposerWindow::crashSaveTick()
                 setPanelText(2, QStringLiteral("Crash save skipped: the page did not answer"));
                 return;
             }
-            written = TextFiles::write(path, *html, &reason);
+            written = TextFiles::write(path, *html, &reason, Quorl()->documentFormat);
         } else {
             written = TextFiles::write(path, Quorl()->area->text() + QStringLiteral("\r\n"),
-                                       &reason);
+                                       &reason, Quorl()->documentFormat);
         }
     }
     if (written) {

@@ -98,7 +98,7 @@ public:
     static std::function<bool(const QUrl &)> &browserLauncher();
     // The file of a window the file viewer opened; empty for the main window.
     QString ownPath;
-    TextFiles::Encoding ownEncoding = TextFiles::Encoding::Utf8;
+    TextFiles::Format ownFormat;
 
     QString panelText(int panel) const;
     void setPanelText(int panel, const QString &text);

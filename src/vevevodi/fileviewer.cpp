@@ -101,7 +101,7 @@ ComposerWindow *FileViewer::openFile(const QString &name)
     auto *window = new ComposerWindow;
     window->load();
     QString error;
-    if (!window->txtComp->LoadDocument(file, &error, &window->ownEncoding)) {
+    if (!window->txtComp->LoadDocument(file, &error, &window->ownFormat)) {
         window->deleteLater();
         DocumentFiles::reportOpenFailure(file, error);
         return nullptr;

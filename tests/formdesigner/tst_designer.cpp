@@ -81,6 +81,7 @@ private Q_SLOTS:
     void saveThenOpen();
     void fileFailuresAreReported();
     void oldStyleFormOpens();
+    void openedFormKeepsItsFormat();
     void formCodeDelivery_data();
     void formCodeDelivery();
     void missingActionBlocksDelivery();
@@ -371,6 +372,23 @@ void TestDesigner::fileFailuresAreReported()
     d->SaveForm();
     QV_VERIFY_PROMPTS(p);
     QCOMPARE(body(d->Result), kCanvas);
+}
+
+void TestDesigner::openedFormKeepsItsFormat()
+{
+    // A form file from an older editor: Windows-1252 with LF line ends.
+    const QString path = m_env.scratch("lf.omf");
+    QVERIFY(TestFiles::write(path, "<div id=\"OmbrelForm\">\n<p>caf\xe9</p>\n</div>\n"));
+    DesignerWindow *d = openDesigner();
+    ScriptedPrompter p;
+    p.expect(ScriptedPrompter::OpenFile{"", path});
+    p.expect(ScriptedPrompter::SaveFile{"", path});
+    d->OpenForm();
+    QVERIFY(TestEngine::settle(d->Result));
+    d->SaveForm();
+    QV_VERIFY_PROMPTS(p);
+    const QByteArray saved = TestFiles::bytes(path);
+    QVERIFY2(saved.contains("<p>caf\xe9</p>\n") && !saved.contains('\r'), saved.constData());
 }
 
 void TestDesigner::oldStyleFormOpens()

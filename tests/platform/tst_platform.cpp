@@ -59,6 +59,8 @@ private Q_SLOTS:
     void specialFilesAreNotRead_data();
     void specialFilesAreNotRead();
     void textFilesPageEncoding_data();
+    void textFilesFormat_data();
+    void textFilesFormat();
     void textFilesPageEncoding();
     void settingsStore();
     void commonDialogKeepsStateAndReportsCancel();
@@ -176,32 +178,37 @@ void TestPlatform::specialFilesAreNotRead()
 
 void TestPlatform::textFilesPageEncoding_data()
 {
-    using E = TextFiles::Encoding;
     QTest::addColumn<QString>("page");
-    QTest::addColumn<int>("readIn");
+    QTest::addColumn<QString>("readIn");
     QTest::addColumn<QByteArray>("bytes");
     const QString body = QString::fromUtf8("<p>caf\u00e9 \u20ac \u2014 \u0109 \U0001F600</p>");
     const QByteArray cp1252Body("<p>caf\xe9 \x80 \x97 &#265; &#128512;</p>");
     QTest::newRow("http-equiv windows-1252")
         << "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">"
                + body
-        << int(E::Utf8)
+        << "UTF-8"
         << "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">"
                + cp1252Body;
     QTest::newRow("meta charset iso-8859-1")
-        << "<meta charset='ISO-8859-1'>" + body << int(E::Utf8)
+        << "<meta charset='ISO-8859-1'>" + body << "UTF-8"
         << "<meta charset='ISO-8859-1'>" + cp1252Body;
     QTest::newRow("declared utf-8 wins over the read encoding")
-        << "<meta charset=\"utf-8\">" + body << int(E::Windows1252)
+        << "<meta charset=\"utf-8\">" + body << "windows-1252"
         << "<meta charset=\"utf-8\">" + body.toUtf8();
     QTest::newRow("no declaration: as read")
-        << body << int(E::Windows1252) << cp1252Body;
+        << body << "windows-1252" << cp1252Body;
     QTest::newRow("unknown label: as read")
-        << "<meta charset=\"koi8-r\">" + body << int(E::Utf8)
-        << "<meta charset=\"koi8-r\">" + body.toUtf8();
+        << "<meta charset=\"x-no-such\">" + body << "UTF-8"
+        << "<meta charset=\"x-no-such\">" + body.toUtf8();
+    QTest::newRow("koi8-r, what it cannot hold as references")
+        << QString::fromUtf8("<meta charset=\"koi8-r\"><p>\u041f\u0440\u0438 \u00e9</p>")
+        << "UTF-8" << QByteArray("<meta charset=\"koi8-r\"><p>\xf0\xd2\xc9 &#233;</p>");
+    QTest::newRow("xml declaration")
+        << QString::fromUtf8("<?xml version=\"1.0\" encoding=\"windows-1252\"?><p>\u00e9</p>")
+        << "UTF-8" << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1252\"?><p>\xe9</p>");
     QTest::newRow("first declaration decides")
         << "<meta name=\"x\"><meta charset=\"windows-1252\"><meta charset=\"utf-8\">" + body
-        << int(E::Utf8)
+        << "UTF-8"
         << "<meta name=\"x\"><meta charset=\"windows-1252\"><meta charset=\"utf-8\">"
                + cp1252Body;
 }
@@ -209,13 +216,75 @@ void TestPlatform::textFilesPageEncoding_data()
 void TestPlatform::textFilesPageEncoding()
 {
     QFETCH(QString, page);
-    QFETCH(int, readIn);
+    QFETCH(QString, readIn);
     QFETCH(QByteArray, bytes);
     const QString path = m_env.scratch("enc.html");
     QString error;
-    const auto encoding = TextFiles::pageEncoding(page, TextFiles::Encoding(readIn));
-    QVERIFY2(TextFiles::write(path, page, &error, encoding), qPrintable(error));
+    TextFiles::Format format;
+    format.encoding = readIn;
+    QVERIFY2(TextFiles::write(path, page, &error, format), qPrintable(error));
     QCOMPARE(readBytes(path), bytes);
+}
+
+void TestPlatform::textFilesFormat_data()
+{
+    using L = TextFiles::LineEnd;
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<bool>("mark");
+    QTest::addColumn<int>("lineEnd");
+    QTest::addColumn<bool>("sameBytes");
+    QTest::newRow("utf-32le by its mark")
+        << QByteArray("\xff\xfe\0\0<\0\0\0\xe9\0\0\0\n\0\0\0", 16)
+        << QString::fromUtf8("<\u00e9\n") << "UTF-32LE" << true << int(L::Lf) << true;
+    QTest::newRow("utf-16be without a mark")
+        << QByteArray("\0<\0p\0>\x04\x1f\0\r\0\n", 12)
+        << QString::fromUtf8("<p>\u041f\r\n") << "UTF-16BE" << false << int(L::CrLf) << true;
+    QTest::newRow("cr only") << QByteArray("a\rb\r") << "a\rb\r" << "UTF-8" << false
+                             << int(L::Cr) << true;
+    QTest::newRow("mixed line ends become cr lf")
+        << QByteArray("a\nb\r\nc") << "a\nb\r\nc" << "UTF-8" << false << int(L::CrLf)
+        << false;
+    QTest::newRow("a mark before bytes that are no utf-8")
+        << QByteArray("\xef\xbb\xbf<p>caf\xe9</p>")
+        << QString::fromUtf8("\u00ef\u00bb\u00bf<p>caf\u00e9</p>") << "windows-1252" << false
+        << int(L::CrLf) << true;
+    // What the detector makes of so few bytes does not matter; that they stay does.
+    QTest::newRow("declared utf-8 that is not: every byte kept")
+        << QByteArray("<meta charset=utf-8>caf\xe9")
+        << QString::fromUtf8("<meta charset=utf-8>caf\u00e9") << QString() << false
+        << int(L::CrLf) << true;
+    QTest::newRow("declared koi8-r")
+        << QByteArray("<meta charset=koi8-r>\xf0")
+        << QString::fromUtf8("<meta charset=koi8-r>\u041f") << "KOI8-R" << false
+        << int(L::CrLf) << true;
+    QTest::newRow("declared utf-16 without a mark is read as utf-8")
+        << QByteArray("<meta charset=utf-16>\xc3\xa9")
+        << QString::fromUtf8("<meta charset=utf-16>\u00e9") << "UTF-8" << false
+        << int(L::CrLf) << true;
+}
+
+void TestPlatform::textFilesFormat()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QFETCH(QString, encoding);
+    QFETCH(bool, mark);
+    QFETCH(int, lineEnd);
+    QFETCH(bool, sameBytes);
+    QString read;
+    TextFiles::Format format;
+    QVERIFY(TextFiles::decode(bytes, &read, &format));
+    QCOMPARE(read, text);
+    if (!encoding.isNull())
+        QCOMPARE(format.encoding, encoding);
+    QCOMPARE(format.byteOrderMark, mark);
+    QCOMPARE(int(format.lineEnd), lineEnd);
+    const QByteArray written = TextFiles::encode(read, format);
+    QCOMPARE(written == bytes, sameBytes);
+    if (!sameBytes)
+        QCOMPARE(written, TextFiles::toCrLf(read).toUtf8());
 }
 
 void TestPlatform::settingsStore()

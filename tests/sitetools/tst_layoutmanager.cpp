@@ -92,6 +92,8 @@ private Q_SLOTS:
     void saveThenLoad();
     void fileFailuresAreReported();
     void oldStyleLayoutLoads();
+    void loadedLayoutKeepsItsFormat_data();
+    void loadedLayoutKeepsItsFormat();
     void borderRule_data();
     void borderRule();
     void boxPropertiesStage();
@@ -324,6 +326,35 @@ void TestLayoutManager::oldStyleLayoutLoads()
     QCOMPARE(boxes(m->Result), QString("Header 20,10 602x52; Side 20,70 124x304"));
     QCOMPARE(app(m->Result, "document.getElementById('Header').textContent").toString(),
              QString::fromUtf8("Caf\u00e9 \nMenu"));
+}
+
+void TestLayoutManager::loadedLayoutKeepsItsFormat_data()
+{
+    QTest::addColumn<bool>("lf");
+    QTest::newRow("windows-1252, CR LF") << false;
+    QTest::newRow("windows-1252, LF") << true;
+}
+
+void TestLayoutManager::loadedLayoutKeepsItsFormat()
+{
+    QFETCH(bool, lf);
+    QByteArray old = TestFiles::bytes(TestEnv::fixture("oldstyle.lyt"));
+    if (lf)
+        old.replace("\r\n", "\n");
+    const QString path = m_env.scratch("kept.lyt");
+    QVERIFY(TestFiles::write(path, old));
+    LayoutManager *m = openWithSample(0);
+    ScriptedPrompter p;
+    p.expect(ScriptedPrompter::OpenFile{"", path});
+    p.expect(ScriptedPrompter::SaveFile{"", path});
+    m->LoadLayout();
+    QVERIFY(TestEngine::settle(m->Result));
+    m->SaveLayout();
+    QV_VERIFY_PROMPTS(p);
+    const QByteArray saved = TestFiles::bytes(path);
+    QVERIFY2(saved.contains("Caf\xe9"), saved.constData());
+    QCOMPARE(saved.contains("\r\n"), !lf);
+    QVERIFY(saved.endsWith("\n"));
 }
 
 void TestLayoutManager::borderRule_data()

@@ -53,6 +53,10 @@
 
     // ---- the document ------------------------------------------------------
 
+    // The HTML parser reads a leading XML declaration as a comment; that
+    // node is written back as the declaration it was.
+    let xmlDeclaration = null;
+
     // Puts a document in place of the one served, which carries only its
     // doctype (so the mode matches). Parsing here keeps scripts from running
     // and spares the engine a slow stream of a big page.
@@ -60,6 +64,8 @@
         html = withoutClosingBlanks(html);
         const parsed = new DOMParser().parseFromString(html, 'text/html');
         const nodes = Array.from(parsed.childNodes);
+        xmlDeclaration = /^\s*<\?xml[\s?]/.test(html) && nodes.length
+                && nodes[0].nodeType === Node.COMMENT_NODE ? nodes[0] : null;
         for (const n of Array.from(document.childNodes))
             document.removeChild(n);
         for (const n of nodes)
@@ -154,6 +160,8 @@
         for (const n of Array.from(document.childNodes)) {
             if (n.nodeType === Node.DOCUMENT_TYPE_NODE)
                 parts.push(doctype(n));
+            else if (n === xmlDeclaration)
+                parts.push('<' + n.data + '>');
             else if (n.nodeType === Node.COMMENT_NODE)
                 parts.push('<!--' + n.data + '-->');
             else if (n.nodeType === Node.ELEMENT_NODE)
