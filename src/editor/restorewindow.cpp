@@ -202,7 +202,7 @@ void RestoreWindow::ok()
     const QString text = txtRestore->text();
     // Written as one edit of the changed stretch, so Undo brings the page back.
     SourceTexts::apply(Quorl()->area, {text, 0, 0});
-    Composr()->txtComp->setDocumentHtml(text);
+    Composr()->txtComp->replaceDocumentHtml(text);
     hide();
 }
 

@@ -494,6 +494,33 @@ void HtmlEditView::setDocumentHtml(const QString &html)
     loadContent(html, m_sourceName);
 }
 
+void HtmlEditView::replaceDocumentHtml(const QString &html)
+{
+    if (m_browse) {
+        setDocumentHtml(html);
+        return;
+    }
+    m_source = html;
+    m_lastKnown = html;
+    const QString script =
+        QStringLiteral("qvBridge.replace(") + HtmlMarkup::jsString(html) + u')';
+    QPointer<HtmlEditView> self(this);
+    enqueue([self, script, html] {
+        const quint64 id = self->m_current;
+        self->page()->runJavaScript(
+            script, QWebEngineScript::ApplicationWorld, [self, id, html](const QVariant &done) {
+                if (!self || id != self->m_current)
+                    return;
+                // A page that says it is not being edited gets the document
+                // loaded; no answer at all is a page going away.
+                if (done.typeId() == QMetaType::Bool && !done.toBool())
+                    self->startLoad(html, self->m_sourceName, self->m_baseFolder);
+                else
+                    self->finishOp(id);
+            });
+    });
+}
+
 bool HtmlEditView::LoadDocument(const QString &pathOrUrl, QString *error,
                                 TextFiles::Encoding *readAs)
 {

@@ -420,7 +420,10 @@
     function snapshot() {
         const root = document.documentElement;
         const attrs = Array.from(root.attributes).map((a) => [a.name, a.value]);
-        return { attrs: attrs, html: root.innerHTML, caret: caretPath() };
+        // The doctype and comments around the root element, the root itself as null.
+        const around = Array.from(document.childNodes)
+            .map((n) => (n === root ? null : n.cloneNode(true)));
+        return { attrs: attrs, html: root.innerHTML, around: around, caret: caretPath() };
     }
 
     function caretPath() {
@@ -458,6 +461,18 @@
     function restore(state) {
         quiet = true;
         const root = document.documentElement;
+        for (const n of Array.from(document.childNodes)) {
+            if (n !== root)
+                n.remove();
+        }
+        for (const n of state.around) {
+            if (n)
+                document.insertBefore(n.cloneNode(true), root);
+            else
+                break;
+        }
+        for (const n of state.around.slice(state.around.indexOf(null) + 1))
+            document.appendChild(n.cloneNode(true));
         for (const a of Array.from(root.attributes))
             root.removeAttribute(a.name);
         for (const [name, value] of state.attrs)
@@ -652,6 +667,58 @@
         E.boundary();
         return done;
     };
+
+    // Makes the live document the same as a freshly parsed one, touching
+    // only the stretch that differs, as one step: the caret and the view stay
+    // where they are when the edit lies elsewhere (in the head, say).
+    E.replaceDocument = function (fresh) {
+        E.boundary();
+        patchChildren(document, fresh, 0);
+        E.boundary();
+        return true;
+    };
+
+    // Each level compares its children once from either end; only a single
+    // differing element of the same kind is entered, and only so deep, so
+    // the work stays linear in the document.
+    function patchChildren(live, fresh, depth) {
+        const a = Array.from(live.childNodes), b = Array.from(fresh.childNodes);
+        let s = 0;
+        while (s < a.length && s < b.length && a[s].isEqualNode(b[s]))
+            s++;
+        let e = 0;
+        while (e < a.length - s && e < b.length - s
+               && a[a.length - 1 - e].isEqualNode(b[b.length - 1 - e]))
+            e++;
+        const gone = a.slice(s, a.length - e), come = b.slice(s, b.length - e);
+        if (gone.length === 1 && come.length === 1 && depth < 32 && sameKind(gone[0], come[0])) {
+            patchAttributes(gone[0], come[0]);
+            patchChildren(gone[0], come[0], depth + 1);
+            return;
+        }
+        const before = e ? a[a.length - e] : null;
+        for (const n of gone)
+            n.remove();
+        for (const n of come)
+            live.insertBefore(document.adoptNode(n), before);
+    }
+
+    function sameKind(x, y) {
+        return x.nodeType === Node.ELEMENT_NODE && y.nodeType === Node.ELEMENT_NODE
+            && x.namespaceURI === y.namespaceURI && x.tagName === y.tagName
+            && x.tagName !== 'TEMPLATE';
+    }
+
+    function patchAttributes(live, fresh) {
+        for (const attr of Array.from(live.attributes)) {
+            if (!fresh.hasAttributeNS(attr.namespaceURI, attr.localName))
+                live.removeAttributeNode(attr);
+        }
+        for (const attr of Array.from(fresh.attributes)) {
+            if (live.getAttributeNS(attr.namespaceURI, attr.localName) !== attr.value)
+                live.setAttributeNS(attr.namespaceURI, attr.name, attr.value);
+        }
+    }
 
     // Inserts markup at the caret, replacing the selection, exactly as given:
     // through the DOM, because the engine's own insertion drops some of it.

@@ -57,13 +57,25 @@
     // doctype (so the mode matches). Parsing here keeps scripts from running
     // and spares the engine a slow stream of a big page.
     B.fill = function (html) {
-        html = withoutClosingBlanks(html);
-        const parsed = new DOMParser().parseFromString(html, 'text/html');
-        const nodes = Array.from(parsed.childNodes);
+        const nodes = Array.from(parse(html).childNodes);
         for (const n of Array.from(document.childNodes))
             document.removeChild(n);
         for (const n of nodes)
             document.appendChild(document.adoptNode(n));
+    };
+
+    function parse(html) {
+        return new DOMParser().parseFromString(withoutClosingBlanks(html), 'text/html');
+    }
+
+    // Puts a new whole document in place of the one being edited, as one
+    // step of the undo history (the steps before it stay); false when the
+    // page is not being edited.
+    B.replace = function (html) {
+        if (!B.editing || !window.qvEdit)
+            return false;
+        window.qvEdit.replaceDocument(parse(html));
+        return true;
     };
 
     // Blanks after the closing body or html tag land inside the body, where
