@@ -428,7 +428,9 @@
 
     function caretPath() {
         const sel = document.getSelection();
-        if (!sel || sel.rangeCount === 0)
+        // A caret left outside the root element (its tree was replaced) has no path.
+        if (!sel || sel.rangeCount === 0 || !document.documentElement
+                || !document.documentElement.contains(sel.anchorNode))
             return null;
         const path = [];
         for (let n = sel.anchorNode; n && n !== document.documentElement; n = n.parentNode)
