@@ -455,8 +455,8 @@ void TestHtmlEditView::replacedDocumentIsOneUndoStep()
 {
     const QString first = "<!DOCTYPE html>\n<html><head><title>a</title></head><body>"
                           "<p id=\"p\">xy</p></body></html>";
-    const QString titled = "<!DOCTYPE html>\n<html><head><title>b</title></head><body>"
-                           "<p id=\"p\">xy</p></body></html>";
+    const QString titled = "<!DOCTYPE html>\n<html><head><title>b</title></head>"
+                           "<body bgcolor=\"red\"><p id=\"p\">xy</p></body></html>";
     const QString older = "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01//EN\">\n<!--kept-->\n"
                           "<html lang=\"en\"><head><title>c</title></head><body>"
                           "<p id=\"p\">z</p></body></html>";
@@ -465,7 +465,8 @@ void TestHtmlEditView::replacedDocumentIsOneUndoStep()
     app(*v, "(() => { const p = document.getElementById('p'); p.mark = true;"
             " const r = document.createRange(); r.setStart(p.firstChild, 1); r.collapse(true);"
             " getSelection().removeAllRanges(); getSelection().addRange(r); })()");
-    // An edit in the head leaves the body's nodes, and the caret in them, alone.
+    // An edit of the title and the body's colour leaves the nodes inside the
+    // body, and the caret in them, alone.
     v->replaceDocumentHtml(titled);
     QCOMPARE(read(*v), titled);
     QCOMPARE(app(*v, "document.getElementById('p').mark === true"

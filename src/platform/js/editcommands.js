@@ -777,16 +777,17 @@
         return true;
     };
 
-    // Each level compares its children once from either end; only a single
-    // differing element of the same kind is entered, and only so deep, so
-    // the work stays linear in the document.
+    // Each level compares its children from either end; differing nodes are
+    // entered only when they pair off one to one, and only so deep, so the
+    // work stays linear in the document.
     function patchChildren(live, fresh, depth) {
         const a = Array.from(live.childNodes), b = Array.from(fresh.childNodes);
         const [s, e] = sameEnds(a, b);
         const gone = a.slice(s, a.length - e), come = b.slice(s, b.length - e);
-        if (gone.length === 1 && come.length === 1 && depth < 32 && sameKind(gone[0], come[0])) {
-            patchAttributes(gone[0], come[0]);
-            patchChildren(gone[0], come[0], depth + 1);
+        // As many nodes as before (the head and the body, say): each is
+        // patched in its place.
+        if (gone.length === come.length && depth < 32) {
+            gone.forEach((n, i) => patchNode(live, n, come[i], depth));
             return;
         }
         const before = e ? a[a.length - e] : null;
@@ -794,6 +795,19 @@
             n.remove();
         for (const n of come)
             live.insertBefore(document.adoptNode(n), before);
+    }
+
+    function patchNode(parent, live, fresh, depth) {
+        if (live.isEqualNode(fresh))
+            return;
+        if (sameKind(live, fresh)) {
+            patchAttributes(live, fresh);
+            patchChildren(live, fresh, depth + 1);
+        } else if (live.nodeType === Node.TEXT_NODE && fresh.nodeType === Node.TEXT_NODE) {
+            live.data = fresh.data;
+        } else {
+            parent.replaceChild(document.adoptNode(fresh), live);
+        }
     }
 
     function sameKind(x, y) {
