@@ -502,8 +502,8 @@ void HtmlEditView::replaceDocumentHtml(const QString &html)
     }
     m_source = html;
     m_lastKnown = html;
-    const QString script =
-        QStringLiteral("qvBridge.replace(") + HtmlMarkup::jsString(html) + u')';
+    const QString script = QStringLiteral("window.qvBridge ? qvBridge.replace(")
+                           + HtmlMarkup::jsString(html) + QStringLiteral(") : false");
     QPointer<HtmlEditView> self(this);
     enqueue([self, script, html] {
         const quint64 id = self->m_current;
@@ -511,8 +511,8 @@ void HtmlEditView::replaceDocumentHtml(const QString &html)
             script, QWebEngineScript::ApplicationWorld, [self, id, html](const QVariant &done) {
                 if (!self || id != self->m_current)
                     return;
-                // A page that says it is not being edited gets the document
-                // loaded; no answer at all is a page going away.
+                // A page without the bridge, or not being edited, gets the
+                // document loaded; no answer at all is a page going away.
                 if (done.typeId() == QMetaType::Bool && !done.toBool())
                     self->startLoad(html, self->m_sourceName, self->m_baseFolder);
                 else
