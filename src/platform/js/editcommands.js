@@ -694,6 +694,66 @@
                                      characterData: true });
     };
 
+    // Makes the live document the same as a freshly parsed one, touching
+    // only the stretch that differs, as one step: the caret and the view stay
+    // where they are when the edit lies elsewhere (in the head, say).
+    E.replaceDocument = function (fresh) {
+        E.boundary();
+        patchChildren(document, fresh, 0);
+        E.boundary();
+        return true;
+    };
+
+    // Each level compares its children from either end; differing nodes are
+    // entered only when they pair off one to one, and only so deep, so the
+    // work stays linear in the document.
+    function patchChildren(live, fresh, depth) {
+        const a = Array.from(live.childNodes), b = Array.from(fresh.childNodes);
+        const [s, e] = sameEnds(a, b);
+        const gone = a.slice(s, a.length - e), come = b.slice(s, b.length - e);
+        // As many nodes as before (the head and the body, say): each is
+        // patched in its place.
+        if (gone.length === come.length && depth < 32) {
+            gone.forEach((n, i) => patchNode(live, n, come[i], depth));
+            return;
+        }
+        const before = e ? a[a.length - e] : null;
+        for (const n of gone)
+            n.remove();
+        for (const n of come)
+            live.insertBefore(document.adoptNode(n), before);
+    }
+
+    function patchNode(parent, live, fresh, depth) {
+        if (live.isEqualNode(fresh))
+            return;
+        if (sameKind(live, fresh)) {
+            patchAttributes(live, fresh);
+            patchChildren(live, fresh, depth + 1);
+        } else if (live.nodeType === Node.TEXT_NODE && fresh.nodeType === Node.TEXT_NODE) {
+            live.data = fresh.data;
+        } else {
+            parent.replaceChild(document.adoptNode(fresh), live);
+        }
+    }
+
+    function sameKind(x, y) {
+        return x.nodeType === Node.ELEMENT_NODE && y.nodeType === Node.ELEMENT_NODE
+            && x.namespaceURI === y.namespaceURI && x.tagName === y.tagName
+            && x.tagName !== 'TEMPLATE';
+    }
+
+    function patchAttributes(live, fresh) {
+        for (const attr of Array.from(live.attributes)) {
+            if (!fresh.hasAttributeNS(attr.namespaceURI, attr.localName))
+                live.removeAttributeNode(attr);
+        }
+        for (const attr of Array.from(fresh.attributes)) {
+            if (live.getAttributeNS(attr.namespaceURI, attr.localName) !== attr.value)
+                live.setAttributeNS(attr.namespaceURI, attr.name, attr.value);
+        }
+    }
+
     // ---- the command table -------------------------------------------------
 
     const engine = {
@@ -766,66 +826,6 @@
         E.boundary();
         return done;
     };
-
-    // Makes the live document the same as a freshly parsed one, touching
-    // only the stretch that differs, as one step: the caret and the view stay
-    // where they are when the edit lies elsewhere (in the head, say).
-    E.replaceDocument = function (fresh) {
-        E.boundary();
-        patchChildren(document, fresh, 0);
-        E.boundary();
-        return true;
-    };
-
-    // Each level compares its children from either end; differing nodes are
-    // entered only when they pair off one to one, and only so deep, so the
-    // work stays linear in the document.
-    function patchChildren(live, fresh, depth) {
-        const a = Array.from(live.childNodes), b = Array.from(fresh.childNodes);
-        const [s, e] = sameEnds(a, b);
-        const gone = a.slice(s, a.length - e), come = b.slice(s, b.length - e);
-        // As many nodes as before (the head and the body, say): each is
-        // patched in its place.
-        if (gone.length === come.length && depth < 32) {
-            gone.forEach((n, i) => patchNode(live, n, come[i], depth));
-            return;
-        }
-        const before = e ? a[a.length - e] : null;
-        for (const n of gone)
-            n.remove();
-        for (const n of come)
-            live.insertBefore(document.adoptNode(n), before);
-    }
-
-    function patchNode(parent, live, fresh, depth) {
-        if (live.isEqualNode(fresh))
-            return;
-        if (sameKind(live, fresh)) {
-            patchAttributes(live, fresh);
-            patchChildren(live, fresh, depth + 1);
-        } else if (live.nodeType === Node.TEXT_NODE && fresh.nodeType === Node.TEXT_NODE) {
-            live.data = fresh.data;
-        } else {
-            parent.replaceChild(document.adoptNode(fresh), live);
-        }
-    }
-
-    function sameKind(x, y) {
-        return x.nodeType === Node.ELEMENT_NODE && y.nodeType === Node.ELEMENT_NODE
-            && x.namespaceURI === y.namespaceURI && x.tagName === y.tagName
-            && x.tagName !== 'TEMPLATE';
-    }
-
-    function patchAttributes(live, fresh) {
-        for (const attr of Array.from(live.attributes)) {
-            if (!fresh.hasAttributeNS(attr.namespaceURI, attr.localName))
-                live.removeAttributeNode(attr);
-        }
-        for (const attr of Array.from(fresh.attributes)) {
-            if (live.getAttributeNS(attr.namespaceURI, attr.localName) !== attr.value)
-                live.setAttributeNS(attr.namespaceURI, attr.name, attr.value);
-        }
-    }
 
     // Inserts markup at the caret, replacing the selection, exactly as given:
     // through the DOM, because the engine's own insertion drops some of it.
