@@ -499,6 +499,33 @@ void HtmlEditView::setDocumentHtml(const QString &html)
     loadContent(html, m_sourceName);
 }
 
+void HtmlEditView::replaceDocumentHtml(const QString &html)
+{
+    if (m_browse) {
+        setDocumentHtml(html);
+        return;
+    }
+    m_source = html;
+    m_lastKnown = html;
+    const QString script = QStringLiteral("window.qvBridge ? qvBridge.replace(")
+                           + HtmlMarkup::jsString(html) + QStringLiteral(") : false");
+    QPointer<HtmlEditView> self(this);
+    enqueue([self, script, html] {
+        const quint64 id = self->m_current;
+        self->page()->runJavaScript(
+            script, QWebEngineScript::ApplicationWorld, [self, id, html](const QVariant &done) {
+                if (!self || id != self->m_current)
+                    return;
+                // A page without the bridge, or not being edited, gets the
+                // document loaded; no answer at all is a page going away.
+                if (done.typeId() == QMetaType::Bool && !done.toBool())
+                    self->startLoad(html, self->m_sourceName, self->m_baseFolder);
+                else
+                    self->finishOp(id);
+            });
+    });
+}
+
 bool HtmlEditView::LoadDocument(const QString &pathOrUrl, QString *error,
                                 TextFiles::Format *format)
 {

@@ -51,6 +51,10 @@ public:
     // Relative links resolve against baseFolder() (the last loaded file's
     // folder unless set).
     void setDocumentHtml(const QString &html);
+    // Replaces the document being edited as one editing step: Undo takes it
+    // back and the steps before it stay. Only the stretch that differs is
+    // written. A view that is not editing (browse mode) loads it instead.
+    void replaceDocumentHtml(const QString &html);
 
     // Loads a file (read first: a failure returns false with the reason and
     // changes nothing) or, given a web address, that page. format receives

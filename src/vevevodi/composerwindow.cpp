@@ -146,7 +146,9 @@ bool ComposerWindow::CopyVevevodiToSource(GeneratorRewrite::Rewrites rewrites)
 
 void ComposerWindow::writeBackDocument(const QString &html)
 {
-    txtComp->setDocumentHtml(html);
+    // One step of the page's undo history, so the edit can be taken back
+    // and the typing before it stays undoable.
+    txtComp->replaceDocumentHtml(html);
     markModified();
 }
 

@@ -100,6 +100,7 @@ private Q_SLOTS:
     void layering_data();
     void layering();
     void undoCoversEveryChange();
+    void undoTouchesOnlyTheStepsStretch();
     void insertHtmlKeepsTheMarkup();
     void insertedBlocksLeaveTheParagraph_data();
     void insertedBlocksLeaveTheParagraph();
@@ -317,6 +318,33 @@ void TestEditCommands::undoCoversEveryChange()
     h->select("#a");
     QVERIFY(h->exec(5000));
     QVERIFY(!h->exec(5033));
+}
+
+void TestEditCommands::undoTouchesOnlyTheStepsStretch()
+{
+    // A list inside a paragraph, as an insertion can leave it: no parser
+    // reads that back as written, so a step must never go through markup.
+    QVERIFY(h->load("<p id=\"a\">one</p><p id=\"b\">two</p><p id=\"c\">three</p>"));
+    QVERIFY(h->run("qvEdit.around(() => { document.querySelector('#a')"
+                   ".appendChild(document.createElement('ul')).textContent = 'list'; })"
+                   "; true").toBool());
+    const QString nested = h->body();
+    QVERIFY(nested.contains("<p id=\"a\">one<ul>list</ul></p>"));
+    // Marks on the nodes outside the next step tell whether undo and redo
+    // rebuilt them.
+    h->run("document.querySelectorAll('p, ul').forEach((e) => { e.mark = true; })");
+    h->run("qvEdit.around(() => { document.querySelector('#b').firstChild.data = 'changed'; })");
+    const QString changed = h->body();
+    const QString untouched = "['#a', '#c', 'ul'].every((s) => document.querySelector(s).mark)";
+    QVERIFY(h->exec(5049));
+    QCOMPARE(h->body(), nested);
+    QCOMPARE(h->run(untouched), QVariant(true));
+    QVERIFY(h->exec(5033));
+    QCOMPARE(h->body(), changed);
+    QCOMPARE(h->run(untouched), QVariant(true));
+    QVERIFY(h->exec(5049));
+    QVERIFY(h->exec(5049));
+    QCOMPARE(h->body(), "<p id=\"a\">one</p><p id=\"b\">two</p><p id=\"c\">three</p>");
 }
 
 void TestEditCommands::insertHtmlKeepsTheMarkup()

@@ -74,6 +74,7 @@ private Q_SLOTS:
     void insertKeepsTheMarkup();
     void rendererCrashRestoresTheDocument();
     void typingPausesAndCommandsEndUndoSteps();
+    void replacedDocumentIsOneUndoStep();
     void everySelectionChangeIsTold();
     void formFieldsKeepWhatIsTyped();
     void largeSelectionFormatsQuickly_data();
@@ -451,6 +452,44 @@ void TestHtmlEditView::typingPausesAndCommandsEndUndoSteps()
     QCOMPARE(app(*v, "document.querySelectorAll('b').length"), QVariant(0));
     v->ExecCommand(5049);
     QCOMPARE(text(), QVariant("xonetwo"));
+}
+
+void TestHtmlEditView::replacedDocumentIsOneUndoStep()
+{
+    const QString first = "<!DOCTYPE html>\n<html><head><title>a</title></head><body>"
+                          "<p id=\"p\">xy</p></body></html>";
+    const QString titled = "<!DOCTYPE html>\n<html><head><title>b</title></head>"
+                           "<body bgcolor=\"red\"><p id=\"p\">xy</p></body></html>";
+    const QString older = "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01//EN\">\n<!--kept-->\n"
+                          "<html lang=\"en\"><head><title>c</title></head><body>"
+                          "<p id=\"p\">z</p></body></html>";
+    v->setDocumentHtml(first);
+    QVERIFY(settle(v));
+    app(*v, "(() => { const p = document.getElementById('p'); p.mark = true;"
+            " const r = document.createRange(); r.setStart(p.firstChild, 1); r.collapse(true);"
+            " getSelection().removeAllRanges(); getSelection().addRange(r); })()");
+    // An edit of the title and the body's colour leaves the nodes inside the
+    // body, and the caret in them, alone.
+    v->replaceDocumentHtml(titled);
+    QCOMPARE(read(*v), titled);
+    QCOMPARE(app(*v, "document.getElementById('p').mark === true"
+                     " && getSelection().anchorNode === document.getElementById('p').firstChild"
+                     " && getSelection().anchorOffset === 1"),
+             QVariant(true));
+    // What stands around the root element is part of a step too.
+    v->replaceDocumentHtml(older);
+    QCOMPARE(read(*v), older);
+    v->ExecCommand(5049);
+    QCOMPARE(read(*v), titled);
+    v->ExecCommand(5049);
+    QCOMPARE(read(*v), first);
+    v->ExecCommand(5033);
+    v->ExecCommand(5033);
+    QCOMPARE(read(*v), older);
+    // A view that is browsing loads the document instead.
+    v->setBrowseMode(true);
+    v->replaceDocumentHtml(first);
+    QCOMPARE(read(*v), first);
 }
 
 void TestHtmlEditView::everySelectionChangeIsTold()

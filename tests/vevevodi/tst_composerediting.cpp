@@ -3,8 +3,10 @@
 // control a command addresses.
 
 #include "app/windowregistry.h"
+#include "dialogs/documentedit.h"
 #include "editor/menubuilder.h"
 #include "editor/optfunctions.h"
+#include "editor/restorewindow.h"
 #include "editor/sourcewindow.h"
 #include "platform/htmleditview.h"
 #include "platform/htmlfinddialog.h"
@@ -12,13 +14,18 @@
 #include "platform/htmlimagedialog.h"
 #include "platform/htmllinkdialog.h"
 #include "platform/sourcearea.h"
+#include "platform/spellchecker.h"
+#include "platform/spelldialog.h"
+#include "support/composerpage.h"
 #include "support/files.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 #include "vevevodi/composerwindow.h"
 
 #include <QCheckBox>
+#include <QApplication>
 #include <QFontComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolBar>
@@ -53,6 +60,8 @@ private Q_SLOTS:
     void findDialogOpens();
     void undoAfterAPumpInsertion();
     void undoAfterATableEdit();
+    void wholeDocumentEditIsOneUndoStep_data();
+    void wholeDocumentEditIsOneUndoStep();
     void ownAndDefaultControls();
     void menuKeysWhileThePageHasTheFocus();
     void screenshotInDetailMode();
@@ -68,6 +77,7 @@ private:
 void TestComposerEditing::initTestCase()
 {
     registerWindows();
+    SpellChecker::setDictionaryForTests(TestEnv::fixture("spell/small"));
 }
 
 void TestComposerEditing::init()
@@ -190,6 +200,88 @@ void TestComposerEditing::undoAfterATableEdit()
     QVERIFY(settle(c->txtComp));
     QV_VERIFY_PROMPTS(p);
     QCOMPARE(body(), QString("<p id=\"p\">x</p>"));
+}
+
+void TestComposerEditing::wholeDocumentEditIsOneUndoStep_data()
+{
+    // The commands that write the whole page, and a script that is true once
+    // the edit is in the page.
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("made");
+    QTest::newRow("page title") << "mnuPageTitle" << "document.title === 'changed'";
+    QTest::newRow("head snippet")
+        << "mnuDisableIEToolbar" << "!!document.querySelector('meta[http-equiv=imagetoolbar]')";
+    QTest::newRow("spell check") << "mnuSpellCheck"
+                                 << "document.getElementById('w').textContent === 'wrong'";
+    // Page properties, meta block, rollover and navigation bar write this way.
+    QTest::newRow("dialog edit") << "dialog" << "!!document.querySelector('meta[name=made]')";
+    QTest::newRow("restore point") << "restore" << "!document.getElementById('p')";
+}
+
+void TestComposerEditing::wholeDocumentEditIsOneUndoStep()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, made);
+    c = ComposerPage::showAt("<html><head><title>title</title></head><body><p id=\"p\">hello"
+                             "</p><p id=\"w\">wrnog</p></body></html>", 5);
+    QVERIFY(c);
+    c->txtComp->setFocus();
+    QWidget *surface = c->txtComp->focusProxy() ? c->txtComp->focusProxy() : c->txtComp;
+    QInputMethodEvent typed;
+    typed.setCommitString(" world");
+    QApplication::sendEvent(surface, &typed);
+    const auto typedText = [] {
+        return ComposerPage::value("document.getElementById('p').textContent");
+    };
+    QTRY_COMPARE(typedText(), QString("hello world"));
+
+    ScriptedPrompter p;
+    const auto told = [](const QString &text, const QString &title, Prompter::Icon icon) {
+        return ScriptedPrompter::Message{text, title, icon, Prompter::Buttons::Ok};
+    };
+    if (command == "mnuPageTitle") {
+        p.expect(ScriptedPrompter::Input{"Enter the page title", "Quorl Vevevodi", "changed"});
+    } else if (command == "mnuDisableIEToolbar") {
+        p.expect(told("The required tag has been added", "Quorl", Prompter::Icon::None));
+    } else if (command == "mnuSpellCheck") {
+        p.expect(ScriptedPrompter::Dialog{"SpellDialog", [](QDialog *d) {
+            static_cast<SpellDialog *>(d)->choose(SpellDialog::Action::ChangeAll);
+        }});
+        p.expect(told("Spell Checking Complete !", "Assistant: Quorl",
+                      Prompter::Icon::Information));
+    }
+    if (command == "dialog") {
+        // A stand-in for a dialog's pure edit, written back by the dialogs' route.
+        QVERIFY(WholeDocument::apply(true, {}, [](const QString &text) {
+            EditedText edited(text, 0);
+            edited.insert(edited.find(QLatin1String("</head>")), "<meta name=\"made\">");
+            return edited.result();
+        }));
+    } else if (command == "restore") {
+        auto *restore = WindowDirectory::touch<RestoreWindow>("restore");
+        restore->txtRestore->setText("<html><head></head><body><p>earlier</p></body></html>");
+        p.expect(ScriptedPrompter::Message{
+            "Using Restore Point is going to take your page back to the last time Restore "
+            "Point was created. Proceed?",
+            "Assistant: Quorl", Prompter::Icon::Question, Prompter::Buttons::YesNo,
+            Prompter::Answer::Yes});
+        restore->ok();
+    } else {
+        Menus::find(c, command)->trigger();
+    }
+    QV_VERIFY_PROMPTS(p);
+    QVERIFY(settle(c->txtComp));
+    QCOMPARE(ComposerPage::value(made), QString("true"));
+
+    // One Undo takes the edit back and keeps the typing; the next takes the typing.
+    Menus::find(c, "mnuUndo")->trigger();
+    QVERIFY(settle(c->txtComp));
+    QCOMPARE(ComposerPage::value(made), QString("false"));
+    QCOMPARE(typedText(), QString("hello world"));
+    QCOMPARE(ComposerPage::value("document.title"), QString("title"));
+    Menus::find(c, "mnuUndo")->trigger();
+    QVERIFY(settle(c->txtComp));
+    QCOMPARE(typedText(), QString("hello"));
 }
 
 void TestComposerEditing::ownAndDefaultControls()

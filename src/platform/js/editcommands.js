@@ -410,22 +410,22 @@
 
     // ---- one undo history for every change --------------------------------
 
-    const limit = { steps: 100, chars: 64 * 1024 * 1024 };
+    const limit = { steps: 100, chars: 16 * 1024 * 1024 };
     let undo = [], redo = [];
-    let current = null;     // the document as it stood after the last step
+    // A copy of the document as it stood after the last step. Each step keeps
+    // only the stretch of siblings that differs from it, before and after, so
+    // undoing a step costs what the step changed, not the whole page.
+    let shadow = null;
+    let caret = null;       // where the caret stood after the last step
     let open = false;       // a step has begun and not been closed
-    let quiet = false;      // our own restore is not a change
+    let quiet = false;      // our own undo and redo are not changes
     let idle = 0;
-
-    function snapshot() {
-        const root = document.documentElement;
-        const attrs = Array.from(root.attributes).map((a) => [a.name, a.value]);
-        return { attrs: attrs, html: root.innerHTML, caret: caretPath() };
-    }
 
     function caretPath() {
         const sel = document.getSelection();
-        if (!sel || sel.rangeCount === 0)
+        // A caret left outside the root element (its tree was replaced) has no path.
+        if (!sel || sel.rangeCount === 0 || !document.documentElement
+                || !document.documentElement.contains(sel.anchorNode))
             return null;
         const path = [];
         for (let n = sel.anchorNode; n && n !== document.documentElement; n = n.parentNode)
@@ -455,28 +455,134 @@
         sel.addRange(range);
     }
 
-    function restore(state) {
-        quiet = true;
-        const root = document.documentElement;
-        for (const a of Array.from(root.attributes))
-            root.removeAttribute(a.name);
-        for (const [name, value] of state.attrs)
-            root.setAttribute(name, value);
-        root.innerHTML = state.html;
-        observer.takeRecords();
-        quiet = false;
-        restoreCaret(state.caret);
-        current = state;
+    function nodeAt(root, path) {
+        let n = root;
+        for (const i of path)
+            n = n.childNodes[i];
+        return n;
     }
 
-    function size(state) {
-        return state.html.length;
+    // Takes count children of parent from start out of it.
+    function take(parent, start, count) {
+        const gone = Array.prototype.slice.call(parent.childNodes, start, start + count);
+        if (parent.nodeType === Node.DOCUMENT_NODE || count < 2) {
+            for (const n of gone)
+                n.remove();
+        } else {
+            // In one removal, which the page reports once.
+            const range = parent.ownerDocument.createRange();
+            range.setStart(parent, start);
+            range.setEnd(parent, start + count);
+            range.extractContents();
+        }
+        return gone;
+    }
+
+    function place(parent, start, nodes) {
+        const before = parent.childNodes[start] || null;
+        if (parent.nodeType === Node.DOCUMENT_NODE) {
+            for (const n of nodes)
+                parent.insertBefore(n, before);
+            return;
+        }
+        // In one insertion, which the page lays out and reports once.
+        const fragment = parent.ownerDocument.createDocumentFragment();
+        fragment.append(...nodes);
+        parent.insertBefore(fragment, before);
+    }
+
+    // How many of two lists of siblings are the same from the start, and
+    // then from the end.
+    function sameEnds(a, b) {
+        let s = 0;
+        while (s < a.length && s < b.length && a[s].isEqualNode(b[s]))
+            s++;
+        let e = 0;
+        while (e < a.length - s && e < b.length - s
+               && a[a.length - 1 - e].isEqualNode(b[b.length - 1 - e]))
+            e++;
+        return [s, e];
+    }
+
+    function sameAttributes(x, y) {
+        if (x.attributes.length !== y.attributes.length)
+            return false;
+        for (const attr of Array.from(x.attributes)) {
+            if (y.getAttributeNS(attr.namespaceURI, attr.localName) !== attr.value)
+                return false;
+        }
+        return true;
+    }
+
+    // The step that leads from the copy to the document: the one stretch of
+    // siblings under their deepest common parent that holds every difference
+    // (only so deep, so the comparing stays linear). The copy is brought up
+    // to date. Nothing when the two are the same.
+    function difference() {
+        let live = document, old = shadow;
+        const path = [];
+        for (let depth = 0; ; depth++) {
+            const a = live.childNodes, b = old.childNodes;
+            const [s, e] = sameEnds(a, b);
+            if (s === a.length && s === b.length) {
+                if (!depth)
+                    return null;
+                // The difference lies in the element itself: it is the stretch.
+                const at = path.pop();
+                return stretch(path, live.parentNode.childNodes, old.parentNode, at, 1, 1);
+            }
+            const now = a.length - s - e, was = b.length - s - e;
+            if (now === 1 && was === 1 && depth < 32 && sameKind(a[s], b[s])
+                    && sameAttributes(a[s], b[s])) {
+                path.push(s);
+                live = a[s];
+                old = b[s];
+                continue;
+            }
+            return stretch(path, a, old, s, now, was);
+        }
+    }
+
+    // The copy takes a copy of the new stretch and the step keeps the old
+    // one: each side of a step is held once, by the copy or by the step.
+    function stretch(path, liveNodes, old, s, now, was) {
+        const fresh = Array.prototype.slice.call(liveNodes, s, s + now);
+        const gone = take(old, s, was);
+        place(old, s, fresh.map((n) => n.cloneNode(true)));
+        return { path: path, start: s, count: now, nodes: gone, size: size(gone) + size(fresh) };
+    }
+
+    // What a side of a step weighs against the history's limit: its text,
+    // counted without writing its markup out.
+    function size(nodes) {
+        let n = 0;
+        for (const x of nodes)
+            n += 16 + (x.textContent || '').length;
+        return n;
+    }
+
+    // Puts the side of a step that it holds in place of the side in the
+    // page: a copy into the document, the nodes themselves into the copy of
+    // it, whose nodes the step holds from then on.
+    function swap(step, caretThen) {
+        quiet = true;
+        const live = nodeAt(document, step.path), old = nodeAt(shadow, step.path);
+        take(live, step.start, step.count);
+        place(live, step.start, step.nodes.map((n) => n.cloneNode(true)));
+        const other = take(old, step.start, step.count);
+        place(old, step.start, step.nodes);
+        step.count = step.nodes.length;
+        step.nodes = other;
+        observer.takeRecords();
+        quiet = false;
+        restoreCaret(caretThen);
+        caret = caretThen;
     }
 
     function trim() {
-        let total = undo.reduce((n, s) => n + size(s), 0);
+        let total = undo.reduce((n, s) => n + s.size, 0);
         while (undo.length > limit.steps || (undo.length > 1 && total > limit.chars))
-            total -= size(undo.shift());
+            total -= undo.shift().size;
     }
 
     function changed() {
@@ -484,9 +590,7 @@
             return;
         if (!open) {
             open = true;
-            undo.push(current);
             redo = [];
-            trim();
             E.onChange && E.onChange();
         }
         clearTimeout(idle);
@@ -496,10 +600,17 @@
 
     function close() {
         clearTimeout(idle);
-        if (open) {
-            current = snapshot();
-            open = false;
-        }
+        if (!open)
+            return;
+        open = false;
+        const step = difference();
+        if (!step)
+            return;
+        step.caretBefore = caret;
+        caret = caretPath();
+        step.caretAfter = caret;
+        undo.push(step);
+        trim();
     }
 
     const observer = new MutationObserver(changed);
@@ -524,8 +635,9 @@
         E.boundary();
         if (!undo.length)
             return false;
-        redo.push(current);
-        restore(undo.pop());
+        const step = undo.pop();
+        swap(step, step.caretBefore);
+        redo.push(step);
         E.onChange && E.onChange();
         return true;
     };
@@ -534,8 +646,9 @@
         E.boundary();
         if (!redo.length)
             return false;
-        undo.push(current);
-        restore(redo.pop());
+        const step = redo.pop();
+        swap(step, step.caretAfter);
+        undo.push(step);
         E.onChange && E.onChange();
         return true;
     };
@@ -575,10 +688,71 @@
         open = false;
         clearTimeout(idle);
         observer.disconnect();
-        current = snapshot();
+        shadow = document.cloneNode(true);
+        caret = caretPath();
         observer.observe(document, { subtree: true, childList: true, attributes: true,
                                      characterData: true });
     };
+
+    // Makes the live document the same as a freshly parsed one, touching
+    // only the stretch that differs, as one step: the caret and the view stay
+    // where they are when the edit lies elsewhere (in the head, say).
+    E.replaceDocument = function (fresh) {
+        E.boundary();
+        patchChildren(document, fresh, 0);
+        E.boundary();
+        return true;
+    };
+
+    // Each level compares its children from either end; differing nodes are
+    // entered only when they pair off one to one, and only so deep, so the
+    // work stays linear in the document.
+    function patchChildren(live, fresh, depth) {
+        const a = Array.from(live.childNodes), b = Array.from(fresh.childNodes);
+        const [s, e] = sameEnds(a, b);
+        const gone = a.slice(s, a.length - e), come = b.slice(s, b.length - e);
+        // As many nodes as before (the head and the body, say): each is
+        // patched in its place.
+        if (gone.length === come.length && depth < 32) {
+            gone.forEach((n, i) => patchNode(live, n, come[i], depth));
+            return;
+        }
+        const before = e ? a[a.length - e] : null;
+        for (const n of gone)
+            n.remove();
+        for (const n of come)
+            live.insertBefore(document.adoptNode(n), before);
+    }
+
+    function patchNode(parent, live, fresh, depth) {
+        if (live.isEqualNode(fresh))
+            return;
+        if (sameKind(live, fresh)) {
+            patchAttributes(live, fresh);
+            patchChildren(live, fresh, depth + 1);
+        } else if (live.nodeType === Node.TEXT_NODE && fresh.nodeType === Node.TEXT_NODE) {
+            live.data = fresh.data;
+        } else {
+            parent.replaceChild(document.adoptNode(fresh), live);
+        }
+    }
+
+    function sameKind(x, y) {
+        return x.nodeType === Node.ELEMENT_NODE && y.nodeType === Node.ELEMENT_NODE
+            && x.namespaceURI === y.namespaceURI && x.tagName === y.tagName
+            && x.tagName !== 'TEMPLATE';
+    }
+
+    function patchAttributes(live, fresh) {
+        for (const attr of Array.from(live.attributes)) {
+            if (!fresh.hasAttributeNS(attr.namespaceURI, attr.localName))
+                live.removeAttributeNode(attr);
+        }
+        for (const attr of Array.from(fresh.attributes)) {
+            if (live.getAttributeNS(attr.namespaceURI, attr.localName) !== attr.value)
+                live.setAttributeNS(attr.namespaceURI, attr.name, attr.value);
+        }
+    }
 
     // ---- the command table -------------------------------------------------
 

@@ -61,16 +61,34 @@
     // doctype (so the mode matches). Parsing here keeps scripts from running
     // and spares the engine a slow stream of a big page.
     B.fill = function (html) {
-        html = withoutClosingBlanks(html);
-        const parsed = new DOMParser().parseFromString(html, 'text/html');
-        const nodes = Array.from(parsed.childNodes);
-        xmlDeclaration = /^\s*<\?xml[\s?]/.test(html) && nodes.length
-                && nodes[0].nodeType === Node.COMMENT_NODE ? nodes[0] : null;
+        const nodes = Array.from(parse(html).childNodes);
+        xmlDeclaration = declarationIn(html, nodes[0]);
         for (const n of Array.from(document.childNodes))
             document.removeChild(n);
         for (const n of nodes)
             document.appendChild(document.adoptNode(n));
     };
+
+    function parse(html) {
+        return new DOMParser().parseFromString(withoutClosingBlanks(html), 'text/html');
+    }
+
+    // Puts a new whole document in place of the one being edited, as one
+    // step of the undo history (the steps before it stay); false when the
+    // page is not being edited.
+    B.replace = function (html) {
+        if (!B.editing || !window.qvEdit)
+            return false;
+        window.qvEdit.replaceDocument(parse(html));
+        xmlDeclaration = declarationIn(html, document.firstChild);
+        return true;
+    };
+
+    // The node the parser made of html's leading XML declaration, if any.
+    function declarationIn(html, first) {
+        return /^\s*<\?xml[\s?]/.test(html) && first
+                && first.nodeType === Node.COMMENT_NODE ? first : null;
+    }
 
     // Blanks after the closing body or html tag land inside the body, where
     // the next save writes them before </body>: every open and save would
