@@ -2,6 +2,8 @@
 // windows: unchanged they keep every byte; edited they keep their format.
 
 #include "app/windowregistry.h"
+#include "dialogs/documentedit.h"
+#include "editor/menubuilder.h"
 #include "editor/sourcewindow.h"
 #include "editor/templates.h"
 #include "editor/optfunctions.h"
@@ -47,6 +49,7 @@ private Q_SLOTS:
     void unchangedSourceKeepsEveryByte();
     void unchangedComposerKeepsEveryByte_data();
     void unchangedComposerKeepsEveryByte();
+    void wholeDocumentEditKeepsTheDeclaration();
     void editedPageKeepsItsFormat_data();
     void editedPageKeepsItsFormat();
     void importedTemplateKeepsItsFormat_data();
@@ -135,6 +138,30 @@ void TestPageEncodings::unchangedComposerKeepsEveryByte()
              qPrintable(body));
     Composr()->Save();
     QCOMPARE(bytes(path), fixtureBytes(fixture));
+}
+
+void TestPageEncodings::wholeDocumentEditKeepsTheDeclaration()
+{
+    // A dialog's edit puts the page back in place of the composer's, and its
+    // Undo puts the nodes before it back: the declaration lives through both.
+    const QString path = scratchCopy("xml-declaration.html");
+    openInComposer(path);
+    QVERIFY(WholeDocument::apply(true, {}, [](const QString &text) {
+        EditedText edited(text, 0);
+        edited.insert(edited.find(QLatin1String("</head>")), "<meta name=\"made\">");
+        return edited.result();
+    }));
+    QVERIFY(settle(Composr()->txtComp));
+    Composr()->Save();
+    const QByteArray edited = bytes(path);
+    QVERIFY2(edited.startsWith("<?xml version=\"1.0\" encoding=\"windows-1252\"?>\r\n"),
+             edited.left(80).constData());
+    QVERIFY(edited.contains("<meta name=\"made\">"));
+
+    Menus::find(Composr(), "mnuUndo")->trigger();
+    QVERIFY(settle(Composr()->txtComp));
+    Composr()->Save();
+    QCOMPARE(bytes(path), fixtureBytes("xml-declaration.html"));
 }
 
 void TestPageEncodings::editedPageKeepsItsFormat_data()
@@ -244,7 +271,7 @@ void TestPageEncodings::bigPageWithMark()
     // A book of some 4 MB in UTF-8 with a mark and no META.
     QByteArray page = "\xef\xbb\xbf<!DOCTYPE html>\r\n<html><head>\r\n<title>Book</title>\r\n"
                       "</head>\r\n<body>\r\n";
-    const QByteArray para = "<p>\xc2\xabAnna P\xc3\xa1vlovna\xc2\xbb said the prince, and "
+    const QByteArray para = "<p>\xc2\xab" "Anna P\xc3\xa1vlovna\xc2\xbb said the prince, and "
                             "went on with his long story of the evening.</p>\r\n";
     while (page.size() < 4 * 1024 * 1024)
         page += para;
