@@ -48,6 +48,7 @@ private Q_SLOTS:
     void findNextNeedsAFind();
     void composerTakesTheKeyboard_data();
     void composerTakesTheKeyboard();
+    void sourceTakesTheKeyboardBack();
 
 private:
     // The source window shown, in front and with the keyboard, holding text.
@@ -223,6 +224,46 @@ void TestRealKeys::composerTakesTheKeyboard()
                  return text && text->toString().contains("typed");
              }, 10000),
              "the keys did not reach the page");
+}
+
+void TestRealKeys::sourceTakesTheKeyboardBack()
+{
+    // The user switches to the composer while a dialog the source window
+    // opened has the keyboard, confirms it there, and comes back with F2.
+    QVERIFY(showSource("<html><body>page</body></html>"));
+    w->area->setSelStart(0);
+    Menus::find(w, "mnuMetaGen")->trigger();
+    QWidget *dialog = WindowDirectory::loaded("MetaGen");
+    QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
+    dialog->move(w->geometry().center());  // with no window manager, off the menu bar
+    QVERIFY(g_display->focusWindow(dialog->winId()));
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    // The mouse takes the source window's View > Vevevodi.
+    const auto click = [](const QPoint &at) {
+        return g_display->xdotool({"mousemove", "--sync", QString::number(at.x()),
+                                   QString::number(at.y())})
+            && g_display->xdotool({"click", "1"});
+    };
+    QMenuBar *bar = w->menuBar();
+    QVERIFY(click(bar->mapToGlobal(bar->actionGeometry(w->mnuView->menuAction()).center())));
+    QTRY_VERIFY(w->mnuView->isVisible());
+    QVERIFY(click(w->mnuView->mapToGlobal(
+        w->mnuView->actionGeometry(Menus::find(w, "mnuViewVevevodi")).center())));
+    ComposerWindow *composer = Composr();
+    QVERIFY(QTest::qWaitForWindowExposed(composer));
+    QVERIFY(TestEngine::settle(composer->txtComp));
+    WindowDirectory::unload("MetaGen");
+    QVERIFY(g_display->focusWindow(composer->winId()));
+    QVERIFY(QTest::qWaitForWindowActive(composer));
+    QVERIFY(key("F2"));
+    QTRY_VERIFY(w->isVisible() && !composer->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    // The keys typed at once go into the text, not into the tag search.
+    QVERIFY(type("typed"));
+    QTRY_VERIFY2(w->area->text().contains("typed"),
+                 qPrintable(QApplication::focusWidget()
+                                ? QApplication::focusWidget()->objectName()
+                                : QString("no focus")));
 }
 
 int main(int argc, char *argv[])
