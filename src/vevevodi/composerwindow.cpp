@@ -6,6 +6,8 @@
 #include "editor/recentfiles.h"
 #include "editor/sourcewindow.h"
 #include "platform/htmleditview.h"
+#include "platform/htmlmarkup.h"
+#include "platform/keyhold.h"
 #include "platform/plaintext.h"
 #include "platform/prompter.h"
 #include "platform/sourcearea.h"
@@ -165,8 +167,12 @@ void ShowVevevodi()
     if (!source->DocumentPath.isEmpty())
         composer->txtComp->setBaseFolder(QFileInfo(source->DocumentPath).absolutePath());
     composer->txtComp->setDocumentHtml(source->area->text());
-    source->hide();
+    // Keys typed before the new page stands go to it, not to the old one.
+    // The composer takes the keyboard before the source window goes, so no
+    // key falls between the two.
+    QPointer<KeyHold> hold(new KeyHold({source, composer}));
     Openers::showWindow(composer);
+    source->hide();
     // The page takes the keyboard once it stands in place: the engine may
     // replace the widget that had the focus while it loads. A window that
     // kept its focus from before gives the new page no caret of its own, so
@@ -176,9 +182,18 @@ void ShowVevevodi()
         QStringLiteral("(() => { if (!getSelection().rangeCount && document.body) {"
                        " const r = document.createRange(); r.setStart(document.body, 0);"
                        " getSelection().addRange(r); } return 0; })()"),
-        [shown](const QVariant &) {
+        [shown, hold](const QVariant &) {
             if (shown && shown->isVisible())
                 shown->txtComp->setFocus();
+            const QString typed = hold ? hold->take() : QString();
+            if (!shown || typed.isEmpty())
+                return;
+            // Typed as the page would have taken the keys: at the caret.
+            shown->txtComp->runQueued(QStringLiteral("document.execCommand('insertText', "
+                                                     "false, %1)")
+                                          .arg(HtmlMarkup::jsString(typed)));
+            Quorl()->star = QStringLiteral("*");
+            shown->titleupdate();
         });
 }
 

@@ -49,6 +49,7 @@ private Q_SLOTS:
     void composerTakesTheKeyboard_data();
     void composerTakesTheKeyboard();
     void sourceTakesTheKeyboardBack();
+    void keysTypedDuringTheSwitchReachThePage();
 
 private:
     // The source window shown, in front and with the keyboard, holding text.
@@ -264,6 +265,22 @@ void TestRealKeys::sourceTakesTheKeyboardBack()
                  qPrintable(QApplication::focusWidget()
                                 ? QApplication::focusWidget()->objectName()
                                 : QString("no focus")));
+}
+
+void TestRealKeys::keysTypedDuringTheSwitchReachThePage()
+{
+    QVERIFY(showSource("<html><body><p>page</p></body></html>"));
+    // F2 and the typing in one go: the keys come while the page still loads.
+    QVERIFY(g_display->xdotool({"key", "F2", "type", "--delay", "20", "quick"}));
+    ComposerWindow *composer = Composr();
+    QTRY_VERIFY(composer->isVisible());
+    QVERIFY(TestEngine::settle(composer->txtComp));
+    QVERIFY2(TestEngine::waitUntil([&] {
+                 const auto text = composer->txtComp->evaluate("document.body.innerText");
+                 return text && text->toString().contains("quick");
+             }, 10000),
+             qPrintable(composer->txtComp->evaluate("document.body.innerText")
+                            .value_or(QVariant()).toString()));
 }
 
 int main(int argc, char *argv[])
