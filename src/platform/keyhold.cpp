@@ -8,17 +8,42 @@
 
 #include <algorithm>
 
-KeyHold::KeyHold(std::initializer_list<QWidget *> windows, int limitMs)
+KeyHold::KeyHold(std::initializer_list<QWidget *> windows, QObject *parent) : QObject(parent)
 {
     for (QWidget *window : windows)
         m_windows.emplace_back(window);
     qApp->installEventFilter(this);
-    QTimer::singleShot(limitMs, this, [this] { m_holding = false; });
 }
 
 KeyHold::~KeyHold()
 {
     qApp->removeEventFilter(this);
+}
+
+void KeyHold::handTo(QWidget *window, std::function<void(const QString &)> put, int limitMs)
+{
+    m_taker = window;
+    m_put = std::move(put);
+    if (window && window->isActiveWindow()) {
+        finish();
+        return;
+    }
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        if (!m_taker || m_taker->isActiveWindow())
+            finish();
+    });
+    QTimer::singleShot(limitMs, this, &KeyHold::finish);
+}
+
+void KeyHold::finish()
+{
+    if (m_done)
+        return;
+    m_done = true;
+    qApp->removeEventFilter(this);
+    if (m_put && !m_typed.isEmpty())
+        m_put(std::exchange(m_typed, {}));
+    deleteLater();
 }
 
 bool KeyHold::aimsAtOurs(QObject *receiver) const
@@ -36,7 +61,7 @@ bool KeyHold::aimsAtOurs(QObject *receiver) const
 bool KeyHold::eventFilter(QObject *watched, QEvent *event)
 {
     const bool press = event->type() == QEvent::KeyPress;
-    if (!m_holding || (!press && event->type() != QEvent::KeyRelease))
+    if (m_done || (!press && event->type() != QEvent::KeyRelease))
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)
@@ -54,12 +79,4 @@ bool KeyHold::eventFilter(QObject *watched, QEvent *event)
     else if (press)
         m_typed.chop(1);
     return true;
-}
-
-QString KeyHold::take()
-{
-    m_holding = false;
-    qApp->removeEventFilter(this);
-    deleteLater();
-    return std::exchange(m_typed, {});
 }

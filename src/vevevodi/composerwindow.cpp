@@ -154,10 +154,28 @@ void ComposerWindow::writeBackDocument(const QString &html)
 
 void ComposerWindow::showSourceView()
 {
-    if (!CopyVevevodiToSource(GeneratorRewrite::all))
+    // Keys typed while the page is read would land in it after the copy.
+    SourceWindow *source = Quorl();
+    auto *hold = new KeyHold({this, source}, this);
+    if (!CopyVevevodiToSource(GeneratorRewrite::all)) {
+        hold->handTo(this, [this](const QString &typed) { typeText(typed); });
         return;
-    Openers::showWindow(Quorl());
+    }
+    Openers::showWindow(source);
     hide();
+    QPointer<SourceWindow> shown(source);
+    hold->handTo(source, [shown](const QString &typed) {
+        if (shown)
+            shown->area->setSelText(typed);
+    });
+}
+
+void ComposerWindow::typeText(const QString &text)
+{
+    // As the page takes typed keys: at the caret, and the document is modified.
+    txtComp->runQueued(QStringLiteral("document.execCommand('insertText', false, %1)")
+                           .arg(HtmlMarkup::jsString(text)));
+    markModified();
 }
 
 void ShowVevevodi()
@@ -170,7 +188,7 @@ void ShowVevevodi()
     // Keys typed before the new page stands go to it, not to the old one.
     // The composer takes the keyboard before the source window goes, so no
     // key falls between the two.
-    QPointer<KeyHold> hold(new KeyHold({source, composer}));
+    QPointer<KeyHold> hold(new KeyHold({source, composer}, composer));
     Openers::showWindow(composer);
     source->hide();
     // The page takes the keyboard once it stands in place: the engine may
@@ -185,15 +203,11 @@ void ShowVevevodi()
         [shown, hold](const QVariant &) {
             if (shown && shown->isVisible())
                 shown->txtComp->setFocus();
-            const QString typed = hold ? hold->take() : QString();
-            if (!shown || typed.isEmpty())
-                return;
-            // Typed as the page would have taken the keys: at the caret.
-            shown->txtComp->runQueued(QStringLiteral("document.execCommand('insertText', "
-                                                     "false, %1)")
-                                          .arg(HtmlMarkup::jsString(typed)));
-            Quorl()->star = QStringLiteral("*");
-            shown->titleupdate();
+            if (hold)
+                hold->handTo(shown, [shown](const QString &typed) {
+                    if (shown)
+                        shown->typeText(typed);
+                });
         });
 }
 
