@@ -8,11 +8,13 @@
 
 #include <algorithm>
 
-KeyHold::KeyHold(std::initializer_list<QWidget *> windows, QObject *parent) : QObject(parent)
+KeyHold::KeyHold(std::initializer_list<QWidget *> windows, QObject *parent, int limitMs)
+    : QObject(parent)
 {
     for (QWidget *window : windows)
         m_windows.emplace_back(window);
     qApp->installEventFilter(this);
+    QTimer::singleShot(limitMs, this, &KeyHold::finish);
 }
 
 KeyHold::~KeyHold()

@@ -17,7 +17,10 @@ class QWidget;
 class KeyHold : public QObject
 {
 public:
-    explicit KeyHold(std::initializer_list<QWidget *> windows, QObject *parent = nullptr);
+    // A hold never handed on ends by itself after limitMs, so no typing is
+    // swallowed for good when what it waited for never comes.
+    explicit KeyHold(std::initializer_list<QWidget *> windows, QObject *parent = nullptr,
+                     int limitMs = 10000);
     ~KeyHold() override;
 
     // Ends the hold once window has the keyboard (at once when it has, in
