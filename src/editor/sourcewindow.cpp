@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -177,4 +178,11 @@ void SourceWindow::selectAll()
 {
     area->setSelStart(0);
     area->setSelLength(area->textLength());
+}
+
+void SourceWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        area->setFocus();
 }

@@ -132,6 +132,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // The window comes back with the keyboard in its text: hidden while
+    // another window was active, it forgets where its focus was and would
+    // hand the keys to the tag search.
+    void showEvent(QShowEvent *event) override;
 
 private:
     void prepareSaveDialog();

@@ -6,6 +6,8 @@
 #include "editor/recentfiles.h"
 #include "editor/sourcewindow.h"
 #include "platform/htmleditview.h"
+#include "platform/htmlmarkup.h"
+#include "platform/keyhold.h"
 #include "platform/plaintext.h"
 #include "platform/prompter.h"
 #include "platform/sourcearea.h"
@@ -154,10 +156,28 @@ void ComposerWindow::writeBackDocument(const QString &html)
 
 void ComposerWindow::showSourceView()
 {
-    if (!CopyVevevodiToSource(GeneratorRewrite::all))
+    // Keys typed while the page is read would land in it after the copy.
+    SourceWindow *source = Quorl();
+    auto *hold = new KeyHold({this, source}, this);
+    if (!CopyVevevodiToSource(GeneratorRewrite::all)) {
+        hold->handTo(this, [this](const QString &typed) { typeText(typed); });
         return;
-    Openers::showWindow(Quorl());
+    }
+    Openers::showWindow(source);
     hide();
+    QPointer<SourceWindow> shown(source);
+    hold->handTo(source, [shown](const QString &typed) {
+        if (shown)
+            shown->area->setSelText(typed);
+    });
+}
+
+void ComposerWindow::typeText(const QString &text)
+{
+    // As the page takes typed keys: at the caret, and the document is modified.
+    txtComp->runQueued(QStringLiteral("document.execCommand('insertText', false, %1)")
+                           .arg(HtmlMarkup::jsString(text)));
+    markModified();
 }
 
 void ShowVevevodi()
@@ -167,8 +187,12 @@ void ShowVevevodi()
     if (!source->DocumentPath.isEmpty())
         composer->txtComp->setBaseFolder(QFileInfo(source->DocumentPath).absolutePath());
     composer->txtComp->setDocumentHtml(source->area->text());
-    source->hide();
+    // Keys typed before the new page stands go to it, not to the old one.
+    // The composer takes the keyboard before the source window goes, so no
+    // key falls between the two.
+    QPointer<KeyHold> hold(new KeyHold({source, composer}, composer));
     Openers::showWindow(composer);
+    source->hide();
     // The page takes the keyboard once it stands in place: the engine may
     // replace the widget that had the focus while it loads. A window that
     // kept its focus from before gives the new page no caret of its own, so
@@ -178,9 +202,14 @@ void ShowVevevodi()
         QStringLiteral("(() => { if (!getSelection().rangeCount && document.body) {"
                        " const r = document.createRange(); r.setStart(document.body, 0);"
                        " getSelection().addRange(r); } return 0; })()"),
-        [shown](const QVariant &) {
+        [shown, hold](const QVariant &) {
             if (shown && shown->isVisible())
                 shown->txtComp->setFocus();
+            if (hold)
+                hold->handTo(shown, [shown](const QString &typed) {
+                    if (shown)
+                        shown->typeText(typed);
+                });
         });
 }
 

@@ -34,6 +34,16 @@ Msg question(const QString &what, Prompter::Answer answer)
                Prompter::Answer::No};
 }
 
+// True once the page of the composer shows text; its text otherwise.
+bool pageShows(ComposerWindow *composer, const QString &text, QString *shown)
+{
+    return TestEngine::waitUntil([&] {
+        const auto body = composer->txtComp->evaluate("document.body.innerText");
+        *shown = body ? body->toString() : QString();
+        return shown->contains(text);
+    }, 10000);
+}
+
 } // namespace
 
 class TestRealKeys : public QObject
@@ -48,6 +58,9 @@ private Q_SLOTS:
     void findNextNeedsAFind();
     void composerTakesTheKeyboard_data();
     void composerTakesTheKeyboard();
+    void sourceTakesTheKeyboardBack();
+    void keysTypedDuringTheSwitchArrive_data();
+    void keysTypedDuringTheSwitchArrive();
 
 private:
     // The source window shown, in front and with the keyboard, holding text.
@@ -218,11 +231,83 @@ void TestRealKeys::composerTakesTheKeyboard()
     QVERIFY(TestEngine::settle(composer->txtComp));
     // Once the page has loaded, the user types at once, without a click.
     QVERIFY(type("typed"));
-    QVERIFY2(TestEngine::waitUntil([&] {
-                 const auto text = composer->txtComp->evaluate("document.body.innerText");
-                 return text && text->toString().contains("typed");
-             }, 10000),
-             "the keys did not reach the page");
+    QString shown;
+    QVERIFY2(pageShows(composer, "typed", &shown), qPrintable(shown));
+}
+
+void TestRealKeys::sourceTakesTheKeyboardBack()
+{
+    // The user switches to the composer while a dialog the source window
+    // opened has the keyboard, confirms it there, and comes back with F2.
+    QVERIFY(showSource("<html><body>page</body></html>"));
+    w->area->setSelStart(0);
+    Menus::find(w, "mnuMetaGen")->trigger();
+    QWidget *dialog = WindowDirectory::loaded("MetaGen");
+    QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
+    dialog->move(w->geometry().center());  // with no window manager, off the menu bar
+    QVERIFY(g_display->focusWindow(dialog->winId()));
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    // The mouse takes the source window's View > Vevevodi.
+    const auto click = [](const QPoint &at) {
+        return g_display->xdotool({"mousemove", "--sync", QString::number(at.x()),
+                                   QString::number(at.y())})
+            && g_display->xdotool({"click", "1"});
+    };
+    QMenuBar *bar = w->menuBar();
+    QVERIFY(click(bar->mapToGlobal(bar->actionGeometry(w->mnuView->menuAction()).center())));
+    QTRY_VERIFY(w->mnuView->isVisible());
+    QVERIFY(click(w->mnuView->mapToGlobal(
+        w->mnuView->actionGeometry(Menus::find(w, "mnuViewVevevodi")).center())));
+    ComposerWindow *composer = Composr();
+    QVERIFY(QTest::qWaitForWindowExposed(composer));
+    QVERIFY(TestEngine::settle(composer->txtComp));
+    WindowDirectory::unload("MetaGen");
+    QVERIFY(g_display->focusWindow(composer->winId()));
+    QVERIFY(QTest::qWaitForWindowActive(composer));
+    QVERIFY(key("F2"));
+    QTRY_VERIFY(w->isVisible() && !composer->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    // The keys typed at once go into the text, not into the tag search.
+    QVERIFY(type("typed"));
+    QTRY_VERIFY2(w->area->text().contains("typed"),
+                 qPrintable(QApplication::focusWidget()
+                                ? QApplication::focusWidget()->objectName()
+                                : QString("no focus")));
+}
+
+void TestRealKeys::keysTypedDuringTheSwitchArrive_data()
+{
+    QTest::addColumn<bool>("toComposer");
+    QTest::newRow("to the composer") << true;
+    QTest::newRow("to the source") << false;
+}
+
+void TestRealKeys::keysTypedDuringTheSwitchArrive()
+{
+    QFETCH(bool, toComposer);
+    const QString page = "<html><body><p>page</p></body></html>";
+    ComposerWindow *composer = Composr();
+    if (toComposer) {
+        QVERIFY(showSource(page));
+    } else {
+        Quorl()->area->setText(page);
+        ShowVevevodi();
+        QVERIFY(QTest::qWaitForWindowExposed(composer));
+        QVERIFY(TestEngine::settle(composer->txtComp));
+        QVERIFY(g_display->focusWindow(composer->winId()));
+        QVERIFY(QTest::qWaitForWindowActive(composer));
+    }
+    // F2 and the typing in one go: the keys come while the views change.
+    QVERIFY(g_display->xdotool({"key", "F2", "type", "--delay", "20", "quick"}));
+    w = Quorl();
+    QTRY_VERIFY(composer->isVisible() == toComposer && w->isVisible() != toComposer);
+    if (toComposer) {
+        QVERIFY(TestEngine::settle(composer->txtComp));
+        QString shown;
+        QVERIFY2(pageShows(composer, "quick", &shown), qPrintable(shown));
+    } else {
+        QTRY_VERIFY2(w->area->text().contains("quick"), qPrintable(w->area->text()));
+    }
 }
 
 int main(int argc, char *argv[])
