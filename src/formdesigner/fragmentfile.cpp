@@ -23,7 +23,8 @@ QString bodyText(const QString &html)
 bool write(const QString &path, const QString &body, QString *error,
            const TextFiles::Format &format)
 {
-    return TextFiles::write(path, body + QStringLiteral("\r\n"), error, format);
+    const QString text = format.finalLineEnd ? body + QStringLiteral("\r\n") : body;
+    return TextFiles::write(path, text, error, format);
 }
 
 std::optional<QString> read(const QString &path, QString *error, TextFiles::Format *format)
@@ -31,6 +32,12 @@ std::optional<QString> read(const QString &path, QString *error, TextFiles::Form
     QString text;
     if (!TextFiles::read(path, &text, error, format))
         return std::nullopt;
+    // The line end write() put after the body is no part of it; kept, every
+    // load and save would add one more.
+    if (text.endsWith(QLatin1String("\r\n")))
+        text.chop(2);
+    else if (text.endsWith(u'\n') || text.endsWith(u'\r'))
+        text.chop(1);
     return text;
 }
 
