@@ -50,6 +50,12 @@ void tellFailure(const QString &failure, const QString &path, const QString &why
                    Prompter::Icon::Exclamation);
 }
 
+// The extension of a one-pattern filter ("Layouts (*.lyt)|*.lyt": "lyt").
+QString extensionOf(const QString &filter)
+{
+    return filter.section(QStringLiteral("*."), -1);
+}
+
 } // namespace
 
 std::optional<QString> open(CommonDialog &dialog, const QString &filter,
@@ -58,6 +64,9 @@ std::optional<QString> open(CommonDialog &dialog, const QString &filter,
 {
     dialog.FileName.clear();
     dialog.Filter = filter;
+    // A name typed without extension is looked for with the filter's, as
+    // save gives it.
+    dialog.DefaultExt = extensionOf(filter);
     if (!dialog.ShowOpen() || dialog.FileName.isEmpty())
         return std::nullopt;
     QString why;
@@ -74,7 +83,7 @@ void save(CommonDialog &dialog, const QString &filter, const QString &body,
     dialog.Filter = filter;
     // A name typed without extension gets the filter's own, or the open
     // dialog, which shows only such files, could never find it again.
-    dialog.DefaultExt = filter.section(QStringLiteral("*."), -1);
+    dialog.DefaultExt = extensionOf(filter);
     if (!dialog.ShowSave() || dialog.FileName.isEmpty())
         return;
     QString why;
