@@ -23,7 +23,8 @@ QString bodyText(const QString &html)
 bool write(const QString &path, const QString &body, QString *error,
            const TextFiles::Format &format)
 {
-    return TextFiles::write(path, body + QStringLiteral("\r\n"), error, format);
+    const QString text = format.finalLineEnd ? body + QStringLiteral("\r\n") : body;
+    return TextFiles::write(path, text, error, format);
 }
 
 std::optional<QString> read(const QString &path, QString *error, TextFiles::Format *format)
@@ -31,6 +32,12 @@ std::optional<QString> read(const QString &path, QString *error, TextFiles::Form
     QString text;
     if (!TextFiles::read(path, &text, error, format))
         return std::nullopt;
+    // The line end write() put after the body is no part of it; kept, every
+    // load and save would add one more.
+    if (text.endsWith(QLatin1String("\r\n")))
+        text.chop(2);
+    else if (text.endsWith(u'\n') || text.endsWith(u'\r'))
+        text.chop(1);
     return text;
 }
 
@@ -43,6 +50,12 @@ void tellFailure(const QString &failure, const QString &path, const QString &why
                    Prompter::Icon::Exclamation);
 }
 
+// The extension of a one-pattern filter ("Layouts (*.lyt)|*.lyt": "lyt").
+QString extensionOf(const QString &filter)
+{
+    return filter.section(QStringLiteral("*."), -1);
+}
+
 } // namespace
 
 std::optional<QString> open(CommonDialog &dialog, const QString &filter,
@@ -51,6 +64,9 @@ std::optional<QString> open(CommonDialog &dialog, const QString &filter,
 {
     dialog.FileName.clear();
     dialog.Filter = filter;
+    // A name typed without extension is looked for with the filter's, as
+    // save gives it.
+    dialog.DefaultExt = extensionOf(filter);
     if (!dialog.ShowOpen() || dialog.FileName.isEmpty())
         return std::nullopt;
     QString why;
@@ -67,7 +83,7 @@ void save(CommonDialog &dialog, const QString &filter, const QString &body,
     dialog.Filter = filter;
     // A name typed without extension gets the filter's own, or the open
     // dialog, which shows only such files, could never find it again.
-    dialog.DefaultExt = filter.section(QStringLiteral("*."), -1);
+    dialog.DefaultExt = extensionOf(filter);
     if (!dialog.ShowSave() || dialog.FileName.isEmpty())
         return;
     QString why;

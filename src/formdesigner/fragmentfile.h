@@ -19,13 +19,16 @@ namespace FragmentFile {
 // without a closing one the body runs to the end.
 QString bodyText(const QString &html);
 
-// Writes body followed by one line end, atomically: on failure the old file
-// stays whole and error holds the reason. format is how the file that was
-// opened was stored (a new file: UTF-8, CR LF).
+// Writes body followed by one line end (none when the file that was opened
+// ended without one), atomically: on failure the old file stays whole and
+// error holds the reason. format is how the file that was opened was stored
+// (a new file: UTF-8, CR LF).
 bool write(const QString &path, const QString &body, QString *error = nullptr,
            const TextFiles::Format &format = {});
 
-// Reads the whole file first; no result (and the reason) when it cannot.
+// Reads the whole file first and gives it without the one line end write()
+// puts at its end, so a load and save leaves the file as it was; no result
+// (and the reason) when it cannot.
 std::optional<QString> read(const QString &path, QString *error = nullptr,
                             TextFiles::Format *format = nullptr);
 

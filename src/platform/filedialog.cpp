@@ -39,11 +39,16 @@ public:
 // shows, so it stays grey for an existing file the filter hides, while Enter
 // opens that file. The button follows what Open accepts: after each of Qt's
 // updates (a typed change, or any greying) it is enabled for existing files.
+//
+// A typed name that names no file is taken with the dialog's extension, as
+// the save dialog adds it: "lay1" opens "lay1.lyt"; a file named as typed
+// goes first.
 class OpenButtonTakesExistingFiles : public QObject
 {
 public:
-    OpenButtonTakesExistingFiles(QFileDialog *dialog, QPushButton *button, QLineEdit *edit)
-        : QObject(dialog), m_dialog(dialog), m_button(button)
+    OpenButtonTakesExistingFiles(QFileDialog *dialog, QPushButton *button, QLineEdit *edit,
+                                 const QString &suffix)
+        : QObject(dialog), m_dialog(dialog), m_button(button), m_suffix(suffix)
     {
         button->installEventFilter(this);
         // Connected after Qt's own update, so it runs after it.
@@ -60,6 +65,11 @@ public:
 private:
     void update()
     {
+        if (!m_suffix.isEmpty()) {
+            m_dialog->setDefaultSuffix(QString());
+            if (!namesExistingFiles())
+                m_dialog->setDefaultSuffix(m_suffix);
+        }
         if (!m_button->isEnabled() && namesExistingFiles())
             m_button->setEnabled(true);
     }
@@ -73,6 +83,7 @@ private:
 
     QFileDialog *m_dialog;
     QPushButton *m_button;
+    QString m_suffix;
 };
 
 bool under(const QString &path, const QString &root)
@@ -134,8 +145,13 @@ std::unique_ptr<QFileDialog> create(const Prompter::FileRequest &request,
     const auto *buttons = dialog->findChild<QDialogButtonBox *>();
     QPushButton *open = buttons ? buttons->button(QDialogButtonBox::Open) : nullptr;
     auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-    if (mode == QFileDialog::AcceptOpen && open && edit)
-        new OpenButtonTakesExistingFiles(dialog.get(), open, edit);
+    if (mode == QFileDialog::AcceptOpen && open && edit) {
+        // Some callers name the extension as a pattern ("*.html").
+        QString suffix = request.defaultSuffix;
+        if (suffix.startsWith(QLatin1String("*.")))
+            suffix.remove(0, 2);
+        new OpenButtonTakesExistingFiles(dialog.get(), open, edit, suffix);
+    }
     return dialog;
 }
 

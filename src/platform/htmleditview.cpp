@@ -541,7 +541,8 @@ bool HtmlEditView::LoadDocument(const QString &pathOrUrl, QString *error,
     const QString path = url.isLocalFile() ? url.toLocalFile() : pathOrUrl;
     QString text;
     QString why;
-    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+    // A folder or FIFO exists: the reader tells what it is instead.
+    if (path.isEmpty() || !QFileInfo::exists(path)) {
         why = QStringLiteral("The file does not exist.");
     } else if (!TextFiles::read(path, &text, &why, format)) {
         // why holds the reason

@@ -402,6 +402,13 @@ void TestEditCommands::insertedBlocksLeaveTheParagraph_data()
         << "<a href=\"n.html\">new</a>"
         << "<p id=\"p\"><a id=\"a\" href=\"o.html\">alpha</a><a href=\"n.html\">new</a>"
            "<a href=\"o.html\">beta</a></p>";
+    QTest::newRow("a wrap from the start of a bold")
+        << "<p id=\"p\">al<b>pha</b><u>beta</u>gamma</p>" << "b 0" << "u 4"
+        << "<a href=\"x\"><b>pha</b><u>beta</u></a>"
+        << "<p id=\"p\">al<a href=\"x\"><b>pha</b><u>beta</u></a>gamma</p>";
+    QTest::newRow("a wrap of a whole bold stays in it")
+        << "<p id=\"p\">al<b>pha</b>gamma</p>" << "b 0" << "b 3" << "<i>pha</i>"
+        << "<p id=\"p\">al<b><i>pha</i></b>gamma</p>";
     QTest::newRow("inline markup stays") << ab << "#p 5" << "" << "<b>x</b>"
                                          << "<p id=\"p\">alpha<b>x</b>beta</p>";
     QTest::newRow("a block in a division stays")

@@ -69,6 +69,7 @@ void TestFileDialogs::initTestCase()
     QVERIFY(QDir().mkpath(m_folder));
     QVERIFY(TestFiles::write(m_folder + "/page.htm", "<p>htm</p>"));
     QVERIFY(TestFiles::write(m_folder + "/other.html", "<p>html</p>"));
+    QVERIFY(TestFiles::write(m_folder + "/plain", "<p>no extension</p>"));
     QVERIFY(QFile::link("/proc/self", m_env.scratch("linked")));
 }
 
@@ -80,6 +81,10 @@ void TestFileDialogs::openTakesAnyExistingFile_data()
     QTest::newRow("shown by the filter") << "other.html" << m_folder + "/other.html";
     QTest::newRow("whole path, hidden") << m_folder + "/page.htm" << m_folder + "/page.htm";
     QTest::newRow("no such file") << "absent.htm" << "";
+    // The extension the dialog was given, as a save adds it.
+    QTest::newRow("typed without extension") << "other" << m_folder + "/other.html";
+    QTest::newRow("a file named as typed goes first") << "plain" << m_folder + "/plain";
+    QTest::newRow("neither as typed nor with extension") << "absent" << "";
 }
 
 void TestFileDialogs::openTakesAnyExistingFile()

@@ -23,6 +23,8 @@
 
 #include <csignal>
 
+#include <sys/stat.h>
+
 namespace {
 
 using TestEngine::settle;
@@ -225,10 +227,16 @@ void TestHtmlEditView::loadFailureKeepsTheDocument()
     v->setDocumentHtml("<html><head></head><body><p>kept</p></body></html>");
     QString error;
     QVERIFY(!v->LoadDocument(m_env.scratch("missing.html"), &error));
-    QVERIFY(!error.isEmpty());
+    QCOMPARE(error, QString("The file does not exist."));
+    // What exists but is no file is named as such, and a FIFO is not waited on.
     const QString folder = m_env.scratch("dir.html");
     QDir().mkpath(folder);
     QVERIFY(!v->LoadDocument(folder, &error));
+    QCOMPARE(error, QString("Not a regular file"));
+    const QString fifo = m_env.scratch("fifo.html");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(!v->LoadDocument(fifo, &error));
+    QCOMPARE(error, QString("Not a regular file"));
     QCOMPARE(read(*v), QString("<html><head></head><body><p>kept</p></body></html>"));
     QVERIFY(v->url().scheme() == "qvdoc");
 }

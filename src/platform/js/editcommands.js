@@ -968,6 +968,22 @@
         return el ? el.closest('p, ' + headings) : null;
     }
 
+    // A selection cut out of the text of an inline element leaves that
+    // element empty ("<b></b>"); it goes, unless the insertion lands in it.
+    function dropEmptyCut(node, range) {
+        if (node.nodeType !== Node.TEXT_NODE || node.data || !node.isConnected
+            || node === range.startContainer)
+            return;
+        let el = node.parentElement;
+        node.remove();
+        while (el && wrappers.has(el.tagName) && !el.firstChild && !el.id
+               && !el.hasAttribute('name') && !el.contains(range.startContainer)) {
+            const up = el.parentElement;
+            el.remove();
+            el = up;
+        }
+    }
+
     // Inserts markup at the caret, replacing the selection, exactly as given:
     // through the DOM, because the engine's own insertion drops some of it.
     E.insertHtml = function (html) {
@@ -986,7 +1002,9 @@
             const end = blockOf(range.endContainer);
             if (end && end !== start)
                 emptied = end;
+            const cut = [range.startContainer, range.endContainer];
             range.deleteContents();
+            cut.forEach((node) => dropEmptyCut(node, range));
             if (start && start !== blockOf(range.startContainer)) {
                 range.selectNodeContents(start);
                 range.collapse(false);
