@@ -15,6 +15,8 @@
 namespace {
 
 const QString kTitle = QStringLiteral("Assistant: Quorl");
+const QString kSaveFirst =
+    QStringLiteral("File not saved. Would you like to save your file first?");
 
 bool askYesNo(const QString &question)
 {
@@ -51,6 +53,12 @@ void SourceWindow::New()
 
 void SourceWindow::Open()
 {
+    // The opened file takes the place of the text: unsaved work is offered a
+    // save first, as Recent and the composer's Open do.
+    if (!star.isEmpty() && askYesNo(kSaveFirst)) {
+        Save();
+        return;
+    }
     comdlg.CancelError = true;
     comdlg.DefaultExt = QStringLiteral("*.html");
     comdlg.Filter = DocumentFiles::filter;
@@ -100,8 +108,7 @@ void SourceWindow::SaveAs()
 
 void SourceWindow::OpenRecent(int index)
 {
-    if (!star.isEmpty()
-        && askYesNo(QStringLiteral("File not saved. Would you like to save your file first?"))) {
+    if (!star.isEmpty() && askYesNo(kSaveFirst)) {
         Save();
         return;
     }
@@ -135,8 +142,7 @@ void SourceWindow::InsertFile()
 void SourceWindow::Exit()
 {
     // Unsaved work is never ended without an offer to save it first.
-    if (!star.isEmpty()
-        && askYesNo(QStringLiteral("File not saved. Would you like to save your file first?"))) {
+    if (!star.isEmpty() && askYesNo(kSaveFirst)) {
         Save();
         if (!star.isEmpty()) {
             CloseList::tellExitStopped();

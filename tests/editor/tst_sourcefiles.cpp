@@ -61,6 +61,7 @@ private Q_SLOTS:
     void failedSaveKeepsMarkerAndPath();
     void newPrompts();
     void recentPromptsAndOpens();
+    void openOffersToSaveUnsavedWork();
     void insertFile();
     void exitAnswers_data();
     void exitAnswers();
@@ -111,6 +112,7 @@ void TestSourceFiles::openShowsTheFileAndFillsRecent()
 
     // The next file dialog starts in the document's folder, or else where the
     // last one ended.
+    w->star.clear();
     p.expect(ScriptedPrompter::OpenFile{"", std::nullopt});
     w->Open();
     QCOMPARE(p.lastFileRequest().initialPath, m_env.scratch());
@@ -131,6 +133,7 @@ void TestSourceFiles::sameFileTwiceAndOverflow()
     const QString a = m_env.scratch("a.html");
     writeFile(a, "a");
     for (int i = 0; i < 2; ++i) {
+        w->star.clear();
         p.expect(ScriptedPrompter::OpenFile{"", a});
         w->Open();
     }
@@ -139,6 +142,7 @@ void TestSourceFiles::sameFileTwiceAndOverflow()
     for (int i = 0; i < 5; ++i) {
         names << m_env.scratch(QString("f%1.html").arg(i));
         writeFile(names.last(), "x");
+        w->star.clear();
         p.expect(ScriptedPrompter::OpenFile{"", names.last()});
         w->Open();
     }
@@ -290,14 +294,16 @@ void TestSourceFiles::unreadableFileChangesNothing()
     RecentFiles::showKeys(1);
 
     ScriptedPrompter p;
+    p.expect(Msg{"File not saved. Would you like to save your file first?", "Assistant: Quorl",
+                 Icon::Question, Buttons::YesNo, Answer::No});
     p.expect(ScriptedPrompter::OpenFile{"", missing});
     p.expect(Msg{"", "Assistant: Quorl", Icon::Critical, Buttons::Ok});
     w->Open();
     w->star.clear();  // the Recent entry would ask to save a modified page first
     p.expect(Msg{"", "Assistant: Quorl", Icon::Critical, Buttons::Ok});
     w->OpenRecent(4);
-    QVERIFY(p.shownMessages().at(0).startsWith("Unable to open " + missing + "\r\n"));
-    QVERIFY(p.shownMessages().at(0).size() > QString("Unable to open " + missing).size() + 2);
+    QVERIFY(p.shownMessages().at(1).startsWith("Unable to open " + missing + "\r\n"));
+    QVERIFY(p.shownMessages().at(1).size() > QString("Unable to open " + missing).size() + 2);
     QCOMPARE(w->area->text(), QString("my page"));
     QCOMPARE(w->DocumentPath, kept);
     QCOMPARE(w->windowTitle(), caption);
@@ -375,6 +381,32 @@ void TestSourceFiles::recentPromptsAndOpens()
     QCOMPARE(w->comdlg.FileName, other);
     QCOMPARE(w->star, QString("*"));
     QCOMPARE(visibleRecent(w), QStringList({"-", "-", "-", "-", other}));  // not reordered
+}
+
+void TestSourceFiles::openOffersToSaveUnsavedWork()
+{
+    const QString current = m_env.scratch("current.html");
+    const QString other = m_env.scratch("other.html");
+    writeFile(other, "<P>other</P>");
+    w->area->setText("mine");
+    w->DocumentPath = current;
+    QCOMPARE(w->star, QString("*"));
+
+    ScriptedPrompter p;
+    const QString q = "File not saved. Would you like to save your file first?";
+    p.expect(Msg{q, "Assistant: Quorl", Icon::Question, Buttons::YesNo, Answer::Yes});
+    w->Open();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(bytesOf(current), QByteArray("mine\r\n"));   // saved, nothing opened
+    QCOMPARE(w->area->text(), QString("mine"));
+
+    w->area->setSelText(" more");
+    p.expect(Msg{q, "Assistant: Quorl", Icon::Question, Buttons::YesNo, Answer::No});
+    p.expect(ScriptedPrompter::OpenFile{"", other});
+    w->Open();
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(w->area->text(), QString("<P>other</P>"));
+    QCOMPARE(w->DocumentPath, other);
 }
 
 void TestSourceFiles::insertFile()

@@ -85,6 +85,7 @@ QString TestPageEncodings::scratchCopy(const QString &fixture)
 
 void TestPageEncodings::openInSource(const QString &path)
 {
+    Quorl()->star.clear();
     ScriptedPrompter p;
     p.expect(ScriptedPrompter::OpenFile{"", path});
     Quorl()->Open();
@@ -243,6 +244,7 @@ void TestPageEncodings::binaryFileIsRefused()
     SourceWindow *q = Quorl();
     q->area->setText("<p>kept</p>");
     q->DocumentPath = "/before.html";
+    q->star.clear();
     const QString refused = "Unable to open " + path + "\r\nThe file holds NUL bytes and is no "
                             "UTF-16 or UTF-32 text, so it is not a page.";
     ScriptedPrompter p;
