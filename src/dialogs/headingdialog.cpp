@@ -1,7 +1,5 @@
 #include "dialogs/headingdialog.h"
 
-#include "editor/openers.h"
-
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>

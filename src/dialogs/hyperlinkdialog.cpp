@@ -274,9 +274,10 @@ HyperlinkValues HyperlinkDialog::values() const
 void HyperlinkDialog::onInsert()
 {
     using InsertRoute::Route;
-    const Route route = this->route();
-    const std::optional<LinkElement> element = hyperlinkElement(values(),
-                                                                route == Route::Console);
+    const Route route = deliveryRoute();
+    HyperlinkValues v = values();
+    v.text = presetIn(route, txtTextToDisp);
+    const std::optional<LinkElement> element = hyperlinkElement(v, route == Route::Console);
     if (!element) {
         Prompter::tell(QStringLiteral("The Link URL has not been mentioned"),
                        QStringLiteral("Assistant: Quorl"), Prompter::Icon::Exclamation);
@@ -291,7 +292,7 @@ void HyperlinkDialog::onInsert()
             console->select(element->tagEnd, 1);
         }
     } else {
-        InsertHtml(element->html);
+        deliver(route, element->html);
     }
     unload();
 }

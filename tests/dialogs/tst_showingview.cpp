@@ -6,6 +6,7 @@
 #include "dialogs/fontdialog.h"
 #include "dialogs/headingdialog.h"
 #include "dialogs/highlightdialog.h"
+#include "dialogs/hyperlinkdialog.h"
 #include "dialogs/maildialog.h"
 #include "dialogs/marqueedialog.h"
 #include "dialogs/rolloverdialog.h"
@@ -215,6 +216,11 @@ void TestShowingView::selectionComesFromTheViewShowing_data()
         d->choose("help");
         d->OKButton->click();
     }) << "span";
+    QTest::newRow("hyperlink") << "mnuHyperlink" << "hyperlinks" << Confirm([](QWidget *w) {
+        auto *d = static_cast<HyperlinkDialog *>(w);
+        d->txtLink->setText("next.html");
+        d->btnInsert->click();
+    }) << "a";
 }
 
 void TestShowingView::selectionComesFromTheViewShowing()
