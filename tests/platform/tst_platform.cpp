@@ -320,6 +320,9 @@ void TestPlatform::textFilesKeepInvalidBytes_data()
     QTest::newRow("utf-8 that holds the kept range itself")
         << QByteArray("<meta charset=utf-8>\xef\x9c\x80\xc3\xa9")
         << QString::fromUtf8("<meta charset=utf-8>\uf7ef\uf79c\uf780\u00e9") << "UTF-8" << true;
+    QTest::newRow("undeclared utf-8 that holds the kept range itself")
+        << QByteArray("<p>\xef\x9f\xbf\xc3\xa9</p>")
+        << QString::fromUtf8("<p>\uf7ef\uf79f\uf7bf\u00e9</p>") << "UTF-8" << true;
     QTest::newRow("utf-16 holds it as a character")
         << QByteArray("\xff\xfe\x00\xf7<\x00", 6) << QString::fromUtf8("\uf700<")
         << "UTF-16LE" << false;
