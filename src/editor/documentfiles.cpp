@@ -22,11 +22,33 @@ void reportOpenFailure(const QString &path, const QString &reason)
     report(QStringLiteral("Unable to open %1"), path, reason);
 }
 
+void tellKeptBytes(const QString &path, const TextFiles::Format &format, Shown where)
+{
+    if (!format.keptBytes)
+        return;
+    const QString what =
+        QStringLiteral("%1 holds bytes that are not valid in its encoding (%2). ")
+            .arg(QDir::toNativeSeparators(path), format.encoding);
+    const QString fate =
+        where == Shown::InSource
+            ? QStringLiteral("They are kept as they are, and saved unchanged.")
+            : QStringLiteral("The composer shows each of them as \ufffd and cannot keep "
+                             "it: a save from the composer writes that character in its "
+                             "place. The source window keeps them.");
+    Prompter::tell(what + fate, QStringLiteral("Assistant: Quorl"),
+                   Prompter::Icon::Exclamation);
+}
+
 bool read(const QString &path, QString *text, TextFiles::Format *format)
 {
     QString error;
-    if (TextFiles::read(path, text, &error, format))
+    TextFiles::Format read;
+    if (TextFiles::read(path, text, &error, &read)) {
+        tellKeptBytes(path, read, Shown::InSource);
+        if (format)
+            *format = read;
         return true;
+    }
     reportOpenFailure(path, error);
     return false;
 }

@@ -15,6 +15,15 @@ inline const QString filter =
 // receives how the file was stored, for its write.
 bool read(const QString &path, QString *text, TextFiles::Format *format = nullptr);
 
+// Which window shows a page: the source window keeps every byte of it, the
+// composer's engine cannot.
+enum class Shown { InSource, InComposer };
+
+// Tells, once for the page at path, that it holds bytes that are not valid in
+// its encoding and what becomes of them where it is shown; nothing when it
+// holds none.
+void tellKeptBytes(const QString &path, const TextFiles::Format &format, Shown where);
+
 // Says that path could not be opened, and why.
 void reportOpenFailure(const QString &path, const QString &reason);
 

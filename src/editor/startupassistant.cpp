@@ -151,6 +151,8 @@ void StartUpAssistant::openExistingFile()
     if (dlg.ShowOpen() && !dlg.FileName.isEmpty()) {
         if (Composr()->txtComp->LoadDocument(dlg.FileName, nullptr,
                                              &Quorl()->documentFormat)) {
+            DocumentFiles::tellKeptBytes(dlg.FileName, Quorl()->documentFormat,
+                                         DocumentFiles::Shown::InComposer);
             Quorl()->DocumentPath = dlg.FileName;
             titleupdate();
         } else {
@@ -172,6 +174,8 @@ void StartUpAssistant::openRecent()
         reportError(QStringLiteral("Error 05\r\nUnable to complete requested action."));
         return;
     }
+    DocumentFiles::tellKeptBytes(path, Quorl()->documentFormat,
+                                 DocumentFiles::Shown::InComposer);
     dlg.FileName = path;
     Quorl()->DocumentPath = path;
     titleupdate();

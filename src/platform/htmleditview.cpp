@@ -2,6 +2,7 @@
 
 #include "platform/htmlmarkup.h"
 #include "platform/prompter.h"
+#include "platform/textencodings.h"
 #include "platform/textfiles.h"
 
 #include <QBuffer>
@@ -541,15 +542,21 @@ bool HtmlEditView::LoadDocument(const QString &pathOrUrl, QString *error,
     const QString path = url.isLocalFile() ? url.toLocalFile() : pathOrUrl;
     QString text;
     QString why;
+    TextFiles::Format read;
     // A folder or FIFO exists: the reader tells what it is instead.
     if (path.isEmpty() || !QFileInfo::exists(path)) {
         why = QStringLiteral("The file does not exist.");
-    } else if (!TextFiles::read(path, &text, &why, format)) {
+    } else if (!TextFiles::read(path, &text, &why, &read)) {
         // why holds the reason
     } else {
+        if (format)
+            *format = read;
         const QFileInfo info(path);
         m_baseFolder = info.absolutePath();
-        loadContent(text, info.fileName());
+        // The engine cannot keep bytes that are no text: it shows them as a
+        // browser does.
+        loadContent(read.keptBytes ? TextEncodings::withKeptBytesShown(text) : text,
+                    info.fileName());
         return true;
     }
     if (error)

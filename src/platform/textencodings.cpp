@@ -7,6 +7,7 @@
 
 #include <uchardet.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace TextEncodings {
@@ -41,7 +42,7 @@ void appendReference(QByteArray *out, char32_t code)
     *out += ';';
 }
 
-QByteArray encodeCp1252(const QString &text)
+QByteArray encodeCp1252(QStringView text)
 {
     QByteArray out;
     out.reserve(text.size());
@@ -89,7 +90,7 @@ constexpr auto kFlags = QStringConverter::Flag::Stateless
 // Characters the encoding cannot hold become references. Blocks are tried
 // whole and only a failing block character by character, so the cost stays
 // linear. Each try has a fresh encoder: an error, once seen, stays.
-QByteArray encodeWithReferences(const QString &text, const QByteArray &name)
+QByteArray encodeWithReferences(QStringView text, const QByteArray &name)
 {
     constexpr qsizetype kBlock = 256;
     const auto tryEncode = [&name](QStringView part) -> std::optional<QByteArray> {
@@ -106,7 +107,7 @@ QByteArray encodeWithReferences(const QString &text, const QByteArray &name)
         qsizetype to = qMin(n, from + kBlock);
         if (to < n && text.at(to - 1).isHighSurrogate())
             ++to;
-        const QStringView block = QStringView(text).mid(from, to - from);
+        const QStringView block = text.mid(from, to - from);
         if (const auto whole = tryEncode(block)) {
             out += *whole;
         } else {
@@ -126,6 +127,174 @@ QByteArray encodeWithReferences(const QString &text, const QByteArray &name)
         from = to;
     }
     return out;
+}
+
+
+// Plain ASCII, for pages that never said what else they may hold.
+bool isAscii(QStringView name)
+{
+    return name == u"US-ASCII";
+}
+
+QByteArray encodeAscii(QStringView text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c.unicode() < 0x80) {
+            out += char(c.unicode());
+        } else if (c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
+            appendReference(&out, QChar::surrogateToUcs4(c, text.at(i + 1)));
+            ++i;
+        } else {
+            appendReference(&out, c.unicode());
+        }
+    }
+    return out;
+}
+
+QByteArray encodeRun(QStringView text, const QString &name)
+{
+    if (isCp1252(name))
+        return encodeCp1252(text);
+    if (isAscii(name))
+        return encodeAscii(text);
+    if (isUtf8(name))
+        return text.toUtf8();
+    const QByteArray label = name.toLatin1();
+    QStringEncoder encoder(label.constData(), kFlags);
+    if (!encoder.isValid())
+        return text.toUtf8();
+    const QByteArray whole = encoder(text);
+    if (!encoder.hasError())
+        return whole;
+    return encodeWithReferences(text, label);
+}
+
+// Bytes that decode in name to text without the kept range, which encodes
+// back to the same bytes.
+std::optional<QString> exactly(QByteArrayView bytes, const QString &name)
+{
+    QStringDecoder decoder(name.toLatin1().constData(), kFlags);
+    QString text = decoder(bytes);
+    if (decoder.hasError() || holdsKeptBytes(text) || encode(text, name) != bytes)
+        return std::nullopt;
+    return text;
+}
+
+void appendKept(QString *out, uchar byte)
+{
+    *out += QChar(kKeptBytes + byte);
+}
+
+// The length of the valid UTF-8 sequence at p, or 0 when there is none. The
+// kept range (U+F700 to U+F7FF: EF 9C 80 to EF 9F BF) counts as invalid.
+int utf8SequenceLength(const uchar *p, qsizetype available)
+{
+    const uchar c = p[0];
+    if (c < 0x80)
+        return 1;
+    int length = 0;
+    uchar low = 0x80, high = 0xBF;
+    if (c >= 0xC2 && c <= 0xDF) {
+        length = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        length = 3;
+        low = c == 0xE0 ? 0xA0 : 0x80;
+        high = c == 0xED ? 0x9F : 0xBF;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        length = 4;
+        low = c == 0xF0 ? 0x90 : 0x80;
+        high = c == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (available < length || p[1] < low || p[1] > high)
+        return 0;
+    if (c == 0xEF && p[1] >= 0x9C && p[1] <= 0x9F)
+        return 0;
+    for (int k = 2; k < length; ++k) {
+        if ((p[k] & 0xC0) != 0x80)
+            return 0;
+    }
+    return length;
+}
+
+QString decodeUtf8Keeping(const QByteArray &bytes)
+{
+    QString out;
+    out.reserve(bytes.size());
+    const auto *p = reinterpret_cast<const uchar *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype run = 0;
+    const auto flush = [&](qsizetype to) {
+        if (to > run)
+            out += QStringDecoder("UTF-8", kFlags)(QByteArrayView(bytes).sliced(run, to - run));
+    };
+    for (qsizetype i = 0; i < n;) {
+        if (const int length = utf8SequenceLength(p + i, n - i)) {
+            i += length;
+            continue;
+        }
+        flush(i);
+        appendKept(&out, p[i]);
+        run = ++i;
+    }
+    flush(n);
+    return out;
+}
+
+// A piece that does not read whole is read character by character: the
+// longest valid character (up to four bytes) at each place, else one kept byte.
+void appendByCharacters(QString *out, QByteArrayView piece, const QString &name)
+{
+    constexpr qsizetype kLongest = 4;
+    for (qsizetype at = 0; at < piece.size();) {
+        qsizetype taken = 0;
+        for (qsizetype len = 1; len <= kLongest && at + len <= piece.size(); ++len) {
+            if (const auto one = exactly(piece.sliced(at, len), name)) {
+                *out += *one;
+                taken = len;
+                break;
+            }
+        }
+        if (taken == 0) {
+            appendKept(out, uchar(piece.at(at)));
+            taken = 1;
+        }
+        at += taken;
+    }
+}
+
+// Other encodings are read in pieces cut after a byte below 0x30, which no
+// multi-byte encoding kept here uses inside a character, so that only the
+// pieces around an invalid byte are read character by character.
+QString decodePiecewise(const QByteArray &bytes, const QString &name)
+{
+    constexpr qsizetype kPiece = 64;
+    QString out;
+    out.reserve(bytes.size());
+    const qsizetype n = bytes.size();
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const bool cut = i + 1 == n || (i + 1 - from >= kPiece && uchar(bytes.at(i)) < 0x30);
+        if (!cut)
+            continue;
+        const QByteArrayView piece = QByteArrayView(bytes).sliced(from, i + 1 - from);
+        if (const auto text = exactly(piece, name))
+            out += *text;
+        else
+            appendByCharacters(&out, piece, name);
+        from = i + 1;
+    }
+    return out;
+}
+
+QString decodeEachByteKept(const QByteArray &bytes, const QString &name)
+{
+    return isUtf8(name) ? decodeUtf8Keeping(bytes) : decodePiecewise(bytes, name);
 }
 
 } // namespace
@@ -164,6 +333,19 @@ bool isUtf16Or32(QStringView name)
     return name.startsWith(u"UTF-16") || name.startsWith(u"UTF-32");
 }
 
+bool holdsKeptBytes(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), isKeptByte);
+}
+
+bool canKeepBytes(const QString &name)
+{
+    // Encodings that shift between states cannot be read piece by piece.
+    const QString l = name.toLower();
+    return !isUtf16Or32(name) && !l.contains(u"2022") && !l.startsWith(u"hz")
+           && !l.contains(u"utf-7") && !l.contains(u"bocu") && !l.contains(u"scsu");
+}
+
 std::optional<QString> decode(const QByteArray &bytes, const QString &name)
 {
     if (isCp1252(name))
@@ -174,23 +356,53 @@ std::optional<QString> decode(const QByteArray &bytes, const QString &name)
     QString text = decoder(bytes);
     if (decoder.hasError())
         return std::nullopt;
+    // A character of the kept range would be written back as a byte.
+    if (holdsKeptBytes(text) && canKeepBytes(name))
+        return decodeEachByteKept(bytes, name);
     return text;
+}
+
+std::optional<QString> decodeKeepingBytes(const QByteArray &bytes, const QString &name)
+{
+    if (isCp1252(name))
+        return decodeCp1252(bytes);
+    if (!canKeepBytes(name) || !QStringDecoder(name.toLatin1().constData()).isValid())
+        return std::nullopt;
+    if (auto text = exactly(bytes, name))
+        return text;
+    return decodeEachByteKept(bytes, name);
 }
 
 QByteArray encode(const QString &text, const QString &name)
 {
-    if (isCp1252(name))
-        return encodeCp1252(text);
-    if (isUtf8(name))
-        return text.toUtf8();
-    const QByteArray label = name.toLatin1();
-    QStringEncoder encoder(label.constData(), kFlags);
-    if (!encoder.isValid())
-        return text.toUtf8();
-    const QByteArray whole = encoder(text);
-    if (!encoder.hasError())
-        return whole;
-    return encodeWithReferences(text, label);
+    if (!holdsKeptBytes(text) || !canKeepBytes(name))
+        return encodeRun(text, name);
+    // Kept bytes go back as they were; the runs between them are encoded.
+    QByteArray out;
+    out.reserve(text.size());
+    const QStringView view(text);
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < view.size(); ++i) {
+        if (!isKeptByte(view.at(i)))
+            continue;
+        if (i > from)
+            out += encodeRun(view.sliced(from, i - from), name);
+        out += char(view.at(i).unicode() & 0xFF);
+        from = i + 1;
+    }
+    if (from < view.size())
+        out += encodeRun(view.sliced(from), name);
+    return out;
+}
+
+QString withKeptBytesShown(const QString &text)
+{
+    QString shown = text;
+    for (QChar &c : shown) {
+        if (isKeptByte(c))
+            c = QChar(0xFFFD);
+    }
+    return shown;
 }
 
 QByteArray byteOrderMark(const QString &name)

@@ -7,6 +7,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace TextFiles {
 
 namespace {
@@ -42,18 +44,120 @@ std::optional<QStringView> charsetLabel(QStringView tag)
     return std::nullopt;
 }
 
-// The first META that names a charset decides, as it does for a browser.
+bool isTagSpace(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+}
+
+// One tag's attributes as a browser's prescan reads them, from just after
+// its name; end receives the place after the tag.
+struct TagAttributes {
+    std::optional<QStringView> charset;
+    std::optional<QStringView> httpEquiv;
+    std::optional<QStringView> content;
+};
+
+TagAttributes readAttributes(QStringView page, qsizetype at, qsizetype *end)
+{
+    TagAttributes attrs;
+    const qsizetype n = page.size();
+    qsizetype i = at;
+    while (i < n) {
+        while (i < n && (isTagSpace(page.at(i)) || page.at(i) == u'/'))
+            ++i;
+        if (i >= n || page.at(i) == u'>')
+            break;
+        const qsizetype nameStart = i;
+        while (i < n && !isTagSpace(page.at(i)) && page.at(i) != u'=' && page.at(i) != u'>'
+               && (page.at(i) != u'/' || i == nameStart))
+            ++i;
+        const QStringView name = page.sliced(nameStart, i - nameStart);
+        while (i < n && isTagSpace(page.at(i)))
+            ++i;
+        QStringView value;
+        if (i < n && page.at(i) == u'=') {
+            ++i;
+            while (i < n && isTagSpace(page.at(i)))
+                ++i;
+            if (i < n && (page.at(i) == u'"' || page.at(i) == u'\'')) {
+                const qsizetype close = page.indexOf(page.at(i), i + 1);
+                const qsizetype stop = close < 0 ? n : close;
+                value = page.sliced(i + 1, stop - i - 1);
+                i = qMin(n, stop + 1);
+            } else {
+                const qsizetype valueStart = i;
+                while (i < n && !isTagSpace(page.at(i)) && page.at(i) != u'>')
+                    ++i;
+                value = page.sliced(valueStart, i - valueStart);
+            }
+        }
+        // The first of each attribute counts.
+        if (name.compare(u"charset", Qt::CaseInsensitive) == 0 && !attrs.charset)
+            attrs.charset = value;
+        else if (name.compare(u"http-equiv", Qt::CaseInsensitive) == 0 && !attrs.httpEquiv)
+            attrs.httpEquiv = value;
+        else if (name.compare(u"content", Qt::CaseInsensitive) == 0 && !attrs.content)
+            attrs.content = value;
+    }
+    *end = qMin(n, i + 1);
+    return attrs;
+}
+
+std::optional<QStringView> metaCharset(const TagAttributes &attrs)
+{
+    if (attrs.charset)
+        return attrs.charset->trimmed();
+    if (attrs.httpEquiv && attrs.content
+        && attrs.httpEquiv->trimmed().compare(u"content-type", Qt::CaseInsensitive) == 0)
+        return charsetLabel(*attrs.content);
+    return std::nullopt;
+}
+
+// The first META that names a charset decides, as it does for a browser;
+// comments, script and style text and attribute values are passed over.
 std::optional<QStringView> metaLabel(QStringView page)
 {
+    const qsizetype n = page.size();
     qsizetype at = 0;
-    while ((at = page.indexOf(u"<meta", at, Qt::CaseInsensitive)) >= 0) {
-        const qsizetype end = page.indexOf(u'>', at);
-        const QStringView tag = page.mid(at, end < 0 ? -1 : end - at);
-        if (const auto label = charsetLabel(tag))
-            return label;
-        if (end < 0)
-            break;
+    while ((at = page.indexOf(u'<', at)) >= 0) {
+        if (page.sliced(at).startsWith(u"<!--")) {
+            const qsizetype close = page.indexOf(u"-->", at + 4);
+            if (close < 0)
+                break;
+            at = close + 3;
+            continue;
+        }
+        qsizetype i = at + 1;
+        const bool endTag = i < n && page.at(i) == u'/';
+        if (endTag)
+            ++i;
+        if (i >= n || !page.at(i).isLetter()) {
+            // "<!DOCTYPE", "<?xml", "</ >": to the next '>'; a lone '<' is text.
+            const bool markup = i < n && (endTag || page.at(i) == u'!' || page.at(i) == u'?');
+            at = markup ? page.indexOf(u'>', i) : i;
+            if (at < 0)
+                break;
+            continue;
+        }
+        const qsizetype nameStart = i;
+        while (i < n && !isTagSpace(page.at(i)) && page.at(i) != u'/' && page.at(i) != u'>')
+            ++i;
+        const QStringView name = page.sliced(nameStart, i - nameStart);
+        qsizetype end = 0;
+        const TagAttributes attrs = readAttributes(page, i, &end);
         at = end;
+        if (endTag)
+            continue;
+        if (name.compare(u"meta", Qt::CaseInsensitive) == 0) {
+            if (const auto label = metaCharset(attrs))
+                return label;
+        } else if (name.compare(u"script", Qt::CaseInsensitive) == 0
+                   || name.compare(u"style", Qt::CaseInsensitive) == 0) {
+            const QString close = QStringLiteral("</") + name.toString();
+            at = page.indexOf(close, at, Qt::CaseInsensitive);
+            if (at < 0)
+                break;
+        }
     }
     return std::nullopt;
 }
@@ -112,19 +216,48 @@ std::optional<QString> exactly(const QByteArray &bytes, const QString &name)
     return text;
 }
 
+bool isAscii(const QByteArray &bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+}
+
+// Whether at most a quarter of the bytes beyond ASCII were kept in text.
+bool fewKept(QStringView text, const QByteArray &bytes)
+{
+    const auto kept = std::count_if(text.begin(), text.end(), Enc::isKeptByte);
+    const auto high = std::count_if(bytes.begin(), bytes.end(),
+                                    [](char c) { return uchar(c) >= 0x80; });
+    return kept * 4 <= high;
+}
+
 // The text of bytes without a byte order mark.
 QString decodeUnmarked(const QByteArray &bytes, Format *f)
 {
-    // A declared encoding counts only when the bytes are valid in it; else
-    // the page is read in a way that keeps every byte.
+    // The encoding the page declares is used whatever the page holds, as a
+    // browser uses it: bytes that are not valid in it are kept.
     const QString declared = declaredEncoding(QString::fromLatin1(bytes));
-    for (const QString &name : {declared, QStringLiteral("UTF-8")}) {
-        if (auto text = exactly(bytes, name)) {
-            f->encoding = name;
-            return *text;
-        }
+    if (auto text = Enc::decodeKeepingBytes(bytes, declared)) {
+        f->encoding = declared;
+        return *text;
     }
+    if (auto text = exactly(bytes, declared)) {
+        f->encoding = declared;
+        return *text;
+    }
+    if (auto text = exactly(bytes, QStringLiteral("UTF-8"))) {
+        // An undeclared page of plain ASCII may be read as anything that
+        // holds ASCII, so it stays ASCII, with references for the rest.
+        f->encoding = declared.isEmpty() && isAscii(bytes) ? QStringLiteral("US-ASCII")
+                                                           : QStringLiteral("UTF-8");
+        return *text;
+    }
+    // The detector's guess holds when most bytes beyond ASCII are valid in it.
     const QString detected = Enc::detect(bytes);
+    if (auto text = Enc::decodeKeepingBytes(bytes, detected);
+        text && fewKept(*text, bytes)) {
+        f->encoding = detected;
+        return *text;
+    }
     if (auto text = exactly(bytes, detected)) {
         f->encoding = detected;
         return *text;
@@ -159,9 +292,10 @@ bool decode(const QByteArray &bytes, QString *text, Format *format, QString *err
     if (const auto mark = Enc::fromByteOrderMark(bytes)) {
         const auto &[name, length] = *mark;
         const QByteArray rest = bytes.mid(length);
-        out = Enc::decode(rest, name);
-        // Broken UTF-16/32 is read as well as it goes rather than refused;
-        // text after a UTF-8 mark that is no UTF-8 is read whole, mark and all.
+        // Bytes after a UTF-8 mark that are no UTF-8 are kept; broken
+        // UTF-16/32 is read as well as it goes rather than refused.
+        out = Enc::isUtf16Or32(name) ? Enc::decode(rest, name)
+                                     : Enc::decodeKeepingBytes(rest, name);
         if (!out && Enc::isUtf16Or32(name))
             out = QStringDecoder(name.toLatin1().constData(),
                                  QStringConverter::Flag::ConvertInitialBom)(rest);
@@ -182,6 +316,7 @@ bool decode(const QByteArray &bytes, QString *text, Format *format, QString *err
     f.lineEnd = lineEndOf(*out);
     f.finalLineEnd = out->endsWith(u'\n') || out->endsWith(u'\r');
     f.declared = declaredEncoding(*out);
+    f.keptBytes = Enc::holdsKeptBytes(*out) && Enc::canKeepBytes(f.encoding);
     *text = *out;
     if (format)
         *format = f;

@@ -3,8 +3,9 @@
 #include <QString>
 
 // Text files as the program reads and writes them. In: by the byte order
-// mark, else in the encoding the page declares, else UTF-8, else what a
-// detector finds, Windows-1252 as the last resort. Out: in the encoding the
+// mark, else in the encoding the page declares, else UTF-8 (plain ASCII
+// when every byte is), else what a detector finds, Windows-1252 as the last
+// resort; bytes that are not valid in the encoding are kept. Out: in the encoding the
 // file was read in (or the page now declares), with the byte order mark and
 // line ends it had; new files UTF-8 with CR LF. Every write is an atomic
 // replace, so a failed write leaves the old file whole.
@@ -25,6 +26,10 @@ struct Format {
     // The encoding the text declared when it was read (empty: none). A page
     // that declares another one since is written in that one.
     QString declared;
+    // Whether the file held bytes that are not valid in its encoding: they
+    // are in the text as kept bytes (TextEncodings::kKeptBytes) and are
+    // written back as they were.
+    bool keptBytes = false;
 };
 
 // Reads the whole file; on failure (a file that cannot be read, or one that
@@ -56,9 +61,10 @@ QByteArray encode(const QString &text, const Format &format);
 // the one it declared when read, else the one it was read in.
 QString writeEncoding(const QString &text, const Format &format);
 
-// The encoding a page declares (its first META naming a charset, else the
-// XML declaration at its start) as a converter name, when the system has a
-// converter for it; else empty.
+// The encoding a page declares (its first META naming a charset, found as a
+// browser's prescan finds it, past comments, script and style text and
+// attribute values; else the XML declaration at its start) as a converter
+// name, when the system has a converter for it; else empty.
 QString declaredEncoding(const QString &page);
 
 // Every CR LF, lone CR and lone LF becomes lineEnd.

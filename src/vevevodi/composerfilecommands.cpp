@@ -48,6 +48,7 @@ bool ComposerWindow::loadFile(const QString &path)
     QString error;
     TextFiles::Format format;
     if (txtComp->LoadDocument(path, &error, &format)) {
+        DocumentFiles::tellKeptBytes(path, format, DocumentFiles::Shown::InComposer);
         Quorl()->documentFormat = format;
         return true;
     }

@@ -62,6 +62,10 @@ private Q_SLOTS:
     void textFilesFormat_data();
     void textFilesFormat();
     void textFilesPageEncoding();
+    void textFilesKeepInvalidBytes_data();
+    void textFilesKeepInvalidBytes();
+    void textFilesDeclarationAsBrowsersFindIt_data();
+    void textFilesDeclarationAsBrowsersFindIt();
     void settingsStore();
     void commonDialogKeepsStateAndReportsCancel();
     void commonDialogFilter();
@@ -206,6 +210,8 @@ void TestPlatform::textFilesPageEncoding_data()
     QTest::newRow("xml declaration")
         << QString::fromUtf8("<?xml version=\"1.0\" encoding=\"windows-1252\"?><p>\u00e9</p>")
         << "UTF-8" << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1252\"?><p>\xe9</p>");
+    QTest::newRow("undeclared ascii: references beyond it")
+        << body << "US-ASCII" << QByteArray("<p>caf&#233; &#8364; &#8212; &#265; &#128512;</p>");
     QTest::newRow("first declaration decides")
         << "<meta name=\"x\"><meta charset=\"windows-1252\"><meta charset=\"utf-8\">" + body
         << "UTF-8"
@@ -241,19 +247,17 @@ void TestPlatform::textFilesFormat_data()
     QTest::newRow("utf-16be without a mark")
         << QByteArray("\0<\0p\0>\x04\x1f\0\r\0\n", 12)
         << QString::fromUtf8("<p>\u041f\r\n") << "UTF-16BE" << false << int(L::CrLf) << true;
-    QTest::newRow("cr only") << QByteArray("a\rb\r") << "a\rb\r" << "UTF-8" << false
+    QTest::newRow("cr only") << QByteArray("a\rb\r") << "a\rb\r" << "US-ASCII" << false
                              << int(L::Cr) << true;
     QTest::newRow("mixed line ends become cr lf")
-        << QByteArray("a\nb\r\nc") << "a\nb\r\nc" << "UTF-8" << false << int(L::CrLf)
+        << QByteArray("a\nb\r\nc") << "a\nb\r\nc" << "US-ASCII" << false << int(L::CrLf)
         << false;
     QTest::newRow("a mark before bytes that are no utf-8")
         << QByteArray("\xef\xbb\xbf<p>caf\xe9</p>")
-        << QString::fromUtf8("\u00ef\u00bb\u00bf<p>caf\u00e9</p>") << "windows-1252" << false
-        << int(L::CrLf) << true;
-    // What the detector makes of so few bytes does not matter; that they stay does.
+        << QString::fromUtf8("<p>caf\uf7e9</p>") << "UTF-8" << true << int(L::CrLf) << true;
     QTest::newRow("declared utf-8 that is not: every byte kept")
         << QByteArray("<meta charset=utf-8>caf\xe9")
-        << QString::fromUtf8("<meta charset=utf-8>caf\u00e9") << QString() << false
+        << QString::fromUtf8("<meta charset=utf-8>caf\uf7e9") << "UTF-8" << false
         << int(L::CrLf) << true;
     QTest::newRow("declared koi8-r")
         << QByteArray("<meta charset=koi8-r>\xf0")
@@ -285,6 +289,88 @@ void TestPlatform::textFilesFormat()
     QCOMPARE(written == bytes, sameBytes);
     if (!sameBytes)
         QCOMPARE(written, TextFiles::toCrLf(read).toUtf8());
+}
+
+void TestPlatform::textFilesKeepInvalidBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("declared utf-8, three stray bytes")
+        << QByteArray("<meta charset=\"UTF-8\"><p>Caf\xe9 \xc3 \xff P\xc3\xa1vlovna \xe2\x80\x94</p>")
+        << QString::fromUtf8("<meta charset=\"UTF-8\"><p>Caf\uf7e9 \uf7c3 \uf7ff P\u00e1vlovna "
+                             "\u2014</p>")
+        << "UTF-8" << true;
+    QTest::newRow("utf-8: overlong, surrogate, cut short")
+        << QByteArray("<meta charset=utf-8>\xc0\xaf\xed\xa0\x80\xc3\xa9\xe2\x80")
+        << QString::fromUtf8("<meta charset=utf-8>\uf7c0\uf7af\uf7ed\uf7a0\uf780\u00e9\uf7e2"
+                             "\uf780")
+        << "UTF-8" << true;
+    QTest::newRow("undeclared utf-8 the detector names")
+        << QByteArray("<p>\xd0\x9f\xd1\x80\xd0\xb8\xd0\xb2\xd0\xb5\xd1\x82, \xd0\xbc\xd0\xb8"
+                      "\xd1\x80! \xc3\xa9t\xc3\xa9 \xe2\x80\x94 \xff</p>")
+        << QString::fromUtf8("<p>\u041f\u0440\u0438\u0432\u0435\u0442, \u043c\u0438\u0440! "
+                             "\u00e9t\u00e9 \u2014 \uf7ff</p>")
+        << "UTF-8" << true;
+    QTest::newRow("shift_jis, a lead byte without its second")
+        << QByteArray("<meta charset=shift_jis>\x82\xa0\x81 \x82\xa2")
+        << QString::fromUtf8("<meta charset=shift_jis>\u3042\uf781 \u3044") << "Shift_JIS"
+        << true;
+    QTest::newRow("utf-8 that holds the kept range itself")
+        << QByteArray("<meta charset=utf-8>\xef\x9c\x80\xc3\xa9")
+        << QString::fromUtf8("<meta charset=utf-8>\uf7ef\uf79c\uf780\u00e9") << "UTF-8" << true;
+    QTest::newRow("undeclared utf-8 that holds the kept range itself")
+        << QByteArray("<p>\xef\x9f\xbf\xc3\xa9</p>")
+        << QString::fromUtf8("<p>\uf7ef\uf79f\uf7bf\u00e9</p>") << "UTF-8" << true;
+    QTest::newRow("utf-16 holds it as a character")
+        << QByteArray("\xff\xfe\x00\xf7<\x00", 6) << QString::fromUtf8("\uf700<")
+        << "UTF-16LE" << false;
+}
+
+void TestPlatform::textFilesKeepInvalidBytes()
+{
+    // The page is read in its own encoding, whatever it holds, and written
+    // back to the same bytes.
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QFETCH(QString, encoding);
+    QFETCH(bool, kept);
+    QString read;
+    TextFiles::Format format;
+    QVERIFY(TextFiles::decode(bytes, &read, &format));
+    QCOMPARE(read, text);
+    QCOMPARE(format.encoding, encoding);
+    QCOMPARE(format.keptBytes, kept);
+    QCOMPARE(TextFiles::encode(read, format), bytes);
+}
+
+void TestPlatform::textFilesDeclarationAsBrowsersFindIt_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("encoding");
+    const QString real = "<meta charset=\"utf-8\">";
+    QTest::newRow("commented out") << "<!-- <meta http-equiv=\"Content-Type\" content=\"text/"
+                                      "html; charset=iso-8859-1\"> -->" + real << "UTF-8";
+    QTest::newRow("in a script") << "<script>w('<meta charset=koi8-r>')</script>" + real
+                                 << "UTF-8";
+    QTest::newRow("in a style") << "<STYLE>/* <meta charset=koi8-r> */</STYLE>" + real
+                                << "UTF-8";
+    QTest::newRow("in an attribute value")
+        << "<div title='<meta charset=koi8-r>' data-x=\"charset=koi8-r\">" + real << "UTF-8";
+    QTest::newRow("content without http-equiv")
+        << "<meta name=\"x\" content=\"text/html; charset=koi8-r\">" + real << "UTF-8";
+    QTest::newRow("unquoted http-equiv")
+        << "<META HTTP-EQUIV=Content-Type CONTENT='text/html; charset=koi8-r'>" + real
+        << "KOI8-R";
+    QTest::newRow("a comment never closed") << "<!-- " + real << "";
+}
+
+void TestPlatform::textFilesDeclarationAsBrowsersFindIt()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, encoding);
+    QCOMPARE(TextFiles::declaredEncoding(page), encoding);
 }
 
 void TestPlatform::settingsStore()

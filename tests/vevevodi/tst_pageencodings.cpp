@@ -21,6 +21,8 @@
 #include <QStringEncoder>
 #include <QTest>
 
+#include <algorithm>
+
 using TestEngine::settle;
 using TestFiles::bytes;
 
@@ -29,7 +31,20 @@ namespace {
 const QStringList kFixtures = {
     "utf16le-bom.html", "utf16be-bom.html", "utf8-bom-nometa.html", "xml-declaration.html",
     "koi8r-declared.html", "shiftjis-undeclared.html", "lf.html", "crlf.html",
-    "no-final-break.html"};
+    "no-final-break.html", "utf8-old-meta-commented.html", "ascii-undeclared-references.html",
+    "pre-blank-lines.html"};
+
+// The characters of the pages with stray bytes, as both windows must show them.
+const QString kStrayTitle = QString::fromUtf8("<title>Caf\u00e9</title>");
+const QString kStrayText =
+    QString::fromUtf8(" Anna P\u00e1vlovna \u2014 \u041f\u0440\u0438 \u3042</p>");
+const QByteArray kStrayBytes("\xe9 \xc3 \xff");
+
+ScriptedPrompter::Message strayNote(const QString &path, const QString &fate)
+{
+    return {path + " holds bytes that are not valid in its encoding (UTF-8). " + fate,
+            "Assistant: Quorl", Prompter::Icon::Exclamation};
+}
 
 QByteArray fixtureBytes(const QString &name)
 {
@@ -54,12 +69,18 @@ private Q_SLOTS:
     void editedPageKeepsItsFormat();
     void importedTemplateKeepsItsFormat_data();
     void importedTemplateKeepsItsFormat();
+    void strayBytesKeptInSource_data();
+    void strayBytesKeptInSource();
+    void strayBytesInComposer_data();
+    void strayBytesInComposer();
+    void asciiPageTakesReferences();
     void binaryFileIsRefused();
     void bigPageWithMark();
 
 private:
-    void openInSource(const QString &path);
-    void openInComposer(const QString &path);
+    using Note = std::optional<ScriptedPrompter::Message>;
+    void openInSource(const QString &path, const Note &note = {});
+    void openInComposer(const QString &path, const Note &note = {});
     QString scratchCopy(const QString &fixture);
     TestEnv m_env;
 };
@@ -83,16 +104,18 @@ QString TestPageEncodings::scratchCopy(const QString &fixture)
     return path;
 }
 
-void TestPageEncodings::openInSource(const QString &path)
+void TestPageEncodings::openInSource(const QString &path, const Note &note)
 {
     Quorl()->star.clear();
     ScriptedPrompter p;
     p.expect(ScriptedPrompter::OpenFile{"", path});
+    if (note)
+        p.expect(*note);
     Quorl()->Open();
     QV_VERIFY_PROMPTS(p);
 }
 
-void TestPageEncodings::openInComposer(const QString &path)
+void TestPageEncodings::openInComposer(const QString &path, const Note &note)
 {
     SourceWindow *q = Quorl();
     ComposerWindow *c = Composr();
@@ -102,6 +125,8 @@ void TestPageEncodings::openInComposer(const QString &path)
     QVERIFY(settle(c->txtComp));
     ScriptedPrompter p;
     p.expect(ScriptedPrompter::OpenFile{"", path});
+    if (note)
+        p.expect(*note);
     c->Open();
     QV_VERIFY_PROMPTS(p);
     QVERIFY(settle(c->txtComp));
@@ -235,6 +260,75 @@ void TestPageEncodings::importedTemplateKeepsItsFormat()
     QByteArray expected = fixtureBytes(fixture);
     expected.chop(fixture.startsWith("utf16") ? 4 : fixture == "lf.html" ? 1 : 2);
     QCOMPARE(bytes(QDir(Templates::folder()).filePath("TempKept.html")), expected);
+}
+
+void TestPageEncodings::strayBytesKeptInSource_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::newRow("declared") << "utf8-invalid-declared.html";
+    QTest::newRow("undeclared") << "utf8-invalid-undeclared.html";
+}
+
+void TestPageEncodings::strayBytesKeptInSource()
+{
+    // The page is read in its encoding all the same; the stray bytes stay
+    // as they were, through a switch to the composer and back too.
+    QFETCH(QString, fixture);
+    const QString path = scratchCopy(fixture);
+    openInSource(path, strayNote(path, "They are kept as they are, and saved unchanged."));
+    const QString text = Quorl()->area->text();
+    QVERIFY2(text.contains(kStrayTitle) && text.contains(kStrayText), qPrintable(text));
+    ShowVevevodi();
+    QVERIFY(settle(Composr()->txtComp));
+    Composr()->showSourceView();
+    QVERIFY(Quorl()->area->text().contains(QString::fromUtf8("Caf\uf7e9 \uf7c3 \uf7ff")));
+    Quorl()->Save();
+    QCOMPARE(bytes(path), fixtureBytes(fixture));
+}
+
+void TestPageEncodings::strayBytesInComposer_data()
+{
+    strayBytesKeptInSource_data();
+}
+
+void TestPageEncodings::strayBytesInComposer()
+{
+    // The composer shows each stray byte as a browser does and says, before
+    // any save, that it writes that character in its place; nothing else changes.
+    QFETCH(QString, fixture);
+    const QString path = scratchCopy(fixture);
+    openInComposer(path, strayNote(path, QString::fromUtf8(
+                                             "The composer shows each of them as \ufffd and "
+                                             "cannot keep it: a save from the composer writes "
+                                             "that character in its place. The source window "
+                                             "keeps them.")));
+    const QString shown = QString::fromUtf8("<p>Caf\ufffd \ufffd \ufffd") + kStrayText;
+    QVERIFY2(TestEngine::body(Composr()->txtComp).contains(shown),
+             qPrintable(TestEngine::body(Composr()->txtComp)));
+    Composr()->Save();
+    QByteArray expected = fixtureBytes(fixture);
+    expected.replace(kStrayBytes, "\xef\xbf\xbd \xef\xbf\xbd \xef\xbf\xbd");
+    QCOMPARE(bytes(path), expected);
+
+    // Text typed into the page is written in the page's encoding.
+    QVERIFY(Composr()->txtComp->evaluate(QString::fromUtf8(
+        "(document.querySelector('p').textContent = 'typed \u00e9 \u2014', true)")));
+    Composr()->Save();
+    QVERIFY2(bytes(path).contains("<p>typed \xc3\xa9 \xe2\x80\x94</p>"), bytes(path).constData());
+}
+
+void TestPageEncodings::asciiPageTakesReferences()
+{
+    // A page that says nothing of its encoding and holds only ASCII may be
+    // read as any encoding: what the composer adds to it comes as references.
+    const QString path = scratchCopy("ascii-undeclared-references.html");
+    openInComposer(path);
+    QVERIFY(Composr()->txtComp->evaluate(QString::fromUtf8(
+        "(document.querySelector('p').textContent = 'caf\u00e9 \u2014 \U0001F600', true)")));
+    Composr()->Save();
+    const QByteArray saved = bytes(path);
+    QVERIFY2(saved.contains("<p>caf&#233; &#8212; &#128512;</p>"), saved.constData());
+    QVERIFY(std::all_of(saved.begin(), saved.end(), [](char c) { return uchar(c) < 0x80; }));
 }
 
 void TestPageEncodings::binaryFileIsRefused()

@@ -170,6 +170,29 @@
         return s + '>';
     }
 
+    // The parser drops a line break right after <pre>, <textarea> and
+    // <listing>, and the engine writes none back: a block whose text starts
+    // with one gets it written twice, so that it reads back as it was. Only
+    // then is the element copied, so the page itself never changes.
+    const dropsFirstBreak = 'pre, textarea, listing';
+
+    function startsWithBreak(e) {
+        const t = e.firstChild;
+        return t && t.nodeType === Node.TEXT_NODE && t.data.startsWith('\n');
+    }
+
+    function markupOf(root) {
+        const blocks = Array.from(root.querySelectorAll(dropsFirstBreak));
+        if (!blocks.some(startsWithBreak))
+            return root.outerHTML;
+        const copy = root.cloneNode(true);
+        for (const e of copy.querySelectorAll(dropsFirstBreak)) {
+            if (startsWithBreak(e))
+                e.firstChild.data = '\n' + e.firstChild.data;
+        }
+        return copy.outerHTML;
+    }
+
     // The whole document as text, with what stands outside the root element.
     B.html = function () {
         if (B.editing)
@@ -183,7 +206,7 @@
             else if (n.nodeType === Node.COMMENT_NODE)
                 parts.push('<!--' + n.data + '-->');
             else if (n.nodeType === Node.ELEMENT_NODE)
-                parts.push(n.outerHTML);
+                parts.push(markupOf(n));
         }
         return parts.join('\n');
     };
