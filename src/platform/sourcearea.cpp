@@ -13,6 +13,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 
 #include <utility>
 
@@ -75,10 +76,82 @@ QString SourceArea::withLfBreaks(const QString &text)
     return out;
 }
 
-void SourceArea::onContentsChange(int, int removed, int added)
+namespace {
+
+// Glyphs of a long line outlive its layout, so caret moves and repaints do
+// not shape the whole line again each time; an edit of the line drops them.
+bool keepsGlyphs(const QTextBlock &block)
+{
+    if (block.length() < SourceArea::longLine)
+        return false;
+    block.layout()->setCacheEnabled(true);
+    return true;
+}
+
+bool hasLongLine(const QString &text)
+{
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' || text[i] == u'\n' || text[i] == kParagraph || text[i] == kLine)
+            lineStart = i + 1;
+        else if (i + 1 - lineStart >= SourceArea::longLine - 1)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// Wrapping at words lays out a line in time that grows with the square of its
+// length when the line has few places to break (an image inlined as a data:
+// URL, a minified script): a 1 MB line took minutes. Wrapping anywhere is
+// linear, so the document wraps that way while it has a long line. Runs
+// before the layout takes the change, so a long line is never laid out the
+// slow way.
+void SourceArea::watchLongLines(int position, int removed, int added)
+{
+    const QTextDocument *doc = document();
+    const QTextBlock last = doc->findBlock(position + added);
+    bool found = false;
+    for (QTextBlock block = doc->findBlock(position); block.isValid(); block = block.next()) {
+        found = keepsGlyphs(block) || found;
+        if (block == last)
+            break;
+    }
+    if (found) {
+        setLongLines(true);
+        return;
+    }
+    if (!m_longLines || removed == 0)
+        return;
+    // A long line goes only where text went: whole, with at least as many
+    // characters, or shortened into the line that now holds the position.
+    if (removed < longLine && doc->findBlock(position).length() + removed < longLine)
+        return;
+    setLongLines(findLongLines());
+}
+
+bool SourceArea::findLongLines()
+{
+    bool found = false;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+        found = keepsGlyphs(block) || found;
+    return found;
+}
+
+void SourceArea::setLongLines(bool on)
+{
+    if (on == m_longLines)
+        return;
+    m_longLines = on;
+    setWordWrapMode(on ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
+void SourceArea::onContentsChange(int position, int removed, int added)
 {
     if (removed == 0 && added == 0)
         return;
+    watchLongLines(position, removed, added);
     if (m_quiet > 0) {
         m_changedQuietly = true;
         return;
@@ -93,6 +166,10 @@ QString SourceArea::text() const
 
 void SourceArea::setText(const QString &text)
 {
+    // The text goes in as one edit that lays its lines out before the change
+    // is reported, so the wrap that a long line needs is set beforehand.
+    if (hasLongLine(text))
+        setLongLines(true);
     ++m_quiet;
     setPlainText(withLfBreaks(text));
     --m_quiet;

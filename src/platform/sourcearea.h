@@ -53,6 +53,11 @@ public:
 
     static QString withLfBreaks(const QString &text);
 
+    // Lines at least this long are laid out wrapping anywhere, not at words.
+    static constexpr int longLine = 10000;
+    // True while the text has such a line.
+    bool hasLongLines() const { return m_longLines; }
+
     // True while Undo or Redo changes the text: what that brings back was
     // there before, and nothing reacts to it as newly typed.
     bool isUndoingOrRedoing() const { return m_history > 0; }
@@ -70,6 +75,9 @@ protected:
 
 private:
     void onContentsChange(int position, int removed, int added);
+    void watchLongLines(int position, int removed, int added);
+    bool findLongLines();
+    void setLongLines(bool on);
     void select(qsizetype start, qsizetype length);
     // Runs a key's own editing as one undo step with the typing just before
     // it, unless a pause, a caret move or another edit came in between.
@@ -78,6 +86,7 @@ private:
     // Runs an undo or a redo as such.
     void historyStep(const std::function<void()> &step);
 
+    bool m_longLines = false;
     int m_history = 0;        // inside an undo or a redo
     int m_quiet = 0;          // inside a programmatic edit: one signal at its end
     bool m_changedQuietly = false;

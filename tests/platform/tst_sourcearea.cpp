@@ -1,10 +1,25 @@
 #include "platform/sourcearea.h"
 
+#include "support/hangguard.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+namespace {
+
+// A line with no place to break at a word, as an image inlined as a data: URL.
+QString solidLine(qsizetype length)
+{
+    const QString chunk = QStringLiteral("iVBORw0KGgoAAAANSUhEUgAAAAEAAAAB");
+    return chunk.repeated(length / chunk.size() + 1).left(length);
+}
+
+} // namespace
 
 class TestSourceArea : public QObject
 {
@@ -24,6 +39,10 @@ private Q_SLOTS:
     void longTextsHaveNoPositionLimit();
     void lineCount();
     void typingPausesEndUndoSteps();
+    void longLineOpensAndTakesKeysInTime();
+    void longLineWrapsAnywhereWhileThere_data();
+    void longLineWrapsAnywhereWhileThere();
+    void pageWithLongLineKeepsPositionsAndUndo();
 };
 
 void TestSourceArea::textRoundTrip_data()
@@ -225,6 +244,128 @@ void TestSourceArea::typingPausesEndUndoSteps()
     area.undo();
     area.undo();
     QCOMPARE(area.text(), QString());
+}
+
+void TestSourceArea::longLineOpensAndTakesKeysInTime()
+{
+    // Laid out wrapping at words, this line took minutes; now about a second.
+    SourceArea area;
+    area.resize(800, 600);
+    area.show();
+    const QString line = solidLine(1 << 20);
+    {
+        HangGuard guard("opening a page with a 1 MB line", 60000);
+        area.setText("<p>\r\n" + line + "\r\n</p>");
+        QCoreApplication::processEvents();
+        area.setSelStart(5 + line.size());
+        QTest::keyClicks(&area, "ab");
+        QCoreApplication::processEvents();
+    }
+    QVERIFY(area.text().endsWith(line.right(8) + "ab\r\n</p>"));
+}
+
+void TestSourceArea::longLineWrapsAnywhereWhileThere_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<bool>("wrapsAnywhere");
+    const int n = SourceArea::longLine;
+    const QString longLine = solidLine(n);
+    QTest::newRow("opened") << longLine << "" << true;
+    QTest::newRow("ordinary page") << QString("a\r\nb").repeated(n) << "" << false;
+    QTest::newRow("pasted") << "a\r\nb" << "paste" << true;
+    QTest::newRow("typed to the length") << solidLine(n - 2) << "key at end" << true;
+    QTest::newRow("two lines joined") << solidLine(n / 2) + "\r\n" + solidLine(n / 2)
+                                      << "join" << true;
+    QTest::newRow("shortened") << solidLine(n - 1) << "backspace at end" << false;
+    QTest::newRow("deleted") << "a\r\n" + longLine + "\r\nb" << "delete line 2" << false;
+    QTest::newRow("deleted, undone") << "a\r\n" + longLine + "\r\nb" << "delete line 2, undo"
+                                     << true;
+    QTest::newRow("other line deleted") << "a\r\n" + longLine + "\r\nb" << "delete line 1"
+                                        << true;
+    QTest::newRow("page replaced") << longLine << "replace" << false;
+}
+
+void TestSourceArea::longLineWrapsAnywhereWhileThere()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, edit);
+    QFETCH(bool, wrapsAnywhere);
+    SourceArea area;
+    area.show();
+    area.setText(page);
+    const QTextBlock second = area.document()->findBlockByNumber(1);
+    if (edit == "paste") {
+        area.setSelStart(1);
+        area.setSelText(solidLine(SourceArea::longLine));
+    } else if (edit == "key at end") {
+        area.moveCursor(QTextCursor::End);
+        QTest::keyClicks(&area, "xy");
+    } else if (edit == "join") {
+        area.setSelStart(SourceArea::longLine / 2);
+        QTest::keyClick(&area, Qt::Key_Delete);
+    } else if (edit == "backspace at end") {
+        area.moveCursor(QTextCursor::End);
+        QTest::keyClick(&area, Qt::Key_Backspace);
+    } else if (edit.startsWith("delete line")) {
+        QTextCursor cursor(edit.startsWith("delete line 2") ? second : area.document()->begin());
+        cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        if (edit.endsWith("undo"))
+            area.undo();
+    } else if (edit == "replace") {
+        area.setText("short");
+    }
+    QCOMPARE(area.hasLongLines(), wrapsAnywhere);
+    QCOMPARE(area.wordWrapMode(), wrapsAnywhere ? QTextOption::WrapAnywhere
+                                                : QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
+void TestSourceArea::pageWithLongLineKeepsPositionsAndUndo()
+{
+    SourceArea area;
+    area.resize(600, 400);
+    area.show();
+    const QString image = "<img src=\"data:image/png;base64," + solidLine(50000) + "\">";
+    const QString page = "<html>\r\n" + image + "\r\n<p>end</p>\r\n";
+    area.setText(page);
+    QCOMPARE(area.text(), page);
+    QCOMPARE(area.lineCount(), 4);
+    // Positions and selections past the long line count its CR LF.
+    const qsizetype end = page.indexOf("end");
+    area.setSelStart(end);
+    area.setSelLength(3);
+    QCOMPARE(area.selStart(), end);
+    QCOMPARE(area.selText(), QString("end"));
+    // A key at the end of the long line lands there, and undo takes it back.
+    const qsizetype lineEnd = page.indexOf("\">") + 2;
+    area.setSelStart(lineEnd);
+    QTest::keyClicks(&area, "xy");
+    QCoreApplication::processEvents();
+    QString typed = page;
+    typed.insert(lineEnd, "xy");
+    QCOMPARE(area.text(), typed);
+    QCOMPARE(area.selStart(), lineEnd + 2);
+    QCOMPARE(area.textBefore(lineEnd + 2, 4), QString("\">xy"));
+    // The layout shows the line as it now is, every character of it.
+    const QTextBlock block = area.document()->findBlockByNumber(1);
+    const QTextLayout *layout = block.layout();
+    QVERIFY(layout->lineCount() > 1);
+    const QTextLine last = layout->lineAt(layout->lineCount() - 1);
+    QCOMPARE(last.textStart() + last.textLength(), block.length() - 1);
+    QVERIFY(area.cursorRect().top() >= layout->lineCount() / 2);
+    area.undo();
+    QCOMPARE(area.text(), page);
+    area.redo();
+    QCOMPARE(area.text(), typed);
+    // A larger font lays the line out again, in more lines.
+    const int lines = layout->lineCount();
+    QFont larger = area.font();
+    larger.setPointSize(larger.pointSize() * 2);
+    area.setFont(larger);
+    QCoreApplication::processEvents();
+    QVERIFY2(layout->lineCount() > lines * 3 / 2,
+             qPrintable(QString("%1 -> %2 lines").arg(lines).arg(layout->lineCount())));
 }
 
 QTEST_MAIN(TestSourceArea)
