@@ -1,6 +1,7 @@
 #include "editor/folderfiles.h"
 
 #include "platform/prompter.h"
+#include "platform/regularfile.h"
 
 #include <QDir>
 
@@ -28,8 +29,7 @@ QStringList regularFiles(const QString &folder, QDir::Filters filters, QDir::Sor
     QStringList names;
     const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | filters, sort);
     for (const QFileInfo &entry : entries) {
-        // isFile() follows links and is true for regular files only.
-        if (entry.isFile())
+        if (RegularFile::isRegular(entry.filePath()))
             names.append(entry.fileName());
     }
     return names;

@@ -17,9 +17,9 @@ bool isSafeName(const QString &name);
 void reportInvalidName();
 
 // The names of the regular files in folder that filters admit (besides
-// QDir::Files), in sort order. Never a FIFO, socket or device, not even
-// through a link: reading one would hang the program. Empty when the folder
-// is missing.
+// QDir::Files), in sort order. Never a FIFO, socket, device or file of
+// /proc, /sys or /dev, not even through a link: reading one would hang the
+// program. Empty when the folder is missing.
 QStringList regularFiles(const QString &folder, QDir::Filters filters,
                          QDir::SortFlags sort = QDir::Name | QDir::IgnoreCase);
 

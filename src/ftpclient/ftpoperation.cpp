@@ -71,6 +71,19 @@ bool FtpOperation::isUnsafeName(const QString &name)
     return name.contains(u'\r') || name.contains(u'\n') || name.contains(QChar(0));
 }
 
+QString FtpOperation::localName(const QString &remoteName)
+{
+    for (const QChar c : remoteName) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return QString();
+    }
+    const qsizetype cut = qMax(remoteName.lastIndexOf(u'/'), remoteName.lastIndexOf(u'\\'));
+    const QString last = remoteName.mid(cut + 1);
+    if (last == u"." || last == u"..")
+        return QString();
+    return last;
+}
+
 QStringList FtpOperation::remoteNames() const
 {
     switch (kind) {

@@ -24,6 +24,10 @@ struct FtpOperation
 
     // True when a remote name would end the command line early (CR, LF, NUL).
     static bool isUnsafeName(const QString &name);
+    // The name a download of remoteName offers for the local file: only its
+    // last part, so a server cannot choose the folder. Empty for a name that
+    // ends in a separator, is "." or "..", or holds a control character.
+    static QString localName(const QString &remoteName);
     // The remote names this operation sends, for the safety check.
     QStringList remoteNames() const;
 };

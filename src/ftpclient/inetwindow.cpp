@@ -403,7 +403,14 @@ void InetWindow::downloadCommand()
         tell(QStringLiteral("Please Select Filename"));
         return;
     }
-    Cdlg.FileName = remote;
+    // The server's name never chooses the folder: the dialog starts where
+    // the user last chose one.
+    const QString local = FtpOperation::localName(remote);
+    if (local.isEmpty()) {
+        tell(QStringLiteral("The selected name cannot be used for a file on this computer"));
+        return;
+    }
+    Cdlg.FileName = local;
     if (Cdlg.ShowSave() && !Cdlg.FileName.isEmpty())
         Download(remote, Cdlg.FileName);
 }

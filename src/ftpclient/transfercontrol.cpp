@@ -1,10 +1,10 @@
 #include "ftpclient/transfercontrol.h"
 
 #include "ftpclient/ftptiming.h"
+#include "platform/regularfile.h"
 #include "platform/textfiles.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QSocketNotifier>
 #include <QUrl>
 
@@ -142,16 +142,18 @@ bool TransferControl::execute(const FtpOperation &operation)
 
     m_op = operation;
     if (m_op.kind == FtpOperation::Put) {
+        // A FIFO would freeze the client for good and /dev/zero never ends.
         auto file = std::make_unique<QFile>(m_op.first);
-        if (!file->open(QIODevice::ReadOnly)) {
-            m_error = QStringLiteral("Cannot read \"%1\": %2").arg(m_op.first, file->errorString());
+        QString why;
+        if (!RegularFile::openForReading(*file, &why)) {
+            m_error = QStringLiteral("Cannot read \"%1\": %2").arg(m_op.first, why);
             return false;
         }
         m_upload = std::move(file);
     } else if (m_op.kind == FtpOperation::Get) {
         // The target is replaced only when the whole file has arrived.
-        auto file = std::make_unique<QSaveFile>(m_op.second);
-        if (!file->open(QIODevice::WriteOnly)) {
+        auto file = std::make_unique<TextFiles::Replacement>(m_op.second);
+        if (!file->open()) {
             m_error = QStringLiteral("Cannot write \"%1\": %2").arg(m_op.second,
                                                                    file->errorString());
             return false;
@@ -360,7 +362,7 @@ size_t TransferControl::onBody(char *data, size_t size, size_t count, void *self
     const size_t bytes = size * count;
     control->m_sawBody = true;
     if (control->m_download) {
-        if (control->m_download->write(data, qint64(bytes)) != qint64(bytes)) {
+        if (!control->m_download->write(data, qint64(bytes))) {
             control->m_writeFailed = true;
             return 0;
         }
@@ -514,7 +516,7 @@ QString TransferControl::failureText(CURLcode code) const
 void TransferControl::releaseFiles(bool keepDownload)
 {
     if (m_download && !keepDownload)
-        m_download->cancelWriting();
+        m_download->cancel();
     m_download.reset();
     m_upload.reset();
     m_body.clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ftpclient/ftpoperation.h"
+#include "platform/textfiles.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -14,7 +15,6 @@
 #include <memory>
 
 class QFile;
-class QSaveFile;
 class QSocketNotifier;
 class QUrl;
 
@@ -117,7 +117,7 @@ private:
 
     QByteArray m_body;
     QByteArray m_lastReply;
-    std::unique_ptr<QSaveFile> m_download;
+    std::unique_ptr<TextFiles::Replacement> m_download;
     std::unique_ptr<QFile> m_upload;
     bool m_writeFailed = false;
     curl_slist *m_quote = nullptr;

@@ -46,16 +46,17 @@ void remember(const QString &chosen)
 
 QString CommonDialog::initialPath() const
 {
-    if (!FileName.isEmpty()) {
-        const QFileInfo info(FileName);
-        if (info.isAbsolute() || InitDir.isEmpty())
-            return FileName;
-        return QDir(InitDir).filePath(FileName);
-    }
-    if (!InitDir.isEmpty())
-        return InitDir;
-    const QString folder = documentFolder ? documentFolder() : QString();
-    return folder.isEmpty() ? lastFolder() : folder;
+    const QString folder = !InitDir.isEmpty() ? InitDir
+                           : documentFolder   ? documentFolder()
+                                              : QString();
+    const QString start = folder.isEmpty() ? lastFolder() : folder;
+    if (FileName.isEmpty())
+        return start;
+    // A bare name is offered in the folder the dialog starts in, not in the
+    // program's working folder.
+    if (QFileInfo(FileName).isAbsolute() || start.isEmpty())
+        return FileName;
+    return QDir(start).filePath(FileName);
 }
 
 bool CommonDialog::ShowOpen()

@@ -1,5 +1,7 @@
 #include "platform/filedialog.h"
 
+#include "platform/regularfile.h"
+
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
@@ -20,11 +22,22 @@ QString &lastFolder()
     return folder;
 }
 
-// Qt names a file's type from its content, read on the spot for a typed
+// Qt names a file's type (and picks its icon) from its content, read on the spot for a typed
 // name; a file of /proc then blocks the program. Types by name never read.
 class TypeByName : public QFileIconProvider
 {
 public:
+    using QFileIconProvider::icon;
+
+    QIcon icon(const QFileInfo &info) const override
+    {
+        if (!info.isFile())
+            return QFileIconProvider::icon(info);
+        const QMimeType mime =
+            QMimeDatabase().mimeTypeForFile(info, QMimeDatabase::MatchExtension);
+        return QIcon::fromTheme(mime.iconName(), QFileIconProvider::icon(File));
+    }
+
     QString type(const QFileInfo &info) const override
     {
         if (!info.isFile())
@@ -32,6 +45,66 @@ public:
         const QMimeType mime =
             QMimeDatabase().mimeTypeForFile(info, QMimeDatabase::MatchExtension);
         return mime.comment().isEmpty() ? mime.name() : mime.comment();
+    }
+};
+
+// Qt reads double quotes in a typed name as a list of names ("a" "b"), so
+// Save As of `a "q".html` would write q.html. A name with a quote is taken
+// as typed here, doing what Qt's accept does for a single name.
+class TypedNameDialog : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+    // The path accepted for a name with quotes; empty when Qt's selection holds.
+    QString typedPath;
+
+    // What the dialog takes now: the name as typed when it holds a quote.
+    QStringList chosenFiles() const
+    {
+        const QString typed = typedText();
+        if (!typed.contains(u'"'))
+            return selectedFiles();
+        QString path = directory().absoluteFilePath(typed);
+        if (!QFileInfo(path).isDir() && !defaultSuffix().isEmpty()
+            && QFileInfo(path).suffix().isEmpty() && !path.endsWith(u'.'))
+            path += u'.' + defaultSuffix();
+        return {path};
+    }
+
+protected:
+    void accept() override
+    {
+        typedPath.clear();
+        if (!typedText().contains(u'"')) {
+            QFileDialog::accept();
+            return;
+        }
+        const QString path = chosenFiles().constFirst();
+        const QFileInfo info(path);
+        if (info.isDir()) {
+            setDirectory(path);
+            findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->clear();
+            return;
+        }
+        if (acceptMode() == AcceptOpen && !info.exists())
+            return;
+        if (acceptMode() == AcceptSave && info.exists() && !testOption(DontConfirmOverwrite)
+            && Prompter::ask(QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                 .arg(info.fileName()),
+                             windowTitle(), Prompter::Icon::Exclamation,
+                             Prompter::Buttons::YesNo, Prompter::Answer::No)
+                   != Prompter::Answer::Yes)
+            return;
+        typedPath = path;
+        QDialog::accept();
+    }
+
+private:
+    QString typedText() const
+    {
+        const auto *edit = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        return edit ? edit->text() : QString();
     }
 };
 
@@ -46,7 +119,7 @@ public:
 class OpenButtonTakesExistingFiles : public QObject
 {
 public:
-    OpenButtonTakesExistingFiles(QFileDialog *dialog, QPushButton *button, QLineEdit *edit,
+    OpenButtonTakesExistingFiles(TypedNameDialog *dialog, QPushButton *button, QLineEdit *edit,
                                  const QString &suffix)
         : QObject(dialog), m_dialog(dialog), m_button(button), m_suffix(suffix)
     {
@@ -76,37 +149,22 @@ private:
 
     bool namesExistingFiles() const
     {
-        const QStringList files = m_dialog->selectedFiles();
+        const QStringList files = m_dialog->chosenFiles();
         const auto exists = [](const QString &file) { return QFileInfo::exists(file); };
         return !files.isEmpty() && std::all_of(files.cbegin(), files.cend(), exists);
     }
 
-    QFileDialog *m_dialog;
+    TypedNameDialog *m_dialog;
     QPushButton *m_button;
     QString m_suffix;
 };
 
-bool under(const QString &path, const QString &root)
-{
-    return path == root || path.startsWith(root + u'/');
-}
-
 } // namespace
 
-bool inSpecialFolder(const QString &path)
+QAbstractFileIconProvider *typesByName()
 {
-    const QFileInfo info(path);
-    // The path as written, and as the links in it resolve (of the file, or
-    // of its folder when the file does not exist).
-    const QStringList forms{QDir::cleanPath(info.absoluteFilePath()), info.canonicalFilePath(),
-                            QFileInfo(info.absolutePath()).canonicalFilePath()};
-    for (const QString &form : forms) {
-        for (const char *root : {"/proc", "/sys", "/dev"}) {
-            if (!form.isEmpty() && under(form, QLatin1String(root)))
-                return true;
-        }
-    }
-    return false;
+    static TypeByName types;
+    return &types;
 }
 
 std::unique_ptr<QFileDialog> create(const Prompter::FileRequest &request,
@@ -125,13 +183,13 @@ std::unique_ptr<QFileDialog> create(const Prompter::FileRequest &request,
     }
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = lastFolder().isEmpty() ? QDir::currentPath() : lastFolder();
-    if (inSpecialFolder(folder))
+    if (RegularFile::inSpecialFolder(folder))
         folder = QDir::homePath();
 
     // The file name is selected only after the icon provider is in place.
-    auto dialog = std::make_unique<QFileDialog>(parent, request.title, folder, request.filter);
-    static TypeByName types;
-    dialog->setIconProvider(&types);
+    auto dialog = std::make_unique<TypedNameDialog>(parent, request.title, folder,
+                                                    request.filter);
+    dialog->setIconProvider(typesByName());
     dialog->setAcceptMode(mode);
     if (mode == QFileDialog::AcceptOpen) {
         dialog->setFileMode(QFileDialog::ExistingFile);
@@ -157,9 +215,14 @@ std::unique_ptr<QFileDialog> create(const Prompter::FileRequest &request,
 
 std::optional<QString> run(QFileDialog &dialog)
 {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    const QString chosen = dialog.selectedFiles().constFirst();
+    const auto *typed = dynamic_cast<const TypedNameDialog *>(&dialog);
+    QString chosen = typed ? typed->typedPath : QString();
+    if (chosen.isEmpty() && !dialog.selectedFiles().isEmpty())
+        chosen = dialog.selectedFiles().constFirst();
+    if (chosen.isEmpty())
+        return std::nullopt;
     lastFolder() = QFileInfo(chosen).absolutePath();
     return chosen;
 }

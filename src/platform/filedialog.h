@@ -9,16 +9,16 @@
 // The open and save dialogs the real prompter shows.
 namespace FileDialogs {
 
-// True for a path in the kernel's folders of special files (/proc, /sys,
-// /dev), also when reached through a link: reading their files blocks or
-// never ends.
-bool inSpecialFolder(const QString &path);
+// Names file types from their names only. Qt's own provider reads a file
+// to type it, and a file of /proc then blocks whatever lists its folder.
+QAbstractFileIconProvider *typesByName();
 
 // The dialog for request, not yet shown. It starts in the folder (and with
 // the file name) that request.initialPath names, else where the last dialog
 // ended; never in a folder of special files, the home folder instead.
-// Naming a file never reads it, and Open takes any existing file the user
-// names, also one the chosen filter hides.
+// Naming a file never reads it, Open takes any existing file the user
+// names, also one the chosen filter hides, and a typed name is taken as
+// typed: Qt would read double quotes in it as a list of names.
 std::unique_ptr<QFileDialog> create(const Prompter::FileRequest &request,
                                     QFileDialog::AcceptMode mode, QWidget *parent = nullptr);
 

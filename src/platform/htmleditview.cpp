@@ -3,6 +3,7 @@
 #include "platform/htmlmarkup.h"
 #include "platform/prompter.h"
 #include "platform/textencodings.h"
+#include "platform/regularfile.h"
 #include "platform/textfiles.h"
 
 #include <QBuffer>
@@ -84,9 +85,10 @@ public:
             job->reply(QByteArrayLiteral("text/html"), buffer);
             return;
         }
-        // Anything else the document refers to is a file beside it.
+        // Anything else the document refers to is a file beside it; an image
+        // that names /proc/kmsg or a FIFO must not block the program.
         auto *file = new QFile(url.path());
-        if (!QFileInfo(url.path()).isFile() || !file->open(QIODevice::ReadOnly)) {
+        if (!RegularFile::openForReading(*file)) {
             delete file;
             job->fail(QWebEngineUrlRequestJob::UrlNotFound);
             return;

@@ -4,10 +4,13 @@
 #include "platform/textencodings.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace TextFiles {
 
@@ -425,32 +428,95 @@ bool read(const QString &path, QString *text, QString *error, Format *format)
 
 bool write(const QString &path, const QString &text, QString *error, const Format &format)
 {
-    QSaveFile file(path);
+    Replacement file(path);
+    if (file.open() && file.write(encode(text, format)) && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
+}
+
+namespace {
+
+// Whether the running user may make files in the folder of path.
+bool folderWritable(const QString &path)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    return ::faccessat(AT_FDCWD, folder.constData(), W_OK, AT_EACCESS) == 0;
+}
+
+} // namespace
+
+Replacement::Replacement(const QString &path) : m_save(path), m_inPlace(path) {}
+
+Replacement::~Replacement()
+{
+    cancel();
+}
+
+bool Replacement::fail(const QString &why)
+{
+    m_error = why;
+    return false;
+}
+
+bool Replacement::open()
+{
     // Unbuffered, so a short write (a full disk) is seen here and not lost
     // inside a flush that reports success.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    if (m_save.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return true;
+    const QString why = m_save.errorString();
+    // ReadWrite keeps the old content until commit() writes the new one.
+    if (folderWritable(m_save.fileName()) || !QFileInfo(m_save.fileName()).isFile()
+        || !m_inPlace.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+        return fail(why);
+    m_holding = true;
+    return true;
+}
+
+bool Replacement::write(const char *data, qint64 size)
+{
+    if (m_holding) {
+        m_held.append(data, qsizetype(size));
+        return true;
     }
-    const QByteArray bytes = encode(text, format);
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 n = m_save.write(data + done, size - done);
         if (n <= 0) {
-            if (error)
-                *error = file.errorString();
-            file.cancelWriting();
+            fail(m_save.errorString());
+            m_save.cancelWriting();
             return false;
         }
         done += n;
     }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
     return true;
+}
+
+bool Replacement::commit()
+{
+    if (!m_holding)
+        return m_save.commit() || fail(m_save.errorString());
+    m_holding = false;
+    const bool written = m_inPlace.write(m_held) == m_held.size()
+                         && m_inPlace.resize(m_held.size()) && m_inPlace.flush();
+    const QString why = m_inPlace.errorString();
+    m_inPlace.close();
+    m_held.clear();
+    if (!written)
+        return fail(QStringLiteral("%1 (the file was written in place and may now be "
+                                   "damaged)").arg(why));
+    return true;
+}
+
+void Replacement::cancel()
+{
+    if (m_save.isOpen())
+        m_save.cancelWriting();
+    m_inPlace.close();
+    m_held.clear();
+    m_holding = false;
 }
 
 } // namespace TextFiles

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QByteArray>
+#include <QFile>
+#include <QSaveFile>
 #include <QString>
 
 // Text files as the program reads and writes them. In: by the byte order
@@ -38,10 +41,39 @@ struct Format {
 bool read(const QString &path, QString *text, QString *error = nullptr,
           Format *format = nullptr);
 
-// Writes text in format (see encode), through a temporary file that is
-// renamed over the target only when everything was written.
+// Writes text in format (see encode) through a Replacement.
 bool write(const QString &path, const QString &text, QString *error = nullptr,
            const Format &format = Format());
+
+// How every file is replaced: written to a temporary file beside it, which
+// is renamed over it only when everything was written. Where none can be
+// made there (a folder the user cannot write) but the file itself can be
+// written, the bytes are held until commit() and written into the file in
+// place; a failure then says that the old file may be damaged.
+class Replacement
+{
+public:
+    explicit Replacement(const QString &path);
+    ~Replacement();
+
+    bool open();
+    bool write(const char *data, qint64 size);
+    bool write(const QByteArray &bytes) { return write(bytes.constData(), bytes.size()); }
+    bool commit();
+    // Leaves the old file as it was.
+    void cancel();
+    // Why the last call failed.
+    QString errorString() const { return m_error; }
+
+private:
+    bool fail(const QString &why);
+
+    QSaveFile m_save;
+    QFile m_inPlace;
+    QByteArray m_held;
+    bool m_holding = false;
+    QString m_error;
+};
 
 // Decoding used by read(). Returns false, with the reason, for bytes that are
 // no text (NUL bytes outside UTF-16 and UTF-32).

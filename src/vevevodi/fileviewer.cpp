@@ -2,7 +2,9 @@
 
 #include "editor/documentfiles.h"
 #include "editor/openers.h"
+#include "platform/filedialog.h"
 #include "platform/htmleditview.h"
+#include "platform/regularfile.h"
 #include "vevevodi/composerwindow.h"
 
 #include <QComboBox>
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QStorageInfo>
+#include <QStringListModel>
 #include <QTreeView>
 
 FileViewer::FileViewer()
@@ -26,7 +29,10 @@ FileViewer::FileViewer()
             Drive1->addItem(volume.rootPath());
     }
 
+    // Types and icons by name: typing a file by its content reads it, and a
+    // file of /proc stalls the listing for good.
     m_folders = new QFileSystemModel(this);
+    m_folders->setIconProvider(FileDialogs::typesByName());
     m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     m_folders->setRootPath(QString());
     Dir1 = new QTreeView(this);
@@ -37,7 +43,9 @@ FileViewer::FileViewer()
     Dir1->setHeaderHidden(true);
 
     m_files = new QFileSystemModel(this);
+    m_files->setIconProvider(FileDialogs::typesByName());
     m_files->setFilter(QDir::Files);
+    m_noFiles = new QStringListModel(this);
     File1 = new QListView(this);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setModel(m_files);
@@ -78,7 +86,18 @@ void FileViewer::setPath(const QString &folder)
     const QModelIndex dir = m_folders->index(folder);
     Dir1->setCurrentIndex(dir);
     Dir1->scrollTo(dir);
-    File1->setRootIndex(m_files->setRootPath(folder));
+    // The kernel's folders of special files are not listed: nothing in them
+    // can be opened, and listing them can block.
+    QAbstractItemModel *shown = m_files;
+    if (RegularFile::inSpecialFolder(folder))
+        shown = m_noFiles;
+    if (File1->model() != shown) {
+        QItemSelectionModel *old = File1->selectionModel();
+        File1->setModel(shown);
+        delete old;
+    }
+    if (shown == m_files)
+        File1->setRootIndex(m_files->setRootPath(folder));
 }
 
 bool FileViewer::isPageName(const QString &name)
@@ -89,6 +108,8 @@ bool FileViewer::isPageName(const QString &name)
 
 void FileViewer::fileActivated(const QModelIndex &index)
 {
+    if (index.model() != m_files)
+        return;
     openFile(m_files->fileName(index));
 }
 

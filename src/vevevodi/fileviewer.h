@@ -10,6 +10,7 @@ class QFileSystemModel;
 class QLabel;
 class QListView;
 class QModelIndex;
+class QStringListModel;
 class QTreeView;
 
 // The file viewer "FileViewer": mounted volumes, their folders and files; a
@@ -43,5 +44,7 @@ private:
 
     QFileSystemModel *m_folders = nullptr;
     QFileSystemModel *m_files = nullptr;
+    // What File1 shows for a folder that is not listed.
+    QStringListModel *m_noFiles = nullptr;
     QString m_path;
 };

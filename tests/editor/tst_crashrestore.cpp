@@ -363,6 +363,9 @@ void TestCrashRestore::specialFilesAreNotListed()
     QVERIFY(::mkfifo(QFile::encodeName(crash.filePath("y.crw")).constData(), 0600) == 0);
     QVERIFY(QFile::link(crash.filePath("x.rpw"), crash.filePath("z.rpw")));
     QVERIFY(QFile::link("/dev/zero", crash.filePath("zero.crw")));
+    // Files of /proc look regular; /proc/kmsg blocks until the kernel logs.
+    QVERIFY(QFile::link("/proc/kmsg", crash.filePath("kmsg.rpw")));
+    QVERIFY(QFile::link("/proc/self/status", crash.filePath("status.crw")));
     openRestoreFromSource();
     QCOMPARE(listEntries(WindowDirectory::touch<RestoreWindow>("restore")->File1),
              QStringList{"kept.rpw"});

@@ -5,8 +5,11 @@
 #include "ftpclient/signindialog.h"
 #include "ftpclient/transfercontrol.h"
 #include "ftptestserver.h"
+#include "platform/commondialog.h"
 #include "platform/programexit.h"
 #include "platform/windowdirectory.h"
+#include "support/files.h"
+#include "support/hangguard.h"
 #include "support/scriptedprompter.h"
 #include "support/showntext.h"
 #include "support/testenv.h"
@@ -24,6 +27,7 @@
 #include <QToolBar>
 
 #include <ctime>
+#include <sys/stat.h>
 
 using Msg = ScriptedPrompter::Message;
 using Icon = Prompter::Icon;
@@ -61,6 +65,12 @@ private slots:
     void dirWritesLogTxtButRefreshDoesNot();
     void unsafeNameGetsAMessage();
     void failuresBeforeSendingGetAMessage();
+    void uploadRefusesSpecialFiles_data();
+    void uploadRefusesSpecialFiles();
+    void downloadOffersOnlyTheNamesLastPart_data();
+    void downloadOffersOnlyTheNamesLastPart();
+    void downloadIntoAFolderTheUserCannotWrite_data();
+    void downloadIntoAFolderTheUserCannotWrite();
     void addNamesToList_data();
     void addNamesToList();
     void pauseStaysResponsiveWithoutSpinning();
@@ -524,6 +534,98 @@ void TestInetWindow::failuresBeforeSendingGetAMessage()
     w->Command1->click();
     QV_VERIFY_PROMPTS(prompter);
     QCOMPARE(m_server.commands(), QStringList());
+}
+
+void TestInetWindow::uploadRefusesSpecialFiles_data()
+{
+    // A FIFO froze the client for good; /dev/zero never ends.
+    const QString fifo = m_local.filePath(QStringLiteral("waits.html"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QTest::addColumn<QString>("path");
+    QTest::newRow("fifo") << fifo;
+    QTest::newRow("device") << "/dev/zero";
+    QTest::newRow("kernel file") << "/proc/self/status";
+}
+
+void TestInetWindow::uploadRefusesSpecialFiles()
+{
+    QFETCH(QString, path);
+    signIn();
+    ScriptedPrompter prompter;
+    prompter.expect(Msg{QStringLiteral("Cannot read \"%1\": Not a regular file").arg(path),
+                        title, Icon::None, Buttons::Ok, Answer::Ok});
+    w->Text1->setText(path);
+    HangGuard guard("Uploading a special file");
+    w->Command1->click();
+    QV_VERIFY_PROMPTS(prompter);
+    QCOMPARE(m_server.commands(), QStringList());
+}
+
+void TestInetWindow::downloadOffersOnlyTheNamesLastPart_data()
+{
+    QTest::addColumn<QString>("listed");
+    QTest::addColumn<QString>("offered"); // empty: refused
+    QTest::newRow("plain") << "page.html" << "page.html";
+    QTest::newRow("climbing") << "../../../../home/user/.config/autostart/x.desktop"
+                              << "x.desktop";
+    QTest::newRow("absolute") << "/home/user/x.html" << "x.html";
+    QTest::newRow("backslashes") << "..\\..\\x.html" << "x.html";
+    QTest::newRow("parent") << ".." << "";
+    QTest::newRow("self") << "." << "";
+    QTest::newRow("folder only") << "sub/" << "";
+    QTest::newRow("line break") << "x.html\r\nDELE y" << "";
+    QTest::newRow("control character") << "x\x01.html" << "";
+}
+
+void TestInetWindow::downloadOffersOnlyTheNamesLastPart()
+{
+    QFETCH(QString, listed);
+    QFETCH(QString, offered);
+    signIn();
+    ScriptedPrompter prompter;
+    // Where the user last saved: the dialog starts there, whatever the server names.
+    const QString chosen = m_local.filePath(QStringLiteral("chosen"));
+    QDir().mkpath(chosen);
+    prompter.expect(ScriptedPrompter::SaveFile{QString(), chosen + "/first.html"});
+    CommonDialog().ShowSave();
+
+    w->List1->addItem(listed);
+    w->List1->setCurrentRow(w->List1->count() - 1);
+    if (offered.isEmpty())
+        prompter.expect(Msg{QStringLiteral("The selected name cannot be used for a file on this "
+                                           "computer"),
+                            title, Icon::None, Buttons::Ok, Answer::Ok});
+    else
+        prompter.expect(ScriptedPrompter::SaveFile{QString(), std::nullopt});
+    w->Command2->click();
+    QV_VERIFY_PROMPTS(prompter);
+    if (!offered.isEmpty())
+        QCOMPARE(prompter.lastFileRequest().initialPath, chosen + u'/' + offered);
+    QCOMPARE(m_server.commands(), QStringList());
+}
+
+void TestInetWindow::downloadIntoAFolderTheUserCannotWrite_data()
+{
+    QTest::addColumn<QString>("remote");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("replaced") << "new.html" << QByteArray("<p>new</p>");
+    // What never arrived does not touch the file.
+    QTest::newRow("failed") << "vanished.html" << QByteArray("<p>old</p>");
+}
+
+void TestInetWindow::downloadIntoAFolderTheUserCannotWrite()
+{
+    QFETCH(QString, remote);
+    QFETCH(QByteArray, after);
+    QVERIFY(FtpTestServer::writeFile(m_server.root(QStringLiteral("new.html")), "<p>new</p>"));
+    QTemporaryDir parent;
+    const QString target = TestFiles::fileInLockedFolder(parent.path(), "page.html", "<p>old</p>");
+    QVERIFY(!target.isEmpty());
+    signIn();
+    if (!TestFiles::asNobody([&] { w->Download(remote, target); }))
+        QSKIP("The user cannot be changed here");
+    QCOMPARE(FtpTestServer::readFile(target), after);
+    QCOMPARE(topOfLog(), QString(after.contains("new") ? "Response Recieved" : "Error"));
 }
 
 void TestInetWindow::addNamesToList_data()

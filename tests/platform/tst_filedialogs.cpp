@@ -57,6 +57,8 @@ private Q_SLOTS:
     void startsAwayFromSpecialFolders();
     void nextDialogAfterASaveIntoProc();
     void typedNameOfASpecialFileIsNotRead();
+    void nameWithQuotesIsTakenAsTyped_data();
+    void nameWithQuotesIsTakenAsTyped();
 
 private:
     TestEnv m_env;
@@ -164,6 +166,39 @@ void TestFileDialogs::typedNameOfASpecialFileIsNotRead()
     HangGuard guard("Typing /proc/kmsg");
     dialog->findChild<QLineEdit *>("fileNameEdit")->setText("/proc/kmsg");
     QTest::qWait(200);
+}
+
+void TestFileDialogs::nameWithQuotesIsTakenAsTyped_data()
+{
+    // Qt reads quotes as a list of names: `a "q" 'x'.html` would save q.html.
+    QVERIFY(TestFiles::write(m_folder + "/b \"c\".html", "<p>quoted</p>"));
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("chosen");
+    const int save = QFileDialog::AcceptSave, open = QFileDialog::AcceptOpen;
+    QTest::newRow("save") << save << "a \"q\" 'x'.html" << m_folder + "/a \"q\" 'x'.html";
+    QTest::newRow("save, extension added") << save << "\"q\"" << m_folder + "/\"q\".html";
+    QTest::newRow("save, whole path") << save << m_folder + "/\"d\".htm"
+                                      << m_folder + "/\"d\".htm";
+    QTest::newRow("open") << open << "b \"c\".html" << m_folder + "/b \"c\".html";
+    QTest::newRow("open, extension added") << open << "b \"c\"" << m_folder + "/b \"c\".html";
+}
+
+void TestFileDialogs::nameWithQuotesIsTakenAsTyped()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+    const auto dialog = FileDialogs::create({"Name", kFilter, m_folder, "html"},
+                                            QFileDialog::AcceptMode(mode));
+    onNextDialog([&typed, mode](QFileDialog *shown) {
+        shown->findChild<QLineEdit *>("fileNameEdit")->setText(typed);
+        button(shown, mode == QFileDialog::AcceptSave ? QDialogButtonBox::Save
+                                                      : QDialogButtonBox::Open)->click();
+        if (shown->isVisible())
+            shown->reject();
+    });
+    QCOMPARE(FileDialogs::run(*dialog).value_or("<not taken>"), chosen);
 }
 
 QTEST_MAIN(TestFileDialogs)

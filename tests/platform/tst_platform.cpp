@@ -3,12 +3,14 @@
 #include "platform/programexit.h"
 #include "platform/programfolder.h"
 #include "platform/programlauncher.h"
+#include "platform/regularfile.h"
 #include "platform/richtext.h"
 #include "platform/settingsstore.h"
 #include "platform/textfiles.h"
 #include "platform/windowdirectory.h"
 #include "platform/windowplacement.h"
 #include "support/hangguard.h"
+#include "support/files.h"
 #include "support/scriptedprompter.h"
 #include "support/showntext.h"
 #include "support/testenv.h"
@@ -16,6 +18,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
@@ -56,6 +59,8 @@ private Q_SLOTS:
     void textFilesRead_data();
     void textFilesRead();
     void textFilesFailuresKeepTheOldFile();
+    void textFilesWriteInAFolderTheUserCannotWrite_data();
+    void textFilesWriteInAFolderTheUserCannotWrite();
     void specialFilesAreNotRead_data();
     void specialFilesAreNotRead();
     void textFilesPageEncoding_data();
@@ -158,6 +163,41 @@ void TestPlatform::textFilesFailuresKeepTheOldFile()
     QCOMPARE(QDir(m_env.scratch()).entryList({"page.html*"}, QDir::Files).size(), 1);
 }
 
+void TestPlatform::textFilesWriteInAFolderTheUserCannotWrite_data()
+{
+    QTest::addColumn<long>("sizeLimit"); // 0: none
+    QTest::addColumn<QByteArray>("written"); // what the file then holds
+    QTest::newRow("written in place") << 0L << QByteArray(3000, 'n');
+    // A write that fails part-way cannot keep the old file, and says so.
+    QTest::newRow("failing part-way") << 1024L << QByteArray(1024, 'n');
+}
+
+void TestPlatform::textFilesWriteInAFolderTheUserCannotWrite()
+{
+    QFETCH(long, sizeLimit);
+    QFETCH(QByteArray, written);
+    QTemporaryDir parent;
+    const QString path = TestFiles::fileInLockedFolder(parent.path(), "page.html", "old");
+    QVERIFY(!path.isEmpty());
+    bool saved = false;
+    QString error;
+    const auto save = [&] { saved = TextFiles::write(path, QString(3000, u'n'), &error); };
+    const bool ran = TestFiles::asNobody([&] {
+        if (sizeLimit)
+            TestFiles::withFileSizeLimit(sizeLimit, save);
+        else
+            save();
+    });
+    if (!ran)
+        QSKIP("The user cannot be changed here");
+    QCOMPARE(saved, sizeLimit == 0);
+    QCOMPARE(readBytes(path), written);
+    QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"page.html"});
+    if (sizeLimit)
+        QVERIFY2(error.contains("may now be damaged"), qPrintable(error));
+}
+
 void TestPlatform::specialFilesAreNotRead_data()
 {
     // A FIFO named like a page: opening it for reading waits for a writer.
@@ -167,17 +207,30 @@ void TestPlatform::specialFilesAreNotRead_data()
     QTest::addColumn<QString>("path");
     QTest::newRow("fifo") << fifo;
     QTest::newRow("link to a fifo") << m_env.scratch("linked.html");
+    QTest::newRow("device") << "/dev/zero";
+    // The kernel's files look regular; /proc/kmsg blocks until the kernel logs.
+    if (QFile::exists("/proc/kmsg")) {
+        QVERIFY(QFile::link("/proc/kmsg", m_env.scratch("notes.html")));
+        QTest::newRow("kernel messages") << "/proc/kmsg";
+        QTest::newRow("link to kernel messages") << m_env.scratch("notes.html");
+    }
+    QTest::newRow("proc") << "/proc/self/status";
+    QVERIFY(QFile::link("/proc/self", m_env.scratch("self")));
+    QTest::newRow("proc through a folder link") << m_env.scratch("self") + "/status";
+    if (QFile::exists("/sys/kernel/uevent_seqnum"))
+        QTest::newRow("sys") << "/sys/kernel/uevent_seqnum";
 }
 
 void TestPlatform::specialFilesAreNotRead()
 {
     QFETCH(QString, path);
-    HangGuard guard("Reading a FIFO");
+    HangGuard guard("Reading a special file");
     QString text;
     QString error;
     QVERIFY(!TextFiles::read(path, &text, &error));
     QCOMPARE(error, QString("Not a regular file"));
     QVERIFY(!RichText::readPlainTextFile(path, &text));
+    QVERIFY(!RegularFile::isRegular(path));
 }
 
 void TestPlatform::textFilesPageEncoding_data()

@@ -7,8 +7,11 @@
 #include <QTimer>
 #include <QTest>
 
+#include <QDir>
+
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace TestFiles {
 
@@ -34,6 +37,40 @@ void withFileSizeLimit(long limit, const std::function<void()> &fn)
     setrlimit(RLIMIT_FSIZE, &small);
     fn();
     setrlimit(RLIMIT_FSIZE, &saved);
+}
+
+namespace {
+constexpr uid_t nobody = 65534;
+}
+
+QString fileInLockedFolder(const QString &parent, const QString &name, const QByteArray &bytes)
+{
+    const QString folder = QDir(parent).filePath(QStringLiteral("locked"));
+    const QString path = QDir(folder).filePath(name);
+    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
+                          | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    // Every folder above must let nobody through.
+    for (QDir up(parent); !up.isRoot(); up.cdUp())
+        QFile::setPermissions(up.path(), QFile::permissions(up.path()) | QFile::ExeOther);
+    if (!QDir().mkpath(folder) || !write(path, bytes)
+        || ::chown(QFile::encodeName(path).constData(), nobody, nobody) != 0
+        || !QFile::setPermissions(folder, readOnly))
+        return QString();
+    return path;
+}
+
+bool asNobody(const std::function<void()> &fn)
+{
+    if (::setegid(nobody) != 0)
+        return false;
+    if (::seteuid(nobody) != 0) {
+        ::setegid(0);
+        return false;
+    }
+    fn();
+    const bool back = ::seteuid(0) == 0 && ::setegid(0) == 0;
+    Q_ASSERT(back);
+    return back;
 }
 
 } // namespace TestFiles

@@ -18,6 +18,15 @@ bool write(const QString &path, const QByteArray &bytes);
 // part-way, as on a full disk.
 void withFileSizeLimit(long limit, const std::function<void()> &fn);
 
+// Root may write in any folder, so a folder the user cannot write shows only
+// to another user. Makes parent/locked, read-only and root's, holding name
+// with bytes, which "nobody" (uid and gid 65534) may write; returns the
+// file's path, or empty when it cannot be made.
+QString fileInLockedFolder(const QString &parent, const QString &name,
+                           const QByteArray &bytes);
+// Runs fn as "nobody"; false (fn not run) when the user cannot be changed.
+bool asNobody(const std::function<void()> &fn);
+
 } // namespace TestFiles
 
 namespace TestEngine {

@@ -14,6 +14,7 @@
 #include "platform/spellchecker.h"
 #include "platform/spelldialog.h"
 #include "support/files.h"
+#include "support/hangguard.h"
 #include "support/pdftext.h"
 #include "support/recordingdialog.h"
 #include "support/scriptedprompter.h"
@@ -27,6 +28,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -84,6 +86,7 @@ private Q_SLOTS:
     void fileViewerPageNames_data();
     void fileViewerPageNames();
     void viewerWindowSavesItsOwnFile();
+    void viewerNeitherListsNorReadsSpecialFiles();
     void viewerWindowExitSavesTheDocument();
     void startUpSwitch();
 
@@ -515,6 +518,37 @@ void TestComposerDocument::fileViewerPageNames()
     QFETCH(QString, name);
     QFETCH(bool, page);
     QCOMPARE(FileViewer::isPageName(name), page);
+}
+
+void TestComposerDocument::viewerNeitherListsNorReadsSpecialFiles()
+{
+    // A file of /proc looks regular, and /proc/kmsg blocks until the kernel
+    // logs: the viewer neither lists such a folder nor opens a link to it.
+    const QString folder = m_env.scratch("viewer-links");
+    QDir().mkpath(folder);
+    QVERIFY(TestFiles::write(folder + "/plain.html", "<p>x</p>"));
+    QVERIFY(QFile::link("/proc/self/status", folder + "/notes.html"));
+    auto *viewer = qobject_cast<FileViewer *>(WindowDirectory::touch("FileViewer"));
+    HangGuard guard("The file viewer in /proc");
+    viewer->setPath(folder);
+    const auto shown = [viewer] {
+        return viewer->File1->model()->rowCount(viewer->File1->rootIndex());
+    };
+    QTRY_COMPARE(shown(), 2);
+    {
+        ScriptedPrompter prompter;
+        prompter.expect(message({}, "Assistant: Quorl", Prompter::Icon::Critical));
+        QCOMPARE(viewer->openFile("notes.html"), nullptr);
+        QV_VERIFY_PROMPTS(prompter);
+        QVERIFY(prompter.shownMessages().at(0).contains("Not a regular file"));
+    }
+    for (const char *special : {"/proc", "/proc/self", "/sys/kernel", "/dev"}) {
+        viewer->setPath(special);
+        QTest::qWait(300);
+        QVERIFY2(shown() == 0, special);
+    }
+    viewer->setPath(folder);
+    QTRY_COMPARE(shown(), 2);
 }
 
 void TestComposerDocument::viewerWindowSavesItsOwnFile()
