@@ -300,10 +300,22 @@ bool SourceArea::saveFile(const QString &path, QString *error) const
 void SourceArea::selPrint(QPrinter *printer, bool wholeText) const
 {
     const QTextCursor cursor = textCursor();
+    const QString shown = cursor.hasSelection() && !wholeText
+                              ? withLfBreaks(cursor.selectedText())
+                              : document()->toRawText();
     QTextDocument copy;
     copy.setDefaultFont(font());
-    copy.setPlainText(cursor.hasSelection() && !wholeText ? withLfBreaks(cursor.selectedText())
-                                            : document()->toRawText());
+    // A long line is printed as it is shown, wrapped anywhere and shaped once
+    // for all the pages it runs over.
+    const bool longLines = hasLongLine(shown);
+    if (longLines) {
+        QTextOption option = copy.defaultTextOption();
+        option.setWrapMode(QTextOption::WrapAnywhere);
+        copy.setDefaultTextOption(option);
+    }
+    copy.setPlainText(shown);
+    for (QTextBlock block = copy.begin(); longLines && block.isValid(); block = block.next())
+        keepsGlyphs(block);
     // Laid out page by page here: QTextDocument::print adds a page number at
     // the foot of every page, and only the text is to be printed.
     copy.documentLayout()->setPaintDevice(printer);

@@ -244,11 +244,17 @@ void TestHtmlEditView::loadFailureKeepsTheDocument()
 void TestHtmlEditView::loadReadsOlderEncodingsAndFileUrls()
 {
     const QString path = m_env.scratch("old.html");
+    writeFile(path, "<html><head><meta charset=\"windows-1252\"></head><body>"
+                    "<p>caf\xe9 \x80</p></body></html>");
+    QVERIFY(v->LoadDocument(QUrl::fromLocalFile(path).toString()));
+    QCOMPARE(read(*v), QString("<html><head><meta charset=\"windows-1252\"></head><body>"
+                               "<p>caf\u00e9 \u20ac</p></body></html>"));
+    // Bytes not valid in the declared encoding show as a browser shows them.
     writeFile(path, "<html><head><meta charset=\"utf-8\"></head><body><p>caf\xe9 \x80</p>"
                     "</body></html>");
     QVERIFY(v->LoadDocument(QUrl::fromLocalFile(path).toString()));
     QCOMPARE(read(*v), QString("<html><head><meta charset=\"utf-8\"></head><body>"
-                               "<p>caf\u00e9 \u20ac</p></body></html>"));
+                               "<p>caf\ufffd \ufffd</p></body></html>"));
 }
 
 void TestHtmlEditView::operationsInCallOrder()

@@ -1,11 +1,14 @@
 #include "platform/sourcearea.h"
 
 #include "support/hangguard.h"
+#include "support/pdftext.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPrinter>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -43,6 +46,7 @@ private Q_SLOTS:
     void longLineWrapsAnywhereWhileThere_data();
     void longLineWrapsAnywhereWhileThere();
     void pageWithLongLineKeepsPositionsAndUndo();
+    void longLinePrintsInTime();
 };
 
 void TestSourceArea::textRoundTrip_data()
@@ -366,6 +370,22 @@ void TestSourceArea::pageWithLongLineKeepsPositionsAndUndo()
     QCoreApplication::processEvents();
     QVERIFY2(layout->lineCount() > lines * 3 / 2,
              qPrintable(QString("%1 -> %2 lines").arg(lines).arg(layout->lineCount())));
+}
+
+void TestSourceArea::longLinePrintsInTime()
+{
+    // Every page the line runs over shaped all of it again: half a minute.
+    SourceArea area;
+    area.setText("<p>\r\n" + solidLine(600000) + "\r\n</p>");
+    QTemporaryDir dir;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("long.pdf"));
+    {
+        HangGuard guard("printing a page with a 600 KB line", 25000);
+        area.selPrint(&printer);
+    }
+    QVERIFY(pdfPages(printer.outputFileName()) > 10);
 }
 
 QTEST_MAIN(TestSourceArea)
