@@ -152,6 +152,7 @@ void StartUpAssistant::openExistingFile()
         if (Composr()->txtComp->LoadDocument(dlg.FileName, nullptr,
                                              &Quorl()->documentFormat)) {
             Quorl()->DocumentPath = dlg.FileName;
+            Quorl()->document.recordFile(dlg.FileName);
             titleupdate();
         } else {
             reportError(QStringLiteral("Error 02:\r\nUnable to perform selected action"));
@@ -174,6 +175,7 @@ void StartUpAssistant::openRecent()
     }
     dlg.FileName = path;
     Quorl()->DocumentPath = path;
+    Quorl()->document.recordFile(path);
     titleupdate();
     closeAssistant();
 }
