@@ -225,7 +225,8 @@ void TestViewerWindows::commandsWorkOnTheWindowsOwnPage()
         p.expect(Msg{{}, "Assistant: Quorl", Icon::Question, Buttons::YesNo, Answer::Yes});
         restore->ok();
     } else if (command == "title") {
-        p.expect(ScriptedPrompter::Input{"Enter the page title", "Quorl Vevevodi", QString("Own title")});
+        p.expect(ScriptedPrompter::Input{"Enter the page title", "Quorl Vevevodi",
+                                         QString("Own title")});
         Menus::find(w, "mnuPageTitle")->trigger();
         QVERIFY(settle(w->txtComp));
         QCOMPARE(js(w->txtComp, "document.title"), QString("Own title"));
