@@ -51,6 +51,16 @@ DocumentEdit EditedText::result(std::optional<EditMessage> message) const
 
 namespace WholeDocument {
 
+namespace {
+
+// The text of the composer window's document; the source text for nullptr.
+SourceArea *textOf(ComposerWindow *composer)
+{
+    return composer ? composer->document().area : Quorl()->area;
+}
+
+} // namespace
+
 bool inComposer(bool composerTarget)
 {
     using namespace InsertRoute;
@@ -67,7 +77,7 @@ std::optional<QString> read(ComposerWindow *composer, GeneratorRewrite::Rewrites
 {
     if (composer && !composer->CopyVevevodiToSource(rewrites))
         return std::nullopt;
-    return Quorl()->area->text();
+    return textOf(composer)->text();
 }
 
 std::optional<QString> read(bool composer, GeneratorRewrite::Rewrites rewrites)
@@ -77,7 +87,7 @@ std::optional<QString> read(bool composer, GeneratorRewrite::Rewrites rewrites)
 
 void write(ComposerWindow *composer, const DocumentEdit &edit)
 {
-    SourceArea *area = Quorl()->area;
+    SourceArea *area = textOf(composer);
     // One edit of the changed stretch, so Undo in the source window takes the
     // command back and the earlier history stays.
     SourceTexts::apply(area, {edit.text, edit.caret, 0});

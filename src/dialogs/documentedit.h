@@ -54,7 +54,8 @@ private:
 class ComposerWindow;
 
 // Where a whole-document edit reads and writes: the source text, or a
-// composer window's document by way of the source text. Every dialog and
+// composer window's document by way of its document's text (the source
+// text for the main composer window). Every dialog and
 // command that rewrites the whole document goes this one way, and decides
 // the document when it is confirmed, not when it was opened.
 namespace WholeDocument {

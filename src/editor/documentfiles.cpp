@@ -1,5 +1,6 @@
 #include "editor/documentfiles.h"
 
+#include "editor/documentstate.h"
 #include "platform/prompter.h"
 #include "platform/textfiles.h"
 
@@ -63,6 +64,14 @@ bool write(const QString &path, const QString &text, const TextFiles::Format &fo
         return true;
     report(QStringLiteral("Unable to save %1"), path, error);
     return false;
+}
+
+bool save(DocumentState &document, const QString &path, const QString &text)
+{
+    if (!document.mayReplace(path) || !write(path, text, document.format))
+        return false;
+    document.recordFile(path);
+    return true;
 }
 
 } // namespace DocumentFiles

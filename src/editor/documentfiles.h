@@ -2,6 +2,8 @@
 
 #include "platform/textfiles.h"
 
+class DocumentState;
+
 #include <QString>
 
 // Reading and writing the document file, shared by both main windows.
@@ -33,5 +35,11 @@ void reportOpenFailure(const QString &path, const QString &reason);
 // write leaves the old file whole and is reported. The page is written as
 // it was read (format), in the encoding it now declares when that changed.
 bool write(const QString &path, const QString &text, const TextFiles::Format &format);
+
+// Every save of a document: writes text to path as write does, in the
+// document's format, once the document agrees to replace the file there
+// (see DocumentState::mayReplace), and notes the file it wrote. False when
+// nothing was written.
+bool save(DocumentState &document, const QString &path, const QString &text);
 
 } // namespace DocumentFiles

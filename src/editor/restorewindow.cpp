@@ -10,6 +10,7 @@
 #include "platform/richtext.h"
 #include "platform/sourcearea.h"
 #include "platform/windowplacement.h"
+#include "vevevodi/composerwindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -160,8 +161,15 @@ void RestoreWindow::refreshFiles()
     File1->addItems(FolderFiles::files(crashFolder(), {QStringLiteral(".rpw")}));
 }
 
+void RestoreWindow::setDocumentWindow(ComposerWindow *otherWindow)
+{
+    m_forOtherWindow = otherWindow != nullptr;
+    m_otherWindow = otherWindow;
+}
+
 void RestoreWindow::openWith(const QString &documentText)
 {
+    setDocumentWindow(nullptr);
     txtRestore->setText(documentText);
     lblTitle->setText(QStringLiteral("Current Editor Contents"));
     Openers::showWindow(this);
@@ -201,7 +209,11 @@ void RestoreWindow::ok()
     // one edit of the changed stretch, so Undo brings the page back.
     DocumentEdit edit;
     edit.text = txtRestore->text();
-    WholeDocument::write(WholeDocument::showing(true), edit);
+    // A point for a window that is gone goes nowhere, never to another page.
+    if (!m_forOtherWindow)
+        WholeDocument::write(WholeDocument::showing(true), edit);
+    else if (m_otherWindow)
+        WholeDocument::write(m_otherWindow.data(), edit);
     hide();
 }
 

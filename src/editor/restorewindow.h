@@ -2,10 +2,12 @@
 
 #include "platform/windowdirectory.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
 
+class ComposerWindow;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -25,8 +27,11 @@ public:
 
     void load() override;
 
-    // Opens the window on a copy of the document.
+    // Opens the window on a copy of the main document.
     void openWith(const QString &documentText);
+    // The window of the file viewer whose page OK writes to; nullptr for
+    // the main document (the view showing).
+    void setDocumentWindow(ComposerWindow *otherWindow);
 
     void createRestore();
     void restorePoint(int number);
@@ -56,6 +61,9 @@ protected:
 
 private:
     QString selectedFile() const;
+
+    bool m_forOtherWindow = false;
+    QPointer<ComposerWindow> m_otherWindow;
     void reportAndReturn(const QString &text);
 };
 

@@ -7,6 +7,7 @@
 #include "editor/sourcewindow.h"
 #include "platform/prompter.h"
 #include "platform/sourcearea.h"
+#include "vevevodi/composerwindow.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -71,6 +72,7 @@ void SourceWindow::Open()
     area->setText(content);
     documentFormat = format;
     DocumentPath = comdlg.FileName;
+    document.recordFile(DocumentPath);
     titleupdate();
     RecentFiles::addFromSource(comdlg.FileName);
     comdlg.FileName.clear();
@@ -81,13 +83,13 @@ void SourceWindow::Save()
     prepareSaveDialog();
     if (DocumentPath.isEmpty()) {
         if (comdlg.ShowSave() && !comdlg.FileName.isEmpty()
-            && DocumentFiles::write(comdlg.FileName, area->text(), documentFormat)) {
+            && DocumentFiles::save(document, comdlg.FileName, area->text())) {
             DocumentPath = comdlg.FileName;
             star.clear();
             RecentFiles::addFromSource(comdlg.FileName);
             titleupdate();
         }
-    } else if (DocumentFiles::write(DocumentPath, area->text(), documentFormat)) {
+    } else if (DocumentFiles::save(document, DocumentPath, area->text())) {
         star.clear();
         titleupdate();
     }
@@ -98,7 +100,7 @@ void SourceWindow::SaveAs()
 {
     prepareSaveDialog();
     if (comdlg.ShowSave() && !comdlg.FileName.isEmpty()
-        && DocumentFiles::write(comdlg.FileName, area->text(), documentFormat)) {
+        && DocumentFiles::save(document, comdlg.FileName, area->text())) {
         DocumentPath = comdlg.FileName;
         star.clear();
         titleupdate();
@@ -121,6 +123,7 @@ void SourceWindow::OpenRecent(int index)
     documentFormat = format;
     comdlg.FileName = path;
     DocumentPath = path;
+    document.recordFile(path);
     titleupdate();
 }
 
@@ -150,7 +153,7 @@ void SourceWindow::Exit()
             return;
         }
     }
-    if (!CloseList::confirmExit()) {
+    if (!ComposerWindow::offerToSaveOtherWindows() || !CloseList::confirmExit()) {
         area->setFocus();
         return;
     }

@@ -57,7 +57,7 @@ void spellCheck(SourceWindow *window)
 void preview(SourceWindow *window)
 {
     PreviewWindow *preview = TheBrowser();
-    preview->previewer->setDocumentHtml(window->area->text());
+    preview->showPage(window->area->text());
     preview->Timer1->start();
     preview->compOrEdit = QStringLiteral("edit");
     Openers::showWindow(preview);

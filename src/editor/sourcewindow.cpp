@@ -41,6 +41,7 @@ SourceWindow::SourceWindow(QWidget *parent)
     QFont areaFont(QStringLiteral("Times New Roman"));
     areaFont.setPointSizeF(9.75);
     area->setFont(areaFont);
+    document.area = area;
 
     area1 = new SourceArea(this);
     area1->setObjectName(QStringLiteral("area1"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/documentstate.h"
 #include "platform/commondialog.h"
 #include "platform/textfiles.h"
 #include "platform/windowdirectory.h"
@@ -61,13 +62,15 @@ public:
     QString panelText(int panel) const;
     void setPanelText(int panel, const QString &text);
 
-    // The document and its state.
+    // The document and its state, which the main composer window shares;
+    // the names below are the state's own fields.
     SourceArea *area = nullptr;
-    QString star;          // "*" after a change, empty after a save or New
-    QString DocumentPath;
+    DocumentState document;
+    QString &star = document.star;  // "*" after a change, empty after a save or New
+    QString &DocumentPath = document.path;
     // How the document file was stored (encoding, mark, line ends); a new
     // page is UTF-8 with CR LF.
-    TextFiles::Format documentFormat;
+    TextFiles::Format &documentFormat = document.format;
     QString blankPageHtml;
     int lineCount = 0;
     CommonDialog comdlg;

@@ -154,6 +154,7 @@ void StartUpAssistant::openExistingFile()
             DocumentFiles::tellKeptBytes(dlg.FileName, Quorl()->documentFormat,
                                          DocumentFiles::Shown::InComposer);
             Quorl()->DocumentPath = dlg.FileName;
+            Quorl()->document.recordFile(dlg.FileName);
             titleupdate();
         } else {
             reportError(QStringLiteral("Error 02:\r\nUnable to perform selected action"));
@@ -178,6 +179,7 @@ void StartUpAssistant::openRecent()
                                  DocumentFiles::Shown::InComposer);
     dlg.FileName = path;
     Quorl()->DocumentPath = path;
+    Quorl()->document.recordFile(path);
     titleupdate();
     closeAssistant();
 }

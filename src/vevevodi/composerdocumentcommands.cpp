@@ -7,6 +7,7 @@
 #include "editor/menubuilder.h"
 #include "editor/openers.h"
 #include "editor/pagesnippets.h"
+#include "editor/restorewindow.h"
 #include "editor/sourcewindow.h"
 #include "editor/templates.h"
 #include "platform/clipboard.h"
@@ -124,7 +125,7 @@ void ComposerWindow::SpellCheck()
 {
     if (!CopyVevevodiToSource(kCopyRewrites))
         return;
-    const auto corrected = DocumentCommands::spellCheck(Quorl()->area->text());
+    const auto corrected = DocumentCommands::spellCheck(document().area->text());
     if (!corrected)
         return;
     writeBackDocument(*corrected);
@@ -172,7 +173,7 @@ void ComposerWindow::MetaGenerator()
 void ComposerWindow::Print()
 {
     if (CopyVevevodiToSource(kCopyRewrites))
-        DocumentCommands::print(Quorl()->area, ComDlg);
+        DocumentCommands::print(document().area, ComDlg);
 }
 
 void ComposerWindow::PageSetup()
@@ -182,10 +183,13 @@ void ComposerWindow::PageSetup()
 
 void ComposerWindow::RestorePoint()
 {
-    const auto html = Composr()->txtComp->documentHtml();
+    const auto html = txtComp->documentHtml();
     QWidget *restore = WindowDirectory::touch(QStringLiteral("restore"));
     if (!html || !restore)
         return;
+    // A point taken in a window of the file viewer goes back to that window.
+    if (auto *points = qobject_cast<RestoreWindow *>(restore))
+        points->setDocumentWindow(isMainComposer() ? nullptr : this);
     Openers::write(restore, QStringLiteral("txtRestore"),
                    GeneratorRewrite::apply(*html, kCopyRewrites));
     if (auto *title = restore->findChild<QLabel *>(QStringLiteral("lblTitle")))
@@ -200,7 +204,7 @@ void ComposerWindow::Preview()
     if (!CopyVevevodiToSource(GeneratorRewrite::OwnGenerator))
         return;
     PreviewWindow *preview = TheBrowser();
-    preview->previewer->setDocumentHtml(Quorl()->area->text());
+    preview->showPage(document().area->text());
     preview->compOrEdit = QStringLiteral("comp");
     Composr()->hide();
     preview->Timer1->start();
@@ -209,13 +213,13 @@ void ComposerWindow::Preview()
 void ComposerWindow::PreviewInBrowser()
 {
     // A window the file viewer opened shows its own file, not the main document.
-    QString path = isMainComposer() ? Quorl()->DocumentPath : ownPath;
+    QString path = document().path;
     bool ok = true;
     if (path.isEmpty()) {
         // The file stays for the browser to read; the next preview replaces
         // it and the program removes it when it ends.
         path = untitledPreviewFile();
-        ok = Composr()->txtComp->SaveDocument(path);
+        ok = txtComp->SaveDocument(path);
         static bool cleanup = false;
         if (ok && !cleanup) {
             cleanup = true;

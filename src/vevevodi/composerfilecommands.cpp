@@ -1,5 +1,5 @@
 // The composer's File commands: New, Open, Save, Save As, Recent, Exit and
-// the close handling, on the document state the source window keeps.
+// the close handling, on the document of the window whose menu runs them.
 
 #include "editor/closelist.h"
 #include "editor/documentfiles.h"
@@ -12,7 +12,9 @@
 #include "platform/sourcearea.h"
 #include "vevevodi/composerwindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -43,52 +45,58 @@ void ComposerWindow::bindFileCommands()
         connect(menus.recent[i], &QAction::triggered, this, [this, i] { OpenRecent(i); });
 }
 
+CommonDialog &ComposerWindow::fileDialog()
+{
+    // A window of the file viewer asks with its own dialog, which starts in
+    // the folder of its own file.
+    return isMainComposer() ? Quorl()->comdlg : ComDlg;
+}
+
 bool ComposerWindow::loadFile(const QString &path)
 {
     QString error;
     TextFiles::Format format;
     if (txtComp->LoadDocument(path, &error, &format)) {
         DocumentFiles::tellKeptBytes(path, format, DocumentFiles::Shown::InComposer);
-        Quorl()->documentFormat = format;
+        document().format = format;
+        document().recordFile(path);
         return true;
     }
     DocumentFiles::reportOpenFailure(path, error);
     return false;
 }
 
-bool ComposerWindow::SaveToDocumentPath()
+bool ComposerWindow::saveDocumentTo(const QString &path)
 {
-    // The page is saved as the source text it copies into the source window.
+    // The page is saved as the source text it copies into its document.
     if (!CopyVevevodiToSource(GeneratorRewrite::OwnGenerator))
         return false;
-    SourceWindow *source = Quorl();
-    return DocumentFiles::write(source->DocumentPath, source->area->text(),
-                                source->documentFormat);
+    DocumentState &doc = document();
+    return DocumentFiles::save(doc, path, doc.area->text());
 }
 
 void ComposerWindow::New()
 {
     if (!askYesNo(QStringLiteral("Are you sure you want to close existing document?"), kTitle,
                   Prompter::Answer::No)) {
-        Composr()->txtComp->setFocus();
+        txtComp->setFocus();
         return;
     }
-    SourceWindow *source = Quorl();
-    ComposerWindow *main = Composr();
-    main->txtComp->NewDocument();
-    source->documentFormat = TextFiles::Format();
-    source->comdlg.FileName.clear();
-    source->DocumentPath.clear();
+    DocumentState &doc = document();
+    txtComp->NewDocument();
+    doc.format = TextFiles::Format();
+    fileDialog().FileName.clear();
+    doc.path.clear();
     ComDlg.FileName.clear();
-    main->setWindowTitle(designCaption);
+    setWindowTitle(designCaption);
 }
 
 void ComposerWindow::Open()
 {
-    SourceWindow *source = Quorl();
-    CommonDialog &dlg = source->comdlg;
+    DocumentState &doc = document();
+    CommonDialog &dlg = fileDialog();
     dlg.CancelError = true;
-    if (!source->star.isEmpty()) {
+    if (!doc.star.isEmpty()) {
         if (askYesNo(kSaveFirst)) {
             Save();
             return;
@@ -101,93 +109,57 @@ void ComposerWindow::Open()
     if (!dlg.ShowOpen())
         return;
     if (!dlg.FileName.isEmpty() && loadFile(dlg.FileName)) {
-        source->DocumentPath = dlg.FileName;
+        doc.path = dlg.FileName;
         RecentFiles::addFromComposer(dlg.FileName);
         titleupdate();
     }
     dlg.FileName.clear();
 }
 
-bool ComposerWindow::saveOwnFile(const QString &path)
-{
-    // A window of the file viewer writes its own page to its own file and
-    // leaves the main document's state alone.
-    const auto html = txtComp->documentHtml();
-    if (!html)
-        return false;
-    const QString page = GeneratorRewrite::apply(*html, GeneratorRewrite::OwnGenerator);
-    if (!DocumentFiles::write(path, page, ownFormat))
-        return false;
-    ownPath = path;
-    return true;
-}
-
 void ComposerWindow::Save()
 {
-    if (!isMainComposer()) {
-        if (ownPath.isEmpty())
-            SaveAs();
-        else
-            saveOwnFile(ownPath);
-        return;
-    }
-    SourceWindow *source = Quorl();
-    CommonDialog &dlg = source->comdlg;
+    DocumentState &doc = document();
+    CommonDialog &dlg = fileDialog();
     dlg.DefaultExt = QStringLiteral("html");
     dlg.Filter = DocumentFiles::filter;
-    if (source->DocumentPath.isEmpty()) {
-        if (!dlg.ShowSave() || dlg.FileName.isEmpty())
-            return;
+    if (doc.path.isEmpty()) {
         // The path is the document's only once the page is written there.
-        source->DocumentPath = dlg.FileName;
-        if (!SaveToDocumentPath()) {
-            source->DocumentPath.clear();
+        if (!dlg.ShowSave() || dlg.FileName.isEmpty() || !saveDocumentTo(dlg.FileName))
             return;
-        }
-    } else if (!SaveToDocumentPath()) {
+        doc.path = dlg.FileName;
+    } else if (!saveDocumentTo(doc.path)) {
         return;
     }
-    source->star.clear();
+    doc.star.clear();
     titleupdate();
 }
 
 void ComposerWindow::SaveAs()
 {
-    SourceWindow *source = Quorl();
-    CommonDialog &dlg = source->comdlg;
+    DocumentState &doc = document();
+    CommonDialog &dlg = fileDialog();
     dlg.DefaultExt = QStringLiteral("html");
     dlg.Filter = DocumentFiles::filter;
-    if (!isMainComposer()) {
-        if (dlg.ShowSave() && !dlg.FileName.isEmpty())
-            saveOwnFile(dlg.FileName);
-        dlg.FileName.clear();
-        return;
-    }
-    if (dlg.ShowSave() && !dlg.FileName.isEmpty()) {
-        const QString previous = source->DocumentPath;
-        source->DocumentPath = dlg.FileName;
-        if (SaveToDocumentPath()) {
-            source->star.clear();
-            titleupdate();
-        } else {
-            source->DocumentPath = previous;
-        }
+    if (dlg.ShowSave() && !dlg.FileName.isEmpty() && saveDocumentTo(dlg.FileName)) {
+        doc.path = dlg.FileName;
+        doc.star.clear();
+        titleupdate();
     }
     dlg.FileName.clear();
 }
 
 void ComposerWindow::OpenRecent(int index)
 {
-    SourceWindow *source = Quorl();
-    if (!source->star.isEmpty() && askYesNo(kSaveFirst)) {
+    DocumentState &doc = document();
+    if (!doc.star.isEmpty() && askYesNo(kSaveFirst)) {
         Save();
         return;
     }
     const QString path = RecentFiles::pathOf(menus.recent.at(index));
     if (path.isEmpty() || !loadFile(path))
         return;
-    source->comdlg.FileName = path;
-    source->DocumentPath = path;
+    fileDialog().FileName = path;
+    doc.path = path;
     titleupdate();
 }
 
@@ -208,8 +180,8 @@ QString ComposerWindow::crashFile() const
 
 void ComposerWindow::Exit()
 {
-    // A window of the file viewer has its own file, but Exit's offer to save
-    // is about the document: the main window that shows it answers.
+    // Exit ends every window: the main window that shows the document asks,
+    // for its own document and then for each other window's.
     if (!isMainComposer()) {
         if (Composr()->isVisible())
             Composr()->Exit();
@@ -227,11 +199,36 @@ void ComposerWindow::Exit()
             return;
         }
     }
-    if (!CloseList::confirmExit()) {
+    if (!offerToSaveOtherWindows() || !CloseList::confirmExit()) {
         Composr()->txtComp->setFocus();
         return;
     }
     CloseList::endProgram(crashFile());
+}
+
+bool ComposerWindow::offerToSaveOtherWindows()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *window = qobject_cast<ComposerWindow *>(widget);
+        if (!window || window->isMainComposer() || window->document().star.isEmpty())
+            continue;
+        const QString &path = window->document().path;
+        const QString name =
+            path.isEmpty() ? QStringLiteral("Untitled") : QDir::toNativeSeparators(path);
+        const auto answer = Prompter::ask(name + QStringLiteral(": ") + kSaveFirst, kTitle,
+                                          Prompter::Icon::Question,
+                                          Prompter::Buttons::YesNoCancel);
+        if (answer == Prompter::Answer::Cancel)
+            return false;
+        if (answer != Prompter::Answer::Yes)
+            continue;
+        window->Save();
+        if (!window->document().star.isEmpty()) {
+            CloseList::tellExitStopped();
+            return false;
+        }
+    }
+    return true;
 }
 
 void ComposerWindow::closeEvent(QCloseEvent *event)

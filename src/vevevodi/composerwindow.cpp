@@ -38,6 +38,9 @@ ComposerWindow::ComposerWindow(QWidget *parent)
     tagbar->setObjectName(QStringLiteral("tagbar"));
     tagbar->resize(20, 20);
     tagbar->hide();
+    m_own.area = new SourceArea(this);
+    m_own.area->setObjectName(QStringLiteral("ownArea"));
+    m_own.area->hide();
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -47,7 +50,7 @@ ComposerWindow::ComposerWindow(QWidget *parent)
 
     // Its own file dialog starts in the folder of the page it shows.
     ComDlg.documentFolder = [this] {
-        const QString path = isMainComposer() ? Quorl()->DocumentPath : ownPath;
+        const QString path = document().path;
         return path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
     };
 
@@ -115,19 +118,23 @@ void ComposerWindow::setPanelText(int panel, const QString &text)
     m_panels[panel - 1]->setText(text);
 }
 
+DocumentState &ComposerWindow::document()
+{
+    return isMainComposer() ? Quorl()->document : m_own;
+}
+
 void ComposerWindow::titleupdate()
 {
-    SourceWindow *source = Quorl();
-    const QString caption = SourceWindow::captionPrefix + u'(' + source->star
-                            + QStringLiteral(") ") + source->DocumentPath;
-    ComposerWindow *main = Composr();
-    if (main->windowTitle() != caption)
-        main->setWindowTitle(caption);
+    const DocumentState &doc = document();
+    const QString caption =
+        SourceWindow::captionPrefix + u'(' + doc.star + QStringLiteral(") ") + doc.path;
+    if (windowTitle() != caption)
+        setWindowTitle(caption);
 }
 
 void ComposerWindow::markModified()
 {
-    Quorl()->star = QStringLiteral("*");
+    document().star = QStringLiteral("*");
     titleupdate();
 }
 
@@ -142,7 +149,7 @@ bool ComposerWindow::CopyVevevodiToSource(GeneratorRewrite::Rewrites rewrites)
                        QStringLiteral("Assistant: Quorl"), Prompter::Icon::Exclamation);
         return false;
     }
-    Quorl()->area->setText(GeneratorRewrite::apply(*html, rewrites));
+    document().area->setText(GeneratorRewrite::apply(*html, rewrites));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/documentstate.h"
 #include "editor/openers.h"
 #include "platform/commondialog.h"
 #include "platform/textfiles.h"
@@ -19,9 +20,10 @@ class QTimer;
 class QUrl;
 
 // The composer "Composr": the page as a rendered document in `txtComp`. The
-// document state (path, marker, recent files) lives on the source window.
-// The main composer window is the one in the window directory; the file
-// viewer may open further ones, and dialogs always address the main one.
+// main composer window is the one in the window directory; its document
+// state (path, marker, format) is the source window's. The file viewer may
+// open further ones, each with a document of its own; dialogs always
+// address the main one.
 class ComposerWindow : public QMainWindow, public LoadStep
 {
     Q_OBJECT
@@ -33,10 +35,15 @@ public:
 
     bool isMainComposer() const;
 
-    // Sets the main composer window's caption from the marker and the path.
+    // Sets this window's caption from its document's marker and path.
     void titleupdate();
 
-    // Copies this window's document into the source window's `area`, with
+    // The document this window's commands read and write: the source
+    // window's for the main composer window, its own for the others.
+    DocumentState &document();
+
+    // Copies this window's page into its document's text (the source
+    // window's `area` for the main composer window), with
     // the given GENERATOR rewrites. When the page does not answer in time it
     // says so and changes nothing; the caller then stops.
     bool CopyVevevodiToSource(GeneratorRewrite::Rewrites rewrites);
@@ -59,13 +66,17 @@ public:
     // Puts text at the page's caret as typed keys would.
     void typeText(const QString &text);
 
-    // File commands, on the one document state of the source window.
+    // File commands, on this window's document.
     void New();
     void Open();
     void Save();
     void SaveAs();
     void OpenRecent(int index);
     void Exit();
+    // Exit's offer to save each window of the file viewer with unsaved
+    // work, naming its file; false when one answered Cancel or its save
+    // did not happen (which is then said).
+    static bool offerToSaveOtherWindows();
     // The crash file of the crash-save name, when one is set.
     QString crashFile() const;
     // A crash-save name that names a file inside the crash folder.
@@ -98,9 +109,6 @@ public:
 
     // Hands a file to the system's web browser; tests put their own.
     static std::function<bool(const QUrl &)> &browserLauncher();
-    // The file of a window the file viewer opened; empty for the main window.
-    QString ownPath;
-    TextFiles::Format ownFormat;
 
     QString panelText(int panel) const;
     void setPanelText(int panel, const QString &text);
@@ -126,14 +134,15 @@ protected:
 private:
     void bindFileCommands();
     void bindDocumentCommands();
-    bool saveOwnFile(const QString &path);
-    bool SaveToDocumentPath();
+    bool saveDocumentTo(const QString &path);
+    CommonDialog &fileDialog();
     bool loadFile(const QString &path);
     void markModified();
     void pumpTick();
     void crashSaveTick();
 
     QStringList m_staged;
+    DocumentState m_own;  // the document of a window of the file viewer
     QLabel *m_panels[2] = {};
 };
 

@@ -122,12 +122,15 @@ ComposerWindow *FileViewer::openFile(const QString &name)
     auto *window = new ComposerWindow;
     window->load();
     QString error;
-    if (!window->txtComp->LoadDocument(file, &error, &window->ownFormat)) {
+    DocumentState &document = window->document();
+    if (!window->txtComp->LoadDocument(file, &error, &document.format)) {
         window->deleteLater();
         DocumentFiles::reportOpenFailure(file, error);
         return nullptr;
     }
-    window->ownPath = file;
+    document.path = file;
+    document.recordFile(file);
+    window->titleupdate();
     Openers::showWindow(window);
     return window;
 }

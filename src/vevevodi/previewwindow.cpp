@@ -46,7 +46,14 @@ void PreviewWindow::reveal()
     previewer->setBrowseMode(true);
     previewer->show();
     Timer1->stop();
-    previewer->setDocumentHtml(Quorl()->area->text());
+    previewer->setDocumentHtml(m_hasPage ? m_page : Quorl()->area->text());
+}
+
+void PreviewWindow::showPage(const QString &page)
+{
+    m_page = page;
+    m_hasPage = true;
+    previewer->setDocumentHtml(page);
 }
 
 void PreviewWindow::closeEvent(QCloseEvent *event)

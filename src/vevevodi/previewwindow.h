@@ -19,6 +19,9 @@ public:
 
     void load() override;
 
+    // Shows page, the document of the window that opened the preview.
+    void showPage(const QString &page);
+
     // The window to return to: "edit" the source window, anything else the
     // main composer window.
     QString compOrEdit;
@@ -33,6 +36,9 @@ protected:
 
 private:
     void reveal();
+
+    QString m_page;
+    bool m_hasPage = false;
 };
 
 // The one preview window, created and loaded on first use.

@@ -39,6 +39,13 @@ QStringList visibleRecent(SourceWindow *w)
     return out;
 }
 
+Msg changedQuestion(const QString &path, Answer answer)
+{
+    return {path + " was changed by another program since it was opened. Replace it with "
+                   "this page?",
+            "Assistant: Quorl", Icon::Question, Buttons::YesNo, answer};
+}
+
 } // namespace
 
 class TestSourceFiles : public QObject
@@ -67,6 +74,8 @@ private Q_SLOTS:
     void exitAnswers();
     void closeUnloadsTheListAndRunsExit();
     void exitOffersToSaveUnsavedWork();
+    void saveChecksTheFile_data();
+    void saveChecksTheFile();
 
 private:
     TestEnv m_env;
@@ -494,6 +503,80 @@ void TestSourceFiles::exitOffersToSaveUnsavedWork()
     w->Exit();
     QV_VERIFY_PROMPTS(p);
     QCOMPARE(m_exits, 2);
+}
+
+void TestSourceFiles::saveChecksTheFile_data()
+{
+    // How the page is saved, what another program did to the file meanwhile,
+    // the answer to the question (none: it must not come), and whether the
+    // page then stands in the file.
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<std::optional<Answer>>("answer");
+    QTest::addColumn<bool>("written");
+    const std::optional<Answer> none;
+    QTest::newRow("save, unchanged") << "save" << "" << none << true;
+    QTest::newRow("save, changed, yes") << "save" << "write" << std::optional(Answer::Yes)
+                                        << true;
+    QTest::newRow("save, changed, no") << "save" << "write" << std::optional(Answer::No)
+                                       << false;
+    QTest::newRow("save, same size") << "save" << "same size" << std::optional(Answer::No)
+                                     << false;
+    QTest::newRow("save, deleted") << "save" << "delete" << none << true;
+    QTest::newRow("save as, changed, no") << "save as" << "write" << std::optional(Answer::No)
+                                          << false;
+    QTest::newRow("exit, changed, no") << "exit" << "write" << std::optional(Answer::No)
+                                       << false;
+}
+
+void TestSourceFiles::saveChecksTheFile()
+{
+    QFETCH(QString, route);
+    QFETCH(QString, meanwhile);
+    QFETCH(std::optional<Answer>, answer);
+    QFETCH(bool, written);
+    const QString ext = m_env.scratch("ext.html");
+    writeFile(ext, "<p>first</p>\r\n");
+    m_exits = 0;
+    ScriptedPrompter p;
+    p.expect(ScriptedPrompter::OpenFile{"", ext});
+    w->Open();
+    // A save of its own is no change by another program.
+    w->Save();
+    QV_VERIFY_PROMPTS(p);
+
+    const QByteArray theirs = meanwhile == "same size" ? "<p>other</p>\r\n" : "theirs\r\n";
+    if (meanwhile == "delete")
+        QVERIFY(QFile::remove(ext));
+    else if (!meanwhile.isEmpty())
+        writeFile(ext, theirs);
+    w->area->setText("<p>mine!</p>");
+    if (route == "save as")
+        p.expect(ScriptedPrompter::SaveFile{"", ext});
+    if (route == "exit")
+        p.expect(Msg{"File not saved. Would you like to save your file first?",
+                     "Assistant: Quorl", Icon::Question, Buttons::YesNo, Answer::Yes});
+    if (answer)
+        p.expect(changedQuestion(ext, *answer));
+    if (route == "save") {
+        w->Save();
+    } else if (route == "save as") {
+        w->SaveAs();
+    } else {
+        p.expect(Msg{"The file was not saved, so Quorl Vevevodi did not exit.",
+                     "Assistant: Quorl", Icon::Exclamation});
+        w->Exit();
+        QCOMPARE(m_exits, 0);
+    }
+    QV_VERIFY_PROMPTS(p);
+    QCOMPARE(bytesOf(ext), written ? QByteArray("<p>mine!</p>\r\n") : theirs);
+    QCOMPARE(w->star, QString(written ? "" : "*"));
+    // Once this window wrote the file, its next save asks nothing.
+    if (written) {
+        w->area->setText("<p>again</p>");
+        w->Save();
+        QCOMPARE(bytesOf(ext), QByteArray("<p>again</p>\r\n"));
+    }
 }
 
 void TestSourceFiles::closeUnloadsTheListAndRunsExit()

@@ -48,7 +48,7 @@ private Q_SLOTS:
     void switchBothWays();
     void markerAndCaption();
     void mouseMoveShowsTheReadyText();
-    void furtherWindowTitlesTheMainOne();
+    void furtherWindowTitlesItself();
     void pumpInsertsEverythingStagedInOrder();
     void pumpWaitsForAHiddenComposer();
     void crashSaveWritesTheVisibleView_data();
@@ -187,14 +187,17 @@ void TestComposer::mouseMoveShowsTheReadyText()
     }(), 5000);
 }
 
-void TestComposer::furtherWindowTitlesTheMainOne()
+void TestComposer::furtherWindowTitlesItself()
 {
+    // A further window names its own document; the main one keeps its caption.
     ComposerWindow other;
     QVERIFY(!other.isMainComposer());
+    const QString mainCaption = c->windowTitle();
     q->star = "*";
+    other.document().path = "/pages/A.html";
     other.titleupdate();
-    QCOMPARE(c->windowTitle(), kPrefix + "(*) ");
-    QCOMPARE(other.windowTitle(), ComposerWindow::designCaption);
+    QCOMPARE(c->windowTitle(), mainCaption);
+    QCOMPARE(other.windowTitle(), kPrefix + "() /pages/A.html");
 }
 
 void TestComposer::pumpInsertsEverythingStagedInOrder()

@@ -581,7 +581,7 @@ void TestComposerDocument::viewerWindowSavesItsOwnFile()
     }
     ComposerWindow *window = viewer->openFile("Page.HTML");
     QVERIFY(window && window->isVisible() && !window->isMainComposer());
-    QCOMPARE(window->ownPath, own);
+    QCOMPARE(window->document().path, own);
     QVERIFY(settle(window->txtComp));
     window->txtComp->evaluate("document.querySelector('p').textContent = 'viewer edited'");
 
@@ -596,7 +596,7 @@ void TestComposerDocument::viewerWindowSavesItsOwnFile()
     prompter.expect(ScriptedPrompter::SaveFile{{}, copy});
     Menus::find(window, "mnuSaveAs")->trigger();
     QVERIFY(TestFiles::bytes(copy).contains("viewer edited"));
-    QCOMPARE(window->ownPath, copy);
+    QCOMPARE(window->document().path, copy);
     QCOMPARE(q->DocumentPath, main);
     QV_VERIFY_PROMPTS(prompter);
 
