@@ -622,10 +622,11 @@ void TestInetWindow::downloadIntoAFolderTheUserCannotWrite()
     const QString target = TestFiles::fileInLockedFolder(parent.path(), "page.html", "<p>old</p>");
     QVERIFY(!target.isEmpty());
     signIn();
+    ScriptedPrompter prompter;
     if (!TestFiles::asNobody([&] { w->Download(remote, target); }))
         QSKIP("The user cannot be changed here");
+    QV_VERIFY_PROMPTS(prompter);
     QCOMPARE(FtpTestServer::readFile(target), after);
-    QCOMPARE(topOfLog(), QString(after.contains("new") ? "Response Recieved" : "Error"));
 }
 
 void TestInetWindow::addNamesToList_data()

@@ -65,6 +65,7 @@ private Q_SLOTS:
     void browseModeRunsThePageWithoutSeeingTheBridge();
     void bigDocument();
     void relativeLinksResolveAgainstTheFolder();
+    void specialFilesBesideThePageAreNotServed();
     void loadFailureKeepsTheDocument();
     void loadReadsOlderEncodingsAndFileUrls();
     void operationsInCallOrder();
@@ -220,6 +221,26 @@ void TestHtmlEditView::relativeLinksResolveAgainstTheFolder()
     // A put keeps the folder of the document it replaces.
     v->setDocumentHtml("<html><head></head><body><img src=\"img/dot.png\"></body></html>");
     QTRY_COMPARE(app(*v, "document.images[0].naturalHeight").toInt(), 5);
+}
+
+void TestHtmlEditView::specialFilesBesideThePageAreNotServed()
+{
+    // An image or frame that names a file of /proc (a link beside the page,
+    // as Insert Image makes one) is not read: /proc/kmsg would block.
+    const QString folder = m_env.scratch("site with links");
+    QDir().mkpath(folder);
+    QVERIFY(QFile::link("/proc/self/status", folder + "/status.txt"));
+    writeFile(folder + "/shown.txt", "shown");
+    writeFile(folder + "/page.html", "<html><head></head><body><iframe src=\"shown.txt\"></iframe>"
+                                     "<iframe src=\"status.txt\"></iframe></body></html>");
+    QVERIFY(v->LoadDocument(folder + "/page.html"));
+    const auto frame = [this](int i) {
+        return app(*v, QString("(document.querySelectorAll('iframe')[%1].contentDocument"
+                               " || {}).body?.textContent || ''").arg(i)).toString();
+    };
+    QTRY_COMPARE(frame(0), QString("shown"));
+    QTest::qWait(300);
+    QVERIFY2(!frame(1).contains("Name:"), qPrintable(frame(1)));
 }
 
 void TestHtmlEditView::loadFailureKeepsTheDocument()
