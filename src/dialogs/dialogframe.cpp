@@ -1,6 +1,7 @@
 #include "dialogs/dialogframe.h"
 
 #include "dialogs/colourbutton.h"
+#include "dialogs/fieldnames.h"
 #include "dialogs/numberfield.h"
 #include "editor/openers.h"
 #include "editor/optfunctions.h"
@@ -42,6 +43,7 @@ DialogFrame::DialogFrame(const QString &name, const QString &caption)
 
 void DialogFrame::load()
 {
+    nameFieldsByLabels(this);
     if (topmostOnLoad(objectName()))
         MakeTopmost(this);
 }
