@@ -94,25 +94,7 @@ bool DialogFrame::InsertHtml(const QString &html)
 
 bool DialogFrame::deliver(InsertRoute::Route route, const QString &html)
 {
-    using namespace InsertRoute;
-    switch (visibleRoute(route, sourceShowing(), composerShowing())) {
-    case Route::Source:
-        toSource(html);
-        break;
-    case Route::Composer:
-        if (const QString why = composerRefusal(objectName()); !why.isEmpty()) {
-            Prompter::tell(why, QStringLiteral("Assistant: Quorl"), Prompter::Icon::Exclamation);
-            return false;
-        }
-        toComposer(html);
-        break;
-    case Route::Console:
-        toConsole(html);
-        break;
-    case Route::Nothing:
-        break;
-    }
-    return true;
+    return InsertRoute::deliver(objectName(), route, html);
 }
 
 void DialogFrame::unload()
