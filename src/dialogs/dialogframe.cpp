@@ -61,7 +61,16 @@ InsertRoute::Route DialogFrame::deliveryRoute() const
 
 QString DialogFrame::textIn(InsertRoute::Route delivery, const QString &given) const
 {
-    return delivery == route() ? given : InsertRoute::selectionIn(delivery);
+    using InsertRoute::Route;
+    if (delivery == route())
+        return given;
+    // The composer's selection goes in as the dialog shows it, in place of
+    // that text where the source holds it, else at the source caret.
+    if (delivery == Route::Source && route() == Route::Composer && !given.isEmpty()) {
+        InsertRoute::selectInSource(given);
+        return given;
+    }
+    return InsertRoute::selectionIn(delivery);
 }
 
 QString DialogFrame::presetIn(InsertRoute::Route delivery, const QLineEdit *field) const

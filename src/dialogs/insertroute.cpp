@@ -144,6 +144,34 @@ QString selectionIn(Route route)
     return QString();
 }
 
+bool selectInSource(const QString &text)
+{
+    SourceArea *area = Quorl()->area;
+    const QString source = area->text();
+    const qsizetype body = source.indexOf(QLatin1String("<body"), 0, Qt::CaseInsensitive);
+    const qsizetype from = body < 0 ? 0 : source.indexOf(u'>', body) + 1;
+    // Text, not a tag's inside.
+    qsizetype at = text.isEmpty() ? -1 : source.indexOf(text, from);
+    bool inTag = false;
+    for (qsizetype scanned = from; at >= 0; at = source.indexOf(text, at + 1)) {
+        for (; scanned < at; ++scanned) {
+            if (source.at(scanned) == u'<')
+                inTag = true;
+            else if (source.at(scanned) == u'>')
+                inTag = false;
+        }
+        if (!inTag)
+            break;
+    }
+    if (at < 0) {
+        area->setSelLength(0);
+        return false;
+    }
+    area->setSelStart(at);
+    area->setSelLength(text.size());
+    return true;
+}
+
 bool sourceShowing()
 {
     return showing("Quorl");

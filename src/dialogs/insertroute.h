@@ -60,6 +60,11 @@ void toConsole(const QString &html);
 // markup); empty for the console and for no route.
 QString selectionIn(Route route);
 
+// Selects the first text of the source page's body that equals text; where
+// there is none, the selection shrinks to the caret, so an insertion there
+// deletes nothing. False when the text was not found.
+bool selectInSource(const QString &text);
+
 bool sourceShowing();
 bool composerShowing();
 
