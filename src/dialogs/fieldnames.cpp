@@ -18,9 +18,9 @@ namespace {
 
 bool isField(const QWidget *w)
 {
-    return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QAbstractItemView *>(w) || qobject_cast<const QComboBox *>(w)
-           || qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QPlainTextEdit *>(w)
-           || qobject_cast<const QTextEdit *>(w);
+    return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QAbstractItemView *>(w)
+           || qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractSpinBox *>(w)
+           || qobject_cast<const QPlainTextEdit *>(w) || qobject_cast<const QTextEdit *>(w);
 }
 
 // The first field an item holds: the widget itself, or the first in a layout.

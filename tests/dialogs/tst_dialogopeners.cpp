@@ -29,7 +29,8 @@ namespace {
 // combo or spin box is part of that box).
 bool isField(const QWidget *w)
 {
-    if (qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractItemView *>(w) || qobject_cast<const QAbstractSpinBox *>(w)
+    if (qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractItemView *>(w)
+        || qobject_cast<const QAbstractSpinBox *>(w)
         || qobject_cast<const QPlainTextEdit *>(w) || qobject_cast<const QTextEdit *>(w))
         return true;
     return qobject_cast<const QLineEdit *>(w)
