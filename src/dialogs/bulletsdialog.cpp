@@ -119,6 +119,8 @@ QWidget *BulletsDialog::buildPointFrame()
     listPoints = new QListWidget(column);
     listPoints->setObjectName(QStringLiteral("listPoints"));
     listPoints->setMinimumWidth(220);
+    // The label above names the box the points are typed in; the list has none.
+    listPoints->setAccessibleName(QStringLiteral("Points entered"));
     m_points.emplace(QList<QListWidget *>{listPoints});
     const ListButtons edit =
         m_points->makeButtons(this, QStringLiteral("No point selected to remove"));

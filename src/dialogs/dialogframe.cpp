@@ -1,6 +1,7 @@
 #include "dialogs/dialogframe.h"
 
 #include "dialogs/colourbutton.h"
+#include "dialogs/fieldnames.h"
 #include "dialogs/numberfield.h"
 #include "editor/openers.h"
 #include "editor/optfunctions.h"
@@ -42,6 +43,7 @@ DialogFrame::DialogFrame(const QString &name, const QString &caption)
 
 void DialogFrame::load()
 {
+    nameFieldsByLabels(this);
     if (topmostOnLoad(objectName()))
         MakeTopmost(this);
 }
@@ -59,7 +61,16 @@ InsertRoute::Route DialogFrame::deliveryRoute() const
 
 QString DialogFrame::textIn(InsertRoute::Route delivery, const QString &given) const
 {
-    return delivery == route() ? given : InsertRoute::selectionIn(delivery);
+    using InsertRoute::Route;
+    if (delivery == route())
+        return given;
+    // The composer's selection goes in as the dialog shows it, in place of
+    // that text where the source holds it, else at the source caret.
+    if (delivery == Route::Source && route() == Route::Composer && !given.isEmpty()) {
+        InsertRoute::selectInSource(given);
+        return given;
+    }
+    return InsertRoute::selectionIn(delivery);
 }
 
 QString DialogFrame::presetIn(InsertRoute::Route delivery, const QLineEdit *field) const
@@ -92,25 +103,7 @@ bool DialogFrame::InsertHtml(const QString &html)
 
 bool DialogFrame::deliver(InsertRoute::Route route, const QString &html)
 {
-    using namespace InsertRoute;
-    switch (visibleRoute(route, sourceShowing(), composerShowing())) {
-    case Route::Source:
-        toSource(html);
-        break;
-    case Route::Composer:
-        if (const QString why = composerRefusal(objectName()); !why.isEmpty()) {
-            Prompter::tell(why, QStringLiteral("Assistant: Quorl"), Prompter::Icon::Exclamation);
-            return false;
-        }
-        toComposer(html);
-        break;
-    case Route::Console:
-        toConsole(html);
-        break;
-    case Route::Nothing:
-        break;
-    }
-    return true;
+    return InsertRoute::deliver(objectName(), route, html);
 }
 
 void DialogFrame::unload()

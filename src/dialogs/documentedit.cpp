@@ -85,14 +85,34 @@ std::optional<QString> read(bool composer, GeneratorRewrite::Rewrites rewrites)
     return read(composer ? Composr() : nullptr, rewrites);
 }
 
-void write(ComposerWindow *composer, const DocumentEdit &edit)
+namespace {
+
+void writeWith(ComposerWindow *composer, const DocumentEdit &edit, const QString &atCaret)
 {
     SourceArea *area = textOf(composer);
     // One edit of the changed stretch, so Undo in the source window takes the
     // command back and the earlier history stays.
     SourceTexts::apply(area, {edit.text, edit.caret, 0});
     if (composer)
-        composer->writeBackDocument(area->text());
+        composer->writeBackDocument(area->text(), atCaret);
+}
+
+// Shows the edit's message and writes it unless it was refused.
+bool finish(ComposerWindow *composer, const DocumentEdit &edit, const QString &atCaret)
+{
+    if (edit.message)
+        edit.message->show();
+    if (edit.refused)
+        return false;
+    writeWith(composer, edit, atCaret);
+    return true;
+}
+
+} // namespace
+
+void write(ComposerWindow *composer, const DocumentEdit &edit)
+{
+    writeWith(composer, edit, QString());
 }
 
 void write(bool composer, const DocumentEdit &edit)
@@ -104,21 +124,28 @@ bool apply(ComposerWindow *composer, GeneratorRewrite::Rewrites rewrites,
            const std::function<DocumentEdit(const QString &)> &edit)
 {
     const std::optional<QString> text = read(composer, rewrites);
-    if (!text)
-        return false;
-    const DocumentEdit made = edit(*text);
-    if (made.message)
-        made.message->show();
-    if (made.refused)
-        return false;
-    write(composer, made);
-    return true;
+    return text && finish(composer, edit(*text), QString());
 }
 
 bool apply(bool composer, GeneratorRewrite::Rewrites rewrites,
            const std::function<DocumentEdit(const QString &)> &edit)
 {
     return apply(composer ? Composr() : nullptr, rewrites, edit);
+}
+
+bool apply(ComposerWindow *composer, GeneratorRewrite::Rewrites rewrites,
+           const QString &atCaret,
+           const std::function<DocumentEdit(const QString &, qsizetype)> &edit)
+{
+    const std::optional<QString> text = read(composer, rewrites);
+    if (!text)
+        return false;
+    if (composer)
+        return finish(composer, edit(*text, 0), atCaret);
+    SourceArea *area = Quorl()->area;
+    const SourceText in = SourceTexts::replaceSelection(
+        {*text, area->selStart(), area->selLength()}, atCaret);
+    return finish(nullptr, edit(in.text, in.selStart), QString());
 }
 
 } // namespace WholeDocument

@@ -89,4 +89,13 @@ bool apply(ComposerWindow *composer, GeneratorRewrite::Rewrites rewrites,
 bool apply(bool composer, GeneratorRewrite::Rewrites rewrites,
            const std::function<DocumentEdit(const QString &)> &edit);
 
+// As apply, for a command that also puts markup in at the caret, in place
+// of the selection: the markup and the edit are one change, which one Undo
+// takes back and one Redo makes again, whole. The edit gets the source text
+// with the markup in and the caret behind it; a composer's page takes the
+// markup at its own caret, so the edit gets its text without it (caret 0).
+bool apply(ComposerWindow *composer, GeneratorRewrite::Rewrites rewrites,
+           const QString &atCaret,
+           const std::function<DocumentEdit(const QString &, qsizetype)> &edit);
+
 } // namespace WholeDocument

@@ -2,11 +2,13 @@
 
 #include "editor/sourcewindow.h"
 #include "platform/htmleditview.h"
+#include "platform/prompter.h"
 #include "platform/sourcearea.h"
 #include "platform/windowdirectory.h"
 #include "vevevodi/composerwindow.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 namespace InsertRoute {
 
@@ -77,15 +79,54 @@ Route visibleRoute(Route route, bool sourceShowing, bool composerShowing)
     return route;
 }
 
-QString composerRefusal(const QString &dialog)
+QString composerRefusal(const QString &window, const QString &html)
 {
     // The page keeps no table row outside a table: it drops the row and cell
     // tags and keeps their text.
-    if (dialog == u"frmrow")
+    if (window == u"frmrow")
         return QStringLiteral("Rows on their own cannot stand in the visual page: they belong "
                               "inside a table of the HTML source. Switch to the source view "
                               "(View > Editor) and insert them there.");
+    // A snippet is any stretch of the source: the page drops the tags of a
+    // document's frame, and table parts that come without their table.
+    if (window == u"TempClip") {
+        static const QRegularExpression frame(
+            QStringLiteral("<\\s*/?\\s*(!doctype|html|head|body|title|meta|base|frameset|frame)"
+                           "\\b"),
+            QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression tablePart(
+            QStringLiteral("<\\s*/?\\s*(tr|td|th|thead|tbody|tfoot|caption|colgroup|col)\\b"),
+            QRegularExpression::CaseInsensitiveOption);
+        if (html.contains(frame)
+            || (html.contains(tablePart) && !html.contains(QLatin1String("<table"),
+                                                           Qt::CaseInsensitive)))
+            return QStringLiteral("This text holds tags that cannot stand in the visual page. "
+                                  "Switch to the source view (View > Editor) and paste it "
+                                  "there.");
+    }
     return QString();
+}
+
+bool deliver(const QString &window, Route route, const QString &html)
+{
+    switch (visibleRoute(route, sourceShowing(), composerShowing())) {
+    case Route::Source:
+        toSource(html);
+        break;
+    case Route::Composer:
+        if (const QString why = composerRefusal(window, html); !why.isEmpty()) {
+            Prompter::tell(why, QStringLiteral("Assistant: Quorl"), Prompter::Icon::Exclamation);
+            return false;
+        }
+        toComposer(html);
+        break;
+    case Route::Console:
+        toConsole(html);
+        break;
+    case Route::Nothing:
+        break;
+    }
+    return true;
 }
 
 QString selectionIn(Route route)
@@ -101,6 +142,34 @@ QString selectionIn(Route route)
         break;
     }
     return QString();
+}
+
+bool selectInSource(const QString &text)
+{
+    SourceArea *area = Quorl()->area;
+    const QString source = area->text();
+    const qsizetype body = source.indexOf(QLatin1String("<body"), 0, Qt::CaseInsensitive);
+    const qsizetype from = body < 0 ? 0 : source.indexOf(u'>', body) + 1;
+    // Text, not a tag's inside.
+    qsizetype at = text.isEmpty() ? -1 : source.indexOf(text, from);
+    bool inTag = false;
+    for (qsizetype scanned = from; at >= 0; at = source.indexOf(text, at + 1)) {
+        for (; scanned < at; ++scanned) {
+            if (source.at(scanned) == u'<')
+                inTag = true;
+            else if (source.at(scanned) == u'>')
+                inTag = false;
+        }
+        if (!inTag)
+            break;
+    }
+    if (at < 0) {
+        area->setSelLength(0);
+        return false;
+    }
+    area->setSelStart(at);
+    area->setSelLength(text.size());
+    return true;
 }
 
 bool sourceShowing()

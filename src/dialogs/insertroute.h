@@ -42,9 +42,14 @@ Route pick(const Policy &policy, const QString &target);
 // would be overwritten by the next view switch, so it goes to the one showing.
 Route visibleRoute(Route route, bool sourceShowing, bool composerShowing);
 
-// Why a dialog's HTML cannot stand in the composer's page, which would
+// Why a window's HTML cannot stand in the composer's page, which would
 // change it into something else; empty when it can.
-QString composerRefusal(const QString &dialog);
+QString composerRefusal(const QString &window, const QString &html);
+
+// Delivers a window's html by route, or by the other main window when that
+// one is hidden and the other shows; HTML that cannot stand in the
+// composer's page is refused there with a message, and false returned.
+bool deliver(const QString &window, Route route, const QString &html);
 
 // The ends of the routes.
 void toSource(const QString &html);
@@ -54,6 +59,11 @@ void toConsole(const QString &html);
 // The selection of the view a route ends in, read now (the composer's as
 // markup); empty for the console and for no route.
 QString selectionIn(Route route);
+
+// Selects the first text of the source page's body that equals text; where
+// there is none, the selection shrinks to the caret, so an insertion there
+// deletes nothing. False when the text was not found.
+bool selectInSource(const QString &text);
 
 bool sourceShowing();
 bool composerShowing();

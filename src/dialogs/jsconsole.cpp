@@ -145,6 +145,7 @@ JSConsole::JSConsole()
     theCode = new SourceArea(this);
     theCode->setObjectName(QStringLiteral("theCode"));
     theCode->setMinimumHeight(110);
+    theCode->setAccessibleName(QStringLiteral("Code"));  // it stands without a label
     layout->addWidget(theCode);
 
     btnIns = button(QStringLiteral("btnIns"), QStringLiteral("Insert different"));

@@ -277,21 +277,26 @@ void RolloverDialog::onInsert()
     const RolloverValues v = values();
     // The page of the view showing when Insert is clicked takes the rollover.
     ComposerWindow *composer = WholeDocument::showing(false);
-    std::optional<qsizetype> caret;
+    constexpr auto rewrites = GeneratorRewrite::Rewrites(GeneratorRewrite::OwnGenerator
+                                                         | GeneratorRewrite::Engine2800);
+    bool done = false;
     if (composer) {
-        // The composer puts the link at its own caret, before its page is
-        // read; the rest is the same edit of the whole page.
+        // The composer puts the link at its own caret, in the same step as
+        // the script, so one Undo never leaves a link without its script.
         if (const auto missing = rolloverMissing(v)) {
             missing->show();
             return;
         }
-        composer->txtComp->insertHtml(rolloverLink(v));
+        done = WholeDocument::apply(composer, rewrites, rolloverLink(v),
+                                    [&](const QString &text, qsizetype) {
+                                        return rolloverEdit(text, std::nullopt, v);
+                                    });
     } else {
-        caret = Quorl()->area->selStart();
+        const qsizetype caret = Quorl()->area->selStart();
+        done = WholeDocument::apply(nullptr, rewrites, [&](const QString &text) {
+            return rolloverEdit(text, caret, v);
+        });
     }
-    constexpr auto rewrites = GeneratorRewrite::Rewrites(GeneratorRewrite::OwnGenerator
-                                                         | GeneratorRewrite::Engine2800);
-    if (WholeDocument::apply(composer, rewrites,
-                             [&](const QString &text) { return rolloverEdit(text, caret, v); }))
+    if (done)
         unload();
 }

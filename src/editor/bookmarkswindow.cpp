@@ -1,5 +1,6 @@
 #include "editor/bookmarkswindow.h"
 
+#include "dialogs/insertroute.h"
 #include "editor/openers.h"
 #include "editor/optfunctions.h"
 #include "editor/sourcewindow.h"
@@ -104,7 +105,8 @@ QString BookmarksWindow::anchorFor(const QString &name)
 
 void BookmarksWindow::add()
 {
-    Quorl()->area->setSelText(anchorFor(txtBookmark->text()));
+    // Into the view showing: the hidden source text is overwritten later.
+    InsertRoute::deliver(objectName(), InsertRoute::Route::Source, anchorFor(txtBookmark->text()));
     unloadSelf();
 }
 

@@ -1,5 +1,6 @@
 #include "editor/tempclipwindow.h"
 
+#include "dialogs/insertroute.h"
 #include "editor/openers.h"
 #include "editor/optfunctions.h"
 #include "editor/sourcewindow.h"
@@ -114,7 +115,9 @@ void TempClipWindow::addSnippet(const QString &text)
 
 void TempClipWindow::paste()
 {
-    Quorl()->area->setSelText(txtClip->toPlainText());
+    // The window stays on top of the composer too: there the snippet goes
+    // into the page, since the hidden source text is overwritten later.
+    InsertRoute::deliver(objectName(), InsertRoute::Route::Source, txtClip->toPlainText());
 }
 
 void TempClipWindow::removeSelected()

@@ -85,7 +85,9 @@ bool CommonDialog::ShowSave()
 
 bool CommonDialog::ShowColor()
 {
-    const auto chosen = Prompter::instance().color(Color.isValid() ? Color : QColor(Qt::white));
+    // Opens at the last colour chosen; before any, at the colour 0 that a
+    // caller reads as no colour, so OK without a choice chooses nothing.
+    const auto chosen = Prompter::instance().color(Color.isValid() ? Color : QColor(Qt::black));
     if (!chosen)
         return false;
     Color = *chosen;

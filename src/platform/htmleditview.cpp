@@ -502,29 +502,34 @@ void HtmlEditView::setDocumentHtml(const QString &html)
     loadContent(html, m_sourceName);
 }
 
-void HtmlEditView::replaceDocumentHtml(const QString &html)
+void HtmlEditView::replaceDocumentHtml(const QString &html, const QString &atCaret)
 {
     if (m_browse) {
         setDocumentHtml(html);
+        insertHtml(atCaret);
         return;
     }
     m_source = html;
     m_lastKnown = html;
     const QString script = QStringLiteral("window.qvBridge ? qvBridge.replace(")
-                           + HtmlMarkup::jsString(html) + QStringLiteral(") : false");
+                           + HtmlMarkup::jsString(html) + u','
+                           + HtmlMarkup::jsString(atCaret) + QStringLiteral(") : false");
     QPointer<HtmlEditView> self(this);
-    enqueue([self, script, html] {
+    enqueue([self, script, html, atCaret] {
         const quint64 id = self->m_current;
         self->page()->runJavaScript(
-            script, QWebEngineScript::ApplicationWorld, [self, id, html](const QVariant &done) {
+            script, QWebEngineScript::ApplicationWorld,
+            [self, id, html, atCaret](const QVariant &done) {
                 if (!self || id != self->m_current)
                     return;
                 // A page without the bridge, or not being edited, gets the
                 // document loaded; no answer at all is a page going away.
-                if (done.typeId() == QMetaType::Bool && !done.toBool())
+                if (done.typeId() == QMetaType::Bool && !done.toBool()) {
                     self->startLoad(html, self->m_sourceName, self->m_baseFolder);
-                else
+                    self->insertHtml(atCaret);
+                } else {
                     self->finishOp(id);
+                }
             });
     });
 }

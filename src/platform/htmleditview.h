@@ -54,7 +54,9 @@ public:
     // Replaces the document being edited as one editing step: Undo takes it
     // back and the steps before it stay. Only the stretch that differs is
     // written. A view that is not editing (browse mode) loads it instead.
-    void replaceDocumentHtml(const QString &html);
+    // atCaret goes in at the caret, in place of the selection, in that same
+    // step.
+    void replaceDocumentHtml(const QString &html, const QString &atCaret = {});
 
     // Loads a file (read first: a failure returns false with the reason and
     // changes nothing) or, given a web address, that page. format receives

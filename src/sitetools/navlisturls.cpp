@@ -121,25 +121,22 @@ void NavListURLs::addPoint()
 void NavListURLs::createBar()
 {
     txtCode = navStyleSheet(txtCode);
-    const QString bar = navBar(points(), urls());
     const QString &sheet = txtCode;
-    if (!WholeDocument::inComposer(route() != InsertRoute::Route::Source)) {
-        SourceArea *area = Quorl()->area;
-        InsertRoute::toSource(bar);
-        WholeDocument::apply(false, {}, [&sheet, area](const QString &text) {
-            return navStyleEdit(text, area->selStart(), sheet);
-        });
-        Openers::showWindow(Quorl());
-        Composr()->writeBackDocument(area->text());
-    } else {
-        // The composer's page as it stands now takes the style sheet first;
-        // the bar is staged only then, so the write-back cannot overwrite it.
-        if (!WholeDocument::apply(true, GeneratorRewrite::all, [&sheet](const QString &text) {
-                return navStyleEdit(text, 0, sheet);
-            }))
-            return;
-        InsertRoute::toComposer(bar);
+    ComposerWindow *composer =
+        WholeDocument::showing(route() != InsertRoute::Route::Source);
+    // The bar at the caret and the style sheet in the head are one edit.
+    if (!WholeDocument::apply(composer, composer ? GeneratorRewrite::all
+                                                 : GeneratorRewrite::Rewrites(),
+                              navBar(points(), urls()),
+                              [&sheet](const QString &text, qsizetype caret) {
+                                  return navStyleEdit(text, caret, sheet);
+                              }))
+        return;
+    if (composer) {
         Quorl()->hide();
+    } else {
+        Openers::showWindow(Quorl());
+        Composr()->writeBackDocument(Quorl()->area->text());
     }
     unload();
 }

@@ -24,6 +24,8 @@ ToolPlugin::ToolPlugin()
 {
     lstTools = new QListWidget(this);
     lstTools->setObjectName(QStringLiteral("lstTools"));
+    // The list stands without a label; the window's title says what it holds.
+    lstTools->setAccessibleName(QStringLiteral("Plug in Tools"));
     OKButton = button(QStringLiteral("OKButton"), QStringLiteral("Launch"));
     CancelButton = cancelButton();
     CancelButton->setText(QStringLiteral("Close"));

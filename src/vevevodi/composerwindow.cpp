@@ -153,11 +153,11 @@ bool ComposerWindow::CopyVevevodiToSource(GeneratorRewrite::Rewrites rewrites)
     return true;
 }
 
-void ComposerWindow::writeBackDocument(const QString &html)
+void ComposerWindow::writeBackDocument(const QString &html, const QString &atCaret)
 {
     // One step of the page's undo history, so the edit can be taken back
     // and the typing before it stays undoable.
-    txtComp->replaceDocumentHtml(html);
+    txtComp->replaceDocumentHtml(html, atCaret);
     markModified();
 }
 

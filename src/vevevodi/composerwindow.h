@@ -49,8 +49,9 @@ public:
     bool CopyVevevodiToSource(GeneratorRewrite::Rewrites rewrites);
 
     // A whole-document write-back by a command: the document changes, so
-    // the marker is set.
-    void writeBackDocument(const QString &html);
+    // the marker is set. atCaret goes in at the page's caret as part of the
+    // same step.
+    void writeBackDocument(const QString &html, const QString &atCaret = {});
 
     // The composer route of InsertHtml: stages the HTML and arms the pump,
     // whose tick inserts everything staged, in order, at `txtComp`'s caret.

@@ -8,13 +8,59 @@
 #include "vevevodi/composerwindow.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QHash>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+
+namespace {
+
+// A control the user types or chooses a value in (the line edit inside a
+// combo or spin box is part of that box).
+bool isField(const QWidget *w)
+{
+    if (qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractItemView *>(w)
+        || qobject_cast<const QAbstractSpinBox *>(w)
+        || qobject_cast<const QPlainTextEdit *>(w) || qobject_cast<const QTextEdit *>(w))
+        return true;
+    return qobject_cast<const QLineEdit *>(w)
+           && !qobject_cast<const QComboBox *>(w->parentWidget())
+           && !qobject_cast<const QAbstractSpinBox *>(w->parentWidget());
+}
+
+// What a screen reader says a field is: its own name, else the label it is
+// labelled by (a label that is its buddy, else the frame around it).
+QString fieldName(QWidget *field)
+{
+    if (!field->accessibleName().isEmpty())
+        return field->accessibleName();
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(field);
+    const auto labels = accessible ? accessible->relations(QAccessible::Label)
+                                   : decltype(accessible->relations())();
+    return labels.isEmpty() ? QString() : labels.constFirst().first->text(QAccessible::Name);
+}
+
+// The title of the frame a field stands in; empty outside every frame.
+QString frameOf(const QWidget *field)
+{
+    for (const QWidget *w = field->parentWidget(); w; w = w->parentWidget()) {
+        if (auto *frame = qobject_cast<const QGroupBox *>(w))
+            return frame->title();
+    }
+    return QString();
+}
+
+} // namespace
 
 class TestDialogOpeners : public QObject
 {
@@ -127,6 +173,19 @@ void TestDialogOpeners::menuItemOpensDialog()
             QVERIFY2(named && !named->text(QAccessible::Name).isEmpty(),
                      qPrintable(b->objectName()));
             QVERIFY2(!b->toolTip().isEmpty(), qPrintable(b->objectName()));
+        }
+        // Each field is named by its own label, so no two in one frame
+        // sound alike.
+        QHash<QString, QString> named;
+        for (QWidget *field : window->findChildren<QWidget *>()) {
+            if (!isField(field) || !field->isVisibleTo(window))
+                continue;
+            const QString name = fieldName(field);
+            QVERIFY2(!name.isEmpty(), qPrintable(field->objectName()));
+            const QString key = frameOf(field) + u'/' + name;
+            QVERIFY2(!named.contains(key), qPrintable(field->objectName() + " and "
+                                                      + named.value(key) + ": " + key));
+            named.insert(key, field->objectName());
         }
     }
 }

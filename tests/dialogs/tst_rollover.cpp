@@ -4,6 +4,7 @@
 #include "editor/sourcewindow.h"
 #include "platform/htmleditview.h"
 #include "platform/sourcearea.h"
+#include "support/composerpage.h"
 #include "support/files.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
@@ -37,6 +38,7 @@ private Q_SLOTS:
     void refusals_data();
     void refusals();
     void insertFromSourceWindow();
+    void insertInComposerIsOneStep();
     void missingFieldsKeepDialogOpen();
     void nameLosesBlanks();
     void browseFillsOnlyOnAChoice();
@@ -278,6 +280,33 @@ void TestRollover::insertFromSourceWindow()
     QCOMPARE(quorl->area->selStart(), expected.caret);
     QCOMPARE(quorl->star, QString("*"));
     QVERIFY(!WindowDirectory::isLoaded("rollover"));
+}
+
+void TestRollover::insertInComposerIsOneStep()
+{
+    HtmlEditView *page = showPageInComposer();
+    QVERIFY(page);
+    auto *dialog = WindowDirectory::touch<RolloverDialog>("rollover");
+    dialog->txtName->setText("btn");
+    dialog->txtFirstImage->setText("a.gif");
+    dialog->txtSecondImage->setText("b.gif");
+    dialog->insert->click();
+    TestEnv::flushDeletes();
+    QVERIFY(!WindowDirectory::isLoaded("rollover"));
+
+    // A link that calls the script never stands in the page without it.
+    const auto state = [page] {
+        return page->evaluate("[document.querySelector('a[onmouseover] img[name=btn]')"
+                              "   ? 'link' : 'none',"
+                              " document.head.innerHTML.includes('function QRL_swapImage')"
+                              "   ? 'script' : 'none'].join()")
+            .value_or(QVariant()).toString();
+    };
+    QV_TRY_COMPARE(state(), QString("link,script"));
+    page->ExecCommand(5049);
+    QV_TRY_COMPARE(state(), QString("none,none"));
+    page->ExecCommand(5033);
+    QV_TRY_COMPARE(state(), QString("link,script"));
 }
 
 void TestRollover::missingFieldsKeepDialogOpen()

@@ -80,6 +80,8 @@ private Q_SLOTS:
     void selectionComesFromTheViewShowing();
     void typedTextStays_data();
     void typedTextStays();
+    void composerSelectionGoesIntoTheSource_data();
+    void composerSelectionGoesIntoTheSource();
     void visualTableFillsForTheViewShowing();
 
 private:
@@ -270,6 +272,62 @@ void TestShowingView::typedTextStays()
     QVERIFY(switchAndSelectNow());
     opened->findChild<QPushButton *>("OKButton")->click();
     QCOMPARE(Composr()->stagedInsertions(), QStringList{html});
+}
+
+void TestShowingView::composerSelectionGoesIntoTheSource_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("dialog");
+    // The source text as the user leaves it after the switch, "|" at the
+    // start of its selection; empty: as the switch wrote it.
+    QTest::addColumn<QString>("edited");
+    // The stretch of that text the insertion changes, and what it becomes.
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    // %1: the link the dialog builds around "now".
+    QTest::newRow("hyperlink") << "mnuLink" << "hyperlinks" << QString() << "say Hi now<"
+                               << "say Hi %1<";
+    QTest::newRow("heading") << "mnuHeading" << "heading" << QString() << "say Hi now<"
+                             << "say Hi <H1 align=\"Left\">now</H1><";
+    // The selection's text is gone from the source: the dialog's text goes
+    // in at the caret, and the source's selection stays.
+    QTest::newRow("text edited away") << "mnuLink" << "hyperlinks" << "<p>|later</p>"
+                                      << "<p>later" << "<p>%1later";
+}
+
+void TestShowingView::composerSelectionGoesIntoTheSource()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, dialog);
+    QFETCH(QString, edited);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QVERIFY(ComposerPage::showAt(kPage, 0));
+    QVERIFY(ComposerPage::select("r.setStart(document.getElementById('p').firstChild, 7);"
+                                 " r.setEnd(document.getElementById('p').firstChild, 10)"));
+    Menus::find(Composr(), qPrintable(item))->trigger();
+    QWidget *opened = WindowDirectory::loaded(dialog);
+    QVERIFY(opened);
+    Composr()->showSourceView();
+    SourceArea *area = Quorl()->area;
+    QVERIFY(Quorl()->isVisible());
+    if (!edited.isEmpty()) {
+        area->setText(QString(edited).remove(u'|'));
+        area->setSelStart(edited.indexOf(u'|'));
+        area->setSelLength(5);
+    }
+    const QString text = area->text();
+    QCOMPARE(text.count(before), 1);
+    if (auto *link = qobject_cast<HyperlinkDialog *>(opened)) {
+        link->txtLink->setText("next.html");
+        HyperlinkValues values = link->values();
+        values.text = "now";
+        after = after.arg(hyperlinkElement(values, false).value().html);
+        link->btnInsert->click();
+    } else {
+        opened->findChild<QPushButton *>("OKButton")->click();
+    }
+    QCOMPARE(area->text(), QString(text).replace(before, after));
 }
 
 void TestShowingView::visualTableFillsForTheViewShowing()

@@ -7,6 +7,7 @@
 #include "editor/sourcewindow.h"
 #include "editor/tempclipwindow.h"
 #include "platform/sourcearea.h"
+#include "support/composerpage.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
 
@@ -59,6 +60,8 @@ private Q_SLOTS:
     void goTo_data();
     void goTo();
     void hyperlinkListsFilledAfresh();
+    void composerShowingTakesTheOutput_data();
+    void composerShowingTakesTheOutput();
 
 private:
     TestEnv m_env;
@@ -314,3 +317,55 @@ void TestTempClipBookmarks::hyperlinkListsFilledAfresh()
 
 QTEST_MAIN(TestTempClipBookmarks)
 #include "tst_tempclipbookmarks.moc"
+
+void TestTempClipBookmarks::composerShowingTakesTheOutput_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("text");
+    // What the page then holds; empty where the output is refused.
+    QTest::addColumn<QString>("selector");
+    QTest::newRow("snippet") << "TempClip" << "<b id=\"s\">bold</b>" << "p b#s";
+    QTest::newRow("snippet with its table")
+        << "TempClip" << "<table id=\"s\"><tr><td>x</td></tr></table>" << "table#s td";
+    QTest::newRow("cells without their table") << "TempClip" << "<td id=\"s\">x</td>" << "";
+    QTest::newRow("a head") << "TempClip" << "<head><title>x</title></head>" << "";
+    QTest::newRow("bookmark") << "bookmarks" << "here" << "p a[name=here]";
+}
+
+void TestTempClipBookmarks::composerShowingTakesTheOutput()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, text);
+    QFETCH(QString, selector);
+    const QString html = "<html><head><title>t</title></head><body><p id=\"p\">one</p></body>"
+                         "</html>";
+    ComposerWindow *composer = ComposerPage::showAt(html, 1);
+    QVERIFY(composer);
+    HtmlEditView *page = composer->txtComp;
+    ScriptedPrompter prompts;
+    if (selector.isEmpty())
+        prompts.expect(Msg{"This text holds tags that cannot stand in the visual page. Switch to "
+                           "the source view (View > Editor) and paste it there.",
+                           "Assistant: Quorl", Icon::Exclamation});
+    if (window == "TempClip") {
+        TempClipWindow *clip = TempClip();
+        clip->txtClip->setPlainText(text);
+        clip->btnPaste->click();
+    } else {
+        showBookmarks();
+        auto *marks = qobject_cast<BookmarksWindow *>(WindowDirectory::loaded("bookmarks"));
+        QVERIFY(marks);
+        marks->txtBookmark->setText(text);
+        marks->btnAdd->click();
+    }
+    QV_VERIFY_PROMPTS(prompts);
+    if (selector.isEmpty()) {
+        QVERIFY(composer->stagedInsertions().isEmpty());
+        QVERIFY(TestEngine::settle(page));
+        QCOMPARE(ComposerPage::value("document.body.innerHTML"), QString("<p id=\"p\">one</p>"));
+    } else {
+        QV_TRY_COMPARE(ComposerPage::value(
+                           QString("String(document.querySelectorAll('%1').length)").arg(selector)),
+                       QString("1"));
+    }
+}

@@ -322,6 +322,11 @@ void TestNavBar::insertIntoSource()
     QVERIFY(TestEngine::waitUntil([] {
         return Composr()->txtComp->lastKnownHtml().contains("news.html");
     }));
+    // The bar and its style sheet are one step: one Undo takes both back.
+    quorl->area->undo();
+    QCOMPARE(quorl->area->text(), page);
+    quorl->area->redo();
+    QCOMPARE(quorl->area->text(), expected);
 }
 
 void TestNavBar::insertIntoComposer()
@@ -355,6 +360,12 @@ void TestNavBar::insertIntoComposer()
     QV_TRY_COMPARE(state(), QString("styled|edited|Start=index.html,News=news.html"));
     QVERIFY(!quorl->isVisible());
     QCOMPARE(quorl->star, QString("*"));
+    // One Undo takes back the bar and its style sheet together, one Redo
+    // makes both again; the typing before stays.
+    page->ExecCommand(5049);
+    QV_TRY_COMPARE(state(), QString("plain|edited|"));
+    page->ExecCommand(5033);
+    QV_TRY_COMPARE(state(), QString("styled|edited|Start=index.html,News=news.html"));
 }
 
 void TestNavBar::screenshot()

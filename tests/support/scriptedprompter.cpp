@@ -106,9 +106,11 @@ std::optional<QString> ScriptedPrompter::saveFile(const FileRequest &request)
     return step->answer;
 }
 
-std::optional<QColor> ScriptedPrompter::color(const QColor &)
+std::optional<QColor> ScriptedPrompter::color(const QColor &initial)
 {
     const auto step = next<Color>("colour", QString());
+    if (step && step->asOpened)
+        return initial;
     return step ? step->answer : std::nullopt;
 }
 

@@ -39,6 +39,8 @@ public:
     };
     struct Color {
         std::optional<QColor> answer;
+        // OK without a choice: the colour the dialog opened at.
+        bool asOpened = false;
     };
     struct Font {
         std::optional<QFont> answer;

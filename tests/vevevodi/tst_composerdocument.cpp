@@ -78,6 +78,7 @@ private Q_SLOTS:
     void browserPreview_data();
     void browserPreview();
     void highlightAndLinkReadTheSelection();
+    void highlightWithoutAChoice();
     void highlightKeepsTheSelectionsMarkup();
     void flashObject();
     void handOversToOtherWindows();
@@ -400,6 +401,29 @@ void TestComposerDocument::highlightAndLinkReadTheSelection()
     QTRY_VERIFY(c->stagedInsertions().isEmpty());
     QVERIFY(settle(c->txtComp));
     QCOMPARE(js(c->txtComp, "document.querySelector('span').textContent"), QString("a < b"));
+    QV_VERIFY_PROMPTS(prompter);
+}
+
+void TestComposerDocument::highlightWithoutAChoice()
+{
+    showComposer("<html><head></head><body><p id=\"p\">word</p></body></html>");
+    c->txtComp->ExecCommand(5035);
+    ScriptedPrompter prompter;
+    // OK before any colour was chosen is no colour: nothing goes in.
+    prompter.expect(ScriptedPrompter::Color{std::nullopt, true});
+    Menus::find(c, "mnuHighlight")->trigger();
+    QVERIFY(c->stagedInsertions().isEmpty());
+    // Later the dialog opens at the colour chosen last.
+    prompter.expect(ScriptedPrompter::Color{QColor(255, 0, 0)});
+    Menus::find(c, "mnuHighlight")->trigger();
+    QTRY_VERIFY(c->stagedInsertions().isEmpty());
+    QVERIFY(settle(c->txtComp));
+    c->txtComp->ExecCommand(5035);
+    prompter.expect(ScriptedPrompter::Color{std::nullopt, true});
+    Menus::find(c, "mnuHighlight")->trigger();
+    QCOMPARE(c->stagedInsertions().size(), 1);
+    QVERIFY(c->stagedInsertions().constFirst().startsWith(
+        "<span style=\"background-color:#FF0000\">"));
     QV_VERIFY_PROMPTS(prompter);
 }
 

@@ -697,9 +697,13 @@
     // Makes the live document the same as a freshly parsed one, touching
     // only the stretch that differs, as one step: the caret and the view stay
     // where they are when the edit lies elsewhere (in the head, say).
-    E.replaceDocument = function (fresh) {
+    // Markup given with it goes in at the caret in the same step, so one
+    // Undo takes back a command that changes the head and inserts.
+    E.replaceDocument = function (fresh, atCaret) {
         E.boundary();
         patchChildren(document, fresh, 0);
+        if (atCaret)
+            insertAtCaret(atCaret);
         E.boundary();
         return true;
     };
@@ -987,9 +991,10 @@
     // Inserts markup at the caret, replacing the selection, exactly as given:
     // through the DOM, because the engine's own insertion drops some of it.
     E.insertHtml = function (html) {
-        if (!html)
-            return false;
-        E.boundary();
+        return html ? E.around(() => insertAtCaret(html)) : false;
+    };
+
+    function insertAtCaret(html) {
         const sel = document.getSelection();
         let range;
         let emptied = null;
@@ -1028,9 +1033,8 @@
                 sel.addRange(range);
             }
         }
-        E.boundary();
         return true;
-    };
+    }
 
     E.reset();
 })();

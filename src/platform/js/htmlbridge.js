@@ -74,12 +74,12 @@
     }
 
     // Puts a new whole document in place of the one being edited, as one
-    // step of the undo history (the steps before it stay); false when the
-    // page is not being edited.
-    B.replace = function (html) {
+    // step of the undo history (the steps before it stay), with atCaret put
+    // in at the caret in that step; false when the page is not being edited.
+    B.replace = function (html, atCaret) {
         if (!B.editing || !window.qvEdit)
             return false;
-        window.qvEdit.replaceDocument(parse(html));
+        window.qvEdit.replaceDocument(parse(html), atCaret);
         xmlDeclaration = declarationIn(html, document.firstChild);
         return true;
     };
