@@ -22,10 +22,9 @@ KeyHold::~KeyHold()
     qApp->removeEventFilter(this);
 }
 
-void KeyHold::handTo(QWidget *window, std::function<void(const QString &)> put, int limitMs)
+void KeyHold::handTo(QWidget *window, int limitMs)
 {
     m_taker = window;
-    m_put = std::move(put);
     if (window && window->isActiveWindow()) {
         finish();
         return;
@@ -42,10 +41,35 @@ void KeyHold::finish()
     if (m_done)
         return;
     m_done = true;
+    // Keys still arrive until the queued hand-on runs; they are held too,
+    // so none overtakes the ones before it.
+    QMetaObject::invokeMethod(this, &KeyHold::handOn, Qt::QueuedConnection);
+}
+
+QWidget *KeyHold::receiver() const
+{
+    if (!m_taker)
+        return QApplication::focusWidget();
+    QWidget *focus = m_taker->focusWidget();
+    return focus ? focus : m_taker.data();
+}
+
+void KeyHold::handOn()
+{
     qApp->removeEventFilter(this);
-    if (m_put && !m_typed.isEmpty())
-        m_put(std::exchange(m_typed, {}));
-    deleteLater();
+    // Sent, not posted: a key press that is not spontaneous passes Qt's
+    // shortcut map first, so a shortcut among the keys runs in the taker.
+    // The receiver is asked anew for each key, as Tab may move the focus.
+    // A key may open a dialog, or close what holds us, before the next.
+    const QPointer<KeyHold> self(this);
+    for (const auto &key : std::exchange(m_keys, {})) {
+        if (!self)
+            return;
+        if (QWidget *to = receiver())
+            QCoreApplication::sendEvent(to, key.get());
+    }
+    if (self)
+        deleteLater();
 }
 
 bool KeyHold::aimsAtOurs(QObject *receiver) const
@@ -62,23 +86,30 @@ bool KeyHold::aimsAtOurs(QObject *receiver) const
 
 bool KeyHold::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool press = event->type() == QEvent::KeyPress;
-    if (m_done || (!press && event->type() != QEvent::KeyRelease))
-        return false;
-    const auto *key = static_cast<QKeyEvent *>(event);
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::KeyPress && type != QEvent::KeyRelease
+         && type != QEvent::ShortcutOverride)
         || !aimsAtOurs(watched))
         return false;
-    const QString text = key->text();
-    const bool typing = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c.isPrint();
-    });
-    const bool erasing = key->key() == Qt::Key_Backspace && !m_typed.isEmpty();
-    if (!typing && !erasing)
-        return false;
-    if (press && typing)
-        m_typed += text;
-    else if (press)
-        m_typed.chop(1);
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (type == QEvent::ShortcutOverride) {
+        // Taken as a plain key, so no shortcut of the window being left
+        // runs; the press that follows is held.
+        key->accept();
+        return true;
+    }
+    const auto down = std::find(m_pressed.begin(), m_pressed.end(), key->key());
+    if (type == QEvent::KeyRelease) {
+        // The release of a key pressed before the hold (the one that
+        // switched the view) goes where it goes.
+        if (down == m_pressed.end())
+            return false;
+        if (!key->isAutoRepeat())
+            m_pressed.erase(down);
+    } else if (down == m_pressed.end()) {
+        m_pressed.push_back(key->key());
+    }
+    m_keys.emplace_back(static_cast<QKeyEvent *>(key->clone()));
+    key->accept();
     return true;
 }

@@ -6,7 +6,6 @@
 #include "editor/recentfiles.h"
 #include "editor/sourcewindow.h"
 #include "platform/htmleditview.h"
-#include "platform/htmlmarkup.h"
 #include "platform/keyhold.h"
 #include "platform/plaintext.h"
 #include "platform/prompter.h"
@@ -167,24 +166,12 @@ void ComposerWindow::showSourceView()
     SourceWindow *source = Quorl();
     auto *hold = new KeyHold({this, source}, this);
     if (!CopyVevevodiToSource(GeneratorRewrite::all)) {
-        hold->handTo(this, [this](const QString &typed) { typeText(typed); });
+        hold->handTo(this);
         return;
     }
     Openers::showWindow(source);
     hide();
-    QPointer<SourceWindow> shown(source);
-    hold->handTo(source, [shown](const QString &typed) {
-        if (shown)
-            shown->area->setSelText(typed);
-    });
-}
-
-void ComposerWindow::typeText(const QString &text)
-{
-    // As the page takes typed keys: at the caret, and the document is modified.
-    txtComp->runQueued(QStringLiteral("document.execCommand('insertText', false, %1)")
-                           .arg(HtmlMarkup::jsString(text)));
-    markModified();
+    hold->handTo(source);
 }
 
 void ShowVevevodi()
@@ -213,10 +200,7 @@ void ShowVevevodi()
             if (shown && shown->isVisible())
                 shown->txtComp->setFocus();
             if (hold)
-                hold->handTo(shown, [shown](const QString &typed) {
-                    if (shown)
-                        shown->typeText(typed);
-                });
+                hold->handTo(shown);
         });
 }
 

@@ -64,8 +64,6 @@ public:
 
     // View > Editor: to the source window, with every GENERATOR rewrite.
     void showSourceView();
-    // Puts text at the page's caret as typed keys would.
-    void typeText(const QString &text);
 
     // File commands, on this window's document.
     void New();

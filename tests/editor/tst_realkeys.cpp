@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -61,6 +62,8 @@ private Q_SLOTS:
     void sourceTakesTheKeyboardBack();
     void keysTypedDuringTheSwitchArrive_data();
     void keysTypedDuringTheSwitchArrive();
+    void everyKeyTypedDuringTheSwitchActs_data();
+    void everyKeyTypedDuringTheSwitchActs();
 
 private:
     // The source window shown, in front and with the keyboard, holding text.
@@ -68,6 +71,11 @@ private:
     bool type(const QString &text);
     bool key(const QString &key);
     void waitForTypingPause();
+    // The composer shown, in front and with the keyboard, with this page.
+    bool showComposer(const QString &page);
+    // The view that F2 leaves, in front and with the keyboard, after the
+    // composer showed first, as at start.
+    bool showViewLeft(bool source, const QString &page);
 
     TestEnv m_env;
     SourceWindow *w = nullptr;
@@ -282,21 +290,33 @@ void TestRealKeys::keysTypedDuringTheSwitchArrive_data()
     QTest::newRow("to the source") << false;
 }
 
+bool TestRealKeys::showComposer(const QString &page)
+{
+    Quorl()->area->setText(page);
+    ShowVevevodi();
+    ComposerWindow *composer = Composr();
+    return QTest::qWaitForWindowExposed(composer) && TestEngine::settle(composer->txtComp)
+        && g_display->focusWindow(composer->winId()) && QTest::qWaitForWindowActive(composer);
+}
+
+bool TestRealKeys::showViewLeft(bool source, const QString &page)
+{
+    if (!showComposer(page))
+        return false;
+    if (!source)
+        return true;
+    ComposerWindow *composer = Composr();
+    return key("F2")
+        && TestEngine::waitUntil([&] { return Quorl()->isVisible() && !composer->isVisible(); })
+        && showSource(page);
+}
+
 void TestRealKeys::keysTypedDuringTheSwitchArrive()
 {
     QFETCH(bool, toComposer);
     const QString page = "<html><body><p>page</p></body></html>";
     ComposerWindow *composer = Composr();
-    if (toComposer) {
-        QVERIFY(showSource(page));
-    } else {
-        Quorl()->area->setText(page);
-        ShowVevevodi();
-        QVERIFY(QTest::qWaitForWindowExposed(composer));
-        QVERIFY(TestEngine::settle(composer->txtComp));
-        QVERIFY(g_display->focusWindow(composer->winId()));
-        QVERIFY(QTest::qWaitForWindowActive(composer));
-    }
+    QVERIFY(showViewLeft(toComposer, page));
     // F2 and the typing in one go: the keys come while the views change.
     QVERIFY(g_display->xdotool({"key", "F2", "type", "--delay", "20", "quick"}));
     w = Quorl();
@@ -308,6 +328,64 @@ void TestRealKeys::keysTypedDuringTheSwitchArrive()
     } else {
         QTRY_VERIFY2(w->area->text().contains("quick"), qPrintable(w->area->text()));
     }
+}
+
+void TestRealKeys::everyKeyTypedDuringTheSwitchActs_data()
+{
+    // The keys typed right after F2; what the view shown then reads (a
+    // pattern), and what it must not.
+    QTest::addColumn<bool>("toComposer");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("reads");
+    QTest::addColumn<QString>("readsNot");
+    const struct {
+        const char *name;
+        QStringList keys;
+        QString reads;
+        QString readsNot;
+    } rows[] = {
+        {"Return", {"o", "n", "e", "Return", "t", "w", "o"}, "one\\r?\\n+two", "onetwo"},
+        {"arrows", {"o", "n", "e", "Left", "Left", "x"}, "oxne", "onex"},
+        {"Backspace, Delete", {"q", "w", "e", "r", "Left", "Left", "BackSpace", "Delete"},
+         "qr", "[we]r|q[we]"},
+        {"Home, End", {"a", "b", "Home", "c", "End", "d"}, "cab[^\\n]*d(\\r?\\n|$)", "abcd"},
+        {"Ctrl+Z", {"x", "y", "z", "ctrl+z", "q"}, "q", "xyz"},
+    };
+    for (const auto &row : rows) {
+        for (const bool toComposer : {true, false}) {
+            QTest::addRow("to the %s: %s", toComposer ? "composer" : "source", row.name)
+                << toComposer << row.keys << row.reads << row.readsNot;
+        }
+    }
+}
+
+void TestRealKeys::everyKeyTypedDuringTheSwitchActs()
+{
+    QFETCH(bool, toComposer);
+    QFETCH(QStringList, keys);
+    QFETCH(QString, reads);
+    QFETCH(QString, readsNot);
+    const QString page = "<html><body><p>page</p></body></html>";
+    ComposerWindow *composer = Composr();
+    QVERIFY(showViewLeft(toComposer, page));
+    // F2 and the keys at once: all of them are typed before the views change.
+    QVERIFY(g_display->xdotool(QStringList{"key", "--delay", "0", "F2"} + keys));
+    w = Quorl();
+    QTRY_VERIFY(composer->isVisible() == toComposer && w->isVisible() != toComposer);
+    const auto shown = [&] {
+        if (!toComposer)
+            return w->area->text();
+        const auto body = composer->txtComp->evaluate("document.body.innerText");
+        return body ? body->toString() : QString();
+    };
+    const QRegularExpression wanted(reads);
+    QString text;
+    QVERIFY2(TestEngine::waitUntil([&] { return wanted.match(text = shown()).hasMatch(); },
+                                   10000),
+             qPrintable(text));
+    QTest::qWait(300);  // a key that went astray would show by now
+    text = shown();
+    QVERIFY2(!text.contains(QRegularExpression(readsNot)), qPrintable(text));
 }
 
 int main(int argc, char *argv[])
