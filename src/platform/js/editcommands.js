@@ -421,6 +421,14 @@
     let quiet = false;      // our own undo and redo are not changes
     let idle = 0;
 
+    // A node's place among its siblings, counted by the engine: a walk over
+    // a hundred thousand siblings from here would cost more than the edit.
+    function indexOf(node) {
+        const spot = document.createRange();
+        spot.selectNode(node);
+        return spot.startOffset;
+    }
+
     function caretPath() {
         const sel = document.getSelection();
         // A caret left outside the root element (its tree was replaced) has no path.
@@ -429,7 +437,7 @@
             return null;
         const path = [];
         for (let n = sel.anchorNode; n && n !== document.documentElement; n = n.parentNode)
-            path.unshift(Array.prototype.indexOf.call(n.parentNode.childNodes, n));
+            path.unshift(indexOf(n));
         return { path: path, offset: sel.anchorOffset };
     }
 
@@ -602,13 +610,6 @@
     let records = [];
     let unseen = false;
     E.compared = 0;     // siblings compared by the steps so far
-
-    function indexOf(node) {
-        let i = 0;
-        for (let n = node.previousSibling; n; n = n.previousSibling)
-            i++;
-        return i;
-    }
 
     // The child of parent that holds node.
     function childOf(parent, node) {
