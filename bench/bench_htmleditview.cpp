@@ -1,7 +1,9 @@
 // Putting a page into the editing view and reading it back, against a bare
 // QWebEngineView that loads the same page from a file and reads it with
 // toHtml, in the same run; and one full view switch source -> composer ->
-// source of a 1 MB page.
+// source of a 1 MB page; and keys typed into a big page, against the bare
+// engine's contentEditable on the same page. "typing" as the argument runs
+// only the typing rows.
 
 #include "app/windowregistry.h"
 #include "benchpage.h"
@@ -15,8 +17,12 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 
 #include <algorithm>
@@ -72,10 +78,116 @@ double oursRoundTrip(HtmlEditView &view, const QString &page, qsizetype *size)
     return ms;
 }
 
+// Counts the frames drawn after each input event of the page, in its world.
+const QString kDrawCounter = QStringLiteral(
+    "(() => { if (window.qvTyped === undefined) { window.qvTyped = 0; window.qvDrawn = 0;"
+    " document.addEventListener('input', () => { const n = ++window.qvTyped;"
+    " requestAnimationFrame(() => { window.qvDrawn = n; }); }); }"
+    " const b = document.body; let t = b.children[b.children.length >> 1];"
+    " while (t.firstChild) t = t.firstChild;"
+    " if (b.isContentEditable) b.focus();"
+    " const r = document.createRange(); r.setStart(t, 2); r.collapse(true);"
+    " getSelection().removeAllRanges(); getSelection().addRange(r); return 0; })()");
+
+QVariant ask(QWebEnginePage *page, quint32 world, const QString &js)
+{
+    bool done = false;
+    QVariant value;
+    page->runJavaScript(js, world, [&](const QVariant &v) {
+        value = v;
+        done = true;
+    });
+    waitFor([&] { return done; });
+    return value;
+}
+
+// Types keys as a user does (one every 120 ms, a pause of 1.5 s after every
+// ten); milliseconds from each key until the page drew it.
+std::vector<double> typeInto(QWebEngineView &view, quint32 world, int keys)
+{
+    QWebEnginePage *page = view.page();
+    ask(page, world, kDrawCounter);
+    view.activateWindow();
+    waitFor([&] { return QApplication::activeWindow() == &view; });
+    view.setFocus();
+    QWidget *target = view.focusProxy() ? view.focusProxy() : &view;
+    std::vector<double> latencies;
+    const int start = ask(page, world, QStringLiteral("window.qvTyped")).toInt();
+    for (int i = 1; i <= keys; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        QTest::keyClick(target, Qt::Key_X);
+        while (ask(page, world, QStringLiteral("window.qvDrawn")).toInt() < start + i
+               && timer.elapsed() < 60000)
+            QThread::msleep(1);
+        latencies.push_back(timer.nsecsElapsed() / 1e6);
+        if (qEnvironmentVariableIsSet("QV_BENCH_DETAIL"))
+            std::printf("  key %d: %.1f ms\n", i, latencies.back());
+        const int gap = i % 10 == 0 ? 1500 : 120;
+        QElapsedTimer wait;
+        wait.start();
+        while (wait.elapsed() < gap)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    }
+    return latencies;
+}
+
+void typingRows(HtmlEditView &ours, QWebEngineView &bare, const QTemporaryDir &dir)
+{
+    struct Page {
+        const char *name;
+        QString html;
+    };
+    const Page pages[] = {
+        {"100 000 <span> lines", makeSpanPage(100000)},
+        {"4 MB of paragraphs", makeBookPage(qsizetype(4) << 20)},
+    };
+    const int keys = qEnvironmentVariableIsSet("QV_BENCH_KEYS")
+                         ? qEnvironmentVariableIntValue("QV_BENCH_KEYS") : 20;
+    std::printf("\n%-28s %12s %12s %8s\n", "typed key, drawn", "ours (ms)", "bare (ms)",
+                "ratio");
+    for (const Page &p : pages) {
+        ours.setDocumentHtml(p.html);
+        waitFor([&] { return ours.isIdle(); });
+        QString editable = p.html;
+        editable.replace(QStringLiteral("<body>"), QStringLiteral("<body contenteditable>"));
+        const QString file = dir.filePath(QStringLiteral("typing.html"));
+        TextFiles::write(file, editable);
+        bool loaded = false;
+        auto c = QObject::connect(bare.page(), &QWebEnginePage::loadFinished,
+                                  [&](bool) { loaded = true; });
+        bare.load(QUrl::fromLocalFile(file));
+        waitFor([&] { return loaded; });
+        QObject::disconnect(c);
+
+        const auto b = typeInto(bare, QWebEngineScript::MainWorld, keys);
+        const auto a = typeInto(ours, QWebEngineScript::ApplicationWorld, keys);
+        const double worstA = *std::max_element(a.begin(), a.end());
+        const double worstB = *std::max_element(b.begin(), b.end());
+        // What ending the undo step of one typed letter costs in the page,
+        // without the engine's own handling of the key.
+        std::vector<double> steps;
+        for (int i = 0; i < 5; ++i) {
+            steps.push_back(ask(ours.page(), QWebEngineScript::ApplicationWorld,
+                                QStringLiteral("(() => { const b = document.body;"
+                                               " let t = b.children[b.children.length >> 1];"
+                                               " while (t.firstChild) t = t.firstChild;"
+                                               " t.data += 'x'; const s = performance.now();"
+                                               " qvEdit.boundary();"
+                                               " return performance.now() - s; })()"))
+                                .toDouble());
+        }
+        std::printf("%-28s %12.1f %12.1f %8.2f   (worst %.1f / %.1f; step end %.1f ms)\n",
+                    p.name, median(a), median(b), median(a) / median(b), worstA, worstB,
+                    median(steps));
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     HtmlEditView::registerScheme();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
@@ -89,6 +201,11 @@ int main(int argc, char *argv[])
     HtmlEditView ours;
     ours.resize(900, 700);
     ours.show();
+
+    if (app.arguments().contains(QStringLiteral("typing"))) {
+        typingRows(ours, bare, dir);
+        return 0;
+    }
 
     std::printf("%-28s %12s %12s %8s\n", "put + get", "ours (ms)", "bare (ms)", "ratio");
     for (qsizetype bytes : {qsizetype(1) << 20, qsizetype(10) << 20}) {
@@ -131,5 +248,8 @@ int main(int argc, char *argv[])
     }
     std::printf("view switch source -> composer -> source, 1 MB page: %.1f ms (median of %d)\n",
                 median(times), runs);
+    composer->hide();
+    source->hide();
+    typingRows(ours, bare, dir);
     return 0;
 }

@@ -421,6 +421,14 @@
     let quiet = false;      // our own undo and redo are not changes
     let idle = 0;
 
+    // A node's place among its siblings, counted by the engine: a walk over
+    // a hundred thousand siblings from here would cost more than the edit.
+    function indexOf(node) {
+        const spot = document.createRange();
+        spot.selectNode(node);
+        return spot.startOffset;
+    }
+
     function caretPath() {
         const sel = document.getSelection();
         // A caret left outside the root element (its tree was replaced) has no path.
@@ -429,7 +437,7 @@
             return null;
         const path = [];
         for (let n = sel.anchorNode; n && n !== document.documentElement; n = n.parentNode)
-            path.unshift(Array.prototype.indexOf.call(n.parentNode.childNodes, n));
+            path.unshift(indexOf(n));
         return { path: path, offset: sel.anchorOffset };
     }
 
@@ -492,15 +500,19 @@
     }
 
     // How many of two lists of siblings are the same from the start, and
-    // then from the end.
-    function sameEnds(a, b) {
-        let s = 0;
-        while (s < a.length && s < b.length && a[s].isEqualNode(b[s]))
+    // then from the end; the first s0 and the last e0 are known to be.
+    function sameEnds(a, b, s0 = 0, e0 = 0) {
+        let s = Math.min(s0, a.length, b.length);
+        while (s < a.length && s < b.length && a[s].isEqualNode(b[s])) {
             s++;
-        let e = 0;
+            E.compared++;
+        }
+        let e = Math.min(e0, a.length - s, b.length - s);
         while (e < a.length - s && e < b.length - s
-               && a[a.length - 1 - e].isEqualNode(b[b.length - 1 - e]))
+               && a[a.length - 1 - e].isEqualNode(b[b.length - 1 - e])) {
             e++;
+            E.compared++;
+        }
         return [s, e];
     }
 
@@ -517,15 +529,23 @@
     // The step that leads from the copy to the document: the one stretch of
     // siblings under their deepest common parent that holds every difference
     // (only so deep, so the comparing stays linear). The copy is brought up
-    // to date. Nothing when the two are the same.
+    // to date. Nothing when the two are the same. The comparing starts where
+    // the page's change records put every change, so it costs what the step
+    // changed, not the page.
     function difference() {
-        let live = document, old = shadow;
-        const path = [];
-        for (let depth = 0; ; depth++) {
+        const from = changedPlace();
+        let live = from ? from.node : document;
+        let old = from ? nodeAt(shadow, from.path) : shadow;
+        const path = from ? from.path : [];
+        let lead = from ? from.lead : 0, trail = from ? from.trail : 0;
+        const start = path.length;
+        for (let depth = start; ; depth++) {
             const a = live.childNodes, b = old.childNodes;
-            const [s, e] = sameEnds(a, b);
+            const [s, e] = sameEnds(a, b, lead, trail);
+            lead = trail = 0;
             if (s === a.length && s === b.length) {
-                if (!depth)
+                // Nothing changed under where the records put every change.
+                if (depth === start)
                     return null;
                 // The difference lies in the element itself: it is the stretch.
                 const at = path.pop();
@@ -585,9 +605,85 @@
             total -= undo.shift().size;
     }
 
-    function changed() {
+    // The change records of the step under way; unseen: a change was made
+    // while no records were taken, so it may lie anywhere.
+    let records = [];
+    let unseen = false;
+    E.compared = 0;     // siblings compared by the steps so far
+
+    // The child of parent that holds node.
+    function childOf(parent, node) {
+        while (node.parentNode !== parent)
+            node = node.parentNode;
+        return node;
+    }
+
+    // Where the records put every change of the step: the deepest node
+    // under which all lie, its path from the document, and how many of its
+    // children lead and trail untouched. null when the records cannot tell.
+    function changedPlace() {
+        if (unseen)
+            return null;
+        const seen = [];
+        let top = null;
+        for (const r of records) {
+            const parent = r.type === 'childList' ? r.target : r.target.parentNode;
+            // A change inside nodes taken out since is told by their removal.
+            if (!parent || !parent.isConnected)
+                continue;
+            while (top && !top.contains(parent))
+                top = top.parentNode;
+            if (!top)
+                top = parent;
+            seen.push(r);
+        }
+        if (!top)
+            return null;
+        const path = [];
+        for (let n = top; n !== document; n = n.parentNode)
+            path.unshift(indexOf(n));
+        const n = top.childNodes.length;
+        // Only so deep, as the comparing goes: below that the node on the
+        // way is the one touched child.
+        if (path.length > 32) {
+            const at = path[32];
+            path.length = 32;
+            return { node: nodeAt(document, path), path: path, lead: at,
+                     trail: nodeAt(document, path).childNodes.length - 1 - at };
+        }
+        let lead = n, trail = n;
+        const touch = (i) => {
+            lead = Math.min(lead, i);
+            trail = Math.min(trail, n - 1 - i);
+        };
+        for (const r of seen) {
+            if (r.type !== 'childList' || r.target !== top) {
+                touch(indexOf(childOf(top, r.type === 'childList' ? r.target
+                                                                  : r.target)));
+                continue;
+            }
+            for (const x of r.addedNodes) {
+                if (x.parentNode === top)
+                    touch(indexOf(x));
+            }
+            if (!r.removedNodes.length)
+                continue;
+            const p = r.previousSibling, q = r.nextSibling;
+            if ((p && p.parentNode !== top) || (q && q.parentNode !== top))
+                return { node: top, path: path, lead: 0, trail: 0 };
+            lead = Math.min(lead, p ? indexOf(p) + 1 : 0);
+            trail = Math.min(trail, q ? n - indexOf(q) : 0);
+        }
+        return { node: top, path: path, lead: lead, trail: trail };
+    }
+
+    function changed(list) {
         if (quiet)
             return;
+        if (list && list.length)
+            records.push(...list);
+        else
+            unseen = true;
         if (!open) {
             open = true;
             redo = [];
@@ -604,6 +700,8 @@
             return;
         open = false;
         const step = difference();
+        records = [];
+        unseen = false;
         if (!step)
             return;
         step.caretBefore = caret;
@@ -618,8 +716,9 @@
     // Ends the step under way, so the next change starts a new one. Commands
     // and insertions call it before and after their work.
     E.boundary = function () {
-        if (observer.takeRecords().length)
-            changed();
+        const list = observer.takeRecords();
+        if (list.length)
+            changed(list);
         close();
     };
 
@@ -686,6 +785,8 @@
         undo = [];
         redo = [];
         open = false;
+        records = [];
+        unseen = false;
         clearTimeout(idle);
         observer.disconnect();
         shadow = document.cloneNode(true);
