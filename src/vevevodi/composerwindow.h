@@ -128,6 +128,8 @@ private:
     void bindDocumentCommands();
     bool saveOwnFile(const QString &path);
     bool SaveToDocumentPath();
+    // A page the engine could not take stays in (or goes to) the source text.
+    void leaveToSourceWindow(const QString &html);
     bool loadFile(const QString &path);
     void markModified();
     void pumpTick();

@@ -75,6 +75,7 @@ private Q_SLOTS:
     void clipboardCommands();
     void insertKeepsTheMarkup();
     void rendererCrashRestoresTheDocument();
+    void documentThatKillsTheRendererIsRefused();
     void typingPausesAndCommandsEndUndoSteps();
     void replacedDocumentIsOneUndoStep();
     void everySelectionChangeIsTold();
@@ -413,6 +414,32 @@ void TestHtmlEditView::rendererCrashRestoresTheDocument()
     QCOMPARE(recovered.count(), 1);
     QTRY_VERIFY(prompts.allAnswered());
     QCOMPARE(app(*v, "document.designMode").toString(), QString("on"));
+    QV_VERIFY_PROMPTS(prompts);
+}
+
+void TestHtmlEditView::documentThatKillsTheRendererIsRefused()
+{
+    const QString before = "<html><head></head><body><p>stood</p></body></html>";
+    v->setDocumentHtml(before);
+    QVERIFY(settle(v));
+    QCOMPARE(read(*v), before);
+    QSignalSpy refused(v, &HtmlEditView::documentRefused);
+    QSignalSpy recovered(v, &HtmlEditView::rendererRecovered);
+    ScriptedPrompter prompts;  // the owner of the document says what happens to it
+    // As a page too large for the engine does, the renderer dies while the
+    // document is put in place: put back, it would die again and again.
+    const QString tooLarge = "<html><head></head><body><p>too large</p></body></html>";
+    const qint64 pid = v->page()->renderProcessPid();
+    QVERIFY(pid > 0);
+    v->setDocumentHtml(tooLarge);
+    QVERIFY(!v->isIdle());
+    ::kill(pid_t(pid), SIGKILL);
+    QTRY_COMPARE_WITH_TIMEOUT(refused.count(), 1, 15000);
+    QCOMPARE(refused.at(0).at(0).toString(), tooLarge);
+    QCOMPARE(read(*v), before);
+    QCOMPARE(v->lastKnownHtml(), before);
+    QCOMPARE(app(*v, "document.designMode").toString(), QString("on"));
+    QCOMPARE(recovered.count(), 1);
     QV_VERIFY_PROMPTS(prompts);
 }
 

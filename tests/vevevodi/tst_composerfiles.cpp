@@ -18,6 +18,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QWebEnginePage>
+
+#include <csignal>
 
 using Msg = ScriptedPrompter::Message;
 using Icon = Prompter::Icon;
@@ -55,6 +58,8 @@ private Q_SLOTS:
     void openAListedFileKeepsTheList();
     void openWhenModified();
     void unreadableFileChangesNothing();
+    void pageTooLargeStaysInTheSourceWindow_data();
+    void pageTooLargeStaysInTheSourceWindow();
     void saveWritesTheSourceText();
     void typingKeepsThePageEncoding_data();
     void typingKeepsThePageEncoding();
@@ -184,6 +189,50 @@ void TestComposerFiles::unreadableFileChangesNothing()
     QVERIFY(p.shownMessages().at(0).startsWith("Unable to open " + missing + "\r\n"));
     QCOMPARE(body(c), QString("<p>keep me</p>"));
     QCOMPARE(q->DocumentPath, kept);
+}
+
+void TestComposerFiles::pageTooLargeStaysInTheSourceWindow_data()
+{
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("opened in the composer") << true;
+    QTest::newRow("switched to from the source window") << false;
+}
+
+void TestComposerFiles::pageTooLargeStaysInTheSourceWindow()
+{
+    QFETCH(bool, opened);
+    const QString path = m_env.scratch("huge.html");
+    const QString page = "<html><head><title>T</title></head><body><p>huge</p></body></html>";
+    writeFile(path, page.toUtf8());
+    showComposer("<p>old</p>");
+    ScriptedPrompter p;
+    if (opened) {
+        p.expect(ScriptedPrompter::OpenFile{"", path});
+    } else {
+        c->showSourceView();
+        QVERIFY(settle(c->txtComp));
+        q->area->setText(page);
+    }
+    p.expect(Msg{"This page is too large for the composer. It stays in the source window, "
+                 "where it can be edited and saved.",
+                 "Assistant: Quorl", Icon::Exclamation, Buttons::Ok, Answer::Ok});
+    // The renderer dies while the page is put in place, as it does on a page
+    // too large for the engine.
+    const qint64 pid = c->txtComp->page()->renderProcessPid();
+    QVERIFY(pid > 0);
+    if (opened)
+        c->Open();
+    else
+        ShowVevevodi();
+    QVERIFY(!c->txtComp->isIdle());
+    ::kill(pid_t(pid), SIGKILL);
+    QTRY_VERIFY_WITH_TIMEOUT(q->isVisible(), 20000);
+    QV_VERIFY_PROMPTS(p);
+    QVERIFY(!c->isVisible());
+    // The page's text is in the source window as read, or as it was typed.
+    QCOMPARE(q->area->text(), page);
+    QCOMPARE(q->DocumentPath, opened ? path : QString());
+    QCOMPARE(q->star, opened ? QString() : QString("*"));
 }
 
 void TestComposerFiles::saveWritesTheSourceText()
