@@ -26,6 +26,7 @@
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
 
+#include <climits>
 #include <memory>
 #include <utility>
 
@@ -498,6 +499,11 @@ void HtmlEditView::onLoadFinished(bool)
 
 std::optional<QString> HtmlEditView::documentHtml(int timeoutMs)
 {
+    // The engine takes time in proportion to the page to write it out and
+    // hand it over: a read without a deadline of its own gets a millisecond
+    // more for every thousand characters, so a big page is saved, not lost.
+    if (timeoutMs < 0)
+        timeoutMs = int(qMin<qint64>(m_readTimeout + m_lastKnown.size() / 1000, INT_MAX));
     const auto v = evaluate(QStringLiteral("qvBridge.html()"), timeoutMs);
     if (!v || v->typeId() != QMetaType::QString)
         return std::nullopt;

@@ -42,7 +42,8 @@ public:
     ~HtmlEditView() override;
 
     // The whole document as HTML, or no result when the page did not answer
-    // before the deadline (a negative deadline: readTimeout()).
+    // before the deadline (a negative deadline: readTimeout(), and more for a
+    // big page).
     std::optional<QString> documentHtml(int timeoutMs = -1);
     // The last text read, put or loaded: for callers that may show an
     // older state (never for writing back).

@@ -3,6 +3,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/htmleditview.h"
+#include "platform/textfiles.h"
 #include "support/files.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
@@ -64,6 +65,7 @@ private Q_SLOTS:
     void pageScriptsOffWhileEditing();
     void browseModeRunsThePageWithoutSeeingTheBridge();
     void bigDocument();
+    void bigDocumentReadsWithoutADeadlineOfItsOwn();
     void relativeLinksResolveAgainstTheFolder();
     void loadFailureKeepsTheDocument();
     void loadReadsOlderEncodingsAndFileUrls();
@@ -202,6 +204,25 @@ void TestHtmlEditView::bigDocument()
     QVERIFY(html);
     QCOMPARE(html->size(), page.size());
     QCOMPARE(*html, page);
+}
+
+void TestHtmlEditView::bigDocumentReadsWithoutADeadlineOfItsOwn()
+{
+    // Save, crash save and the switch to the source window read with the
+    // view's deadline, which a short page needs; a big page takes longer.
+    const QString row = "<p>Line with some text and a <a href=\"x.html\">link</a></p>\n";
+    const QString page = "<html><head><title>big</title></head><body>" + row.repeated(80000)
+                         + "</body></html>";
+    v->setDocumentHtml(page);
+    QTRY_VERIFY_WITH_TIMEOUT(v->isIdle(), 60000);
+    v->setReadTimeout(200);
+    QCOMPARE(read(*v), page);
+    const QString path = m_env.scratch("big.html");
+    QString error;
+    QVERIFY2(v->SaveDocument(path, &error), qPrintable(error));
+    QString saved;
+    QVERIFY(TextFiles::read(path, &saved));
+    QCOMPARE(saved.remove(u'\r'), page);
 }
 
 void TestHtmlEditView::relativeLinksResolveAgainstTheFolder()

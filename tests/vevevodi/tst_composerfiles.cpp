@@ -217,16 +217,27 @@ void TestComposerFiles::pageTooLargeStaysInTheSourceWindow()
                  "where it can be edited and saved.",
                  "Assistant: Quorl", Icon::Exclamation, Buttons::Ok, Answer::Ok});
     // The renderer dies while the page is put in place, as it does on a page
-    // too large for the engine.
-    const qint64 pid = c->txtComp->page()->renderProcessPid();
+    // too large for the engine; the page may move to a new renderer first.
+    QWebEnginePage *engine = c->txtComp->page();
+    bool died = false;
+    const auto killer = [&died](qint64 pid) {
+        if (!died && pid > 0)
+            ::kill(pid_t(pid), SIGKILL);
+    };
+    const auto c1 = connect(engine, &QWebEnginePage::renderProcessTerminated,
+                            [&died] { died = true; });
+    const auto c2 = connect(engine, &QWebEnginePage::renderProcessPidChanged, killer);
+    const qint64 pid = engine->renderProcessPid();
     QVERIFY(pid > 0);
     if (opened)
         c->Open();
     else
         ShowVevevodi();
     QVERIFY(!c->txtComp->isIdle());
-    ::kill(pid_t(pid), SIGKILL);
+    killer(pid);
     QTRY_VERIFY_WITH_TIMEOUT(q->isVisible(), 20000);
+    disconnect(c1);
+    disconnect(c2);
     QV_VERIFY_PROMPTS(p);
     QVERIFY(!c->isVisible());
     // The page's text is in the source window as read, or as it was typed.
