@@ -28,7 +28,9 @@
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
 
+#include <climits>
 #include <memory>
+#include <utility>
 
 static void initBridgeResources()
 {
@@ -446,6 +448,8 @@ void HtmlEditView::startLoad(const QString &html, const QString &fileName, const
     }
     if (!old.isEmpty())
         DocumentScheme::instance().remove(old);
+    m_unproven = true;
+    m_trial = html;
 
     QUrl url;
     url.setScheme(QString::fromLatin1(kScheme));
@@ -473,13 +477,21 @@ void HtmlEditView::onLoadFinished(bool)
         fill = QStringLiteral("qvBridge.fill(") + HtmlMarkup::jsString(m_pendingFill) + QStringLiteral(");");
     m_pendingFill = QString();
     QPointer<HtmlEditView> self(this);
+    const QString token = m_token;
+    // The layout is made before the answer, so a page too large for the
+    // engine dies while it is still being loaded, not under the user's hands.
     page()->runJavaScript(
-        QStringLiteral("if (window.qvBridge) { %4 qvBridge.begin(%1, %2, %3); }")
+        QStringLiteral("if (window.qvBridge) { %4 qvBridge.begin(%1, %2, %3); }"
+                       " document.documentElement && document.documentElement.offsetHeight;")
             .arg(m_browse ? "false" : "true", m_details ? "true" : "false",
                  m_snap ? "true" : "false", fill),
-        QWebEngineScript::ApplicationWorld, [self, op](const QVariant &) {
+        QWebEngineScript::ApplicationWorld, [self, op, token](const QVariant &) {
             if (!self)
                 return;
+            if (token == self->m_token && self->m_unproven) {
+                self->m_unproven = false;
+                self->m_fallback = std::exchange(self->m_trial, QString());
+            }
             if (op && op == self->m_current) {
                 self->m_keysDelivered = 0;
                 self->finishOp(op);
@@ -490,6 +502,11 @@ void HtmlEditView::onLoadFinished(bool)
 
 std::optional<QString> HtmlEditView::documentHtml(int timeoutMs)
 {
+    // The engine takes time in proportion to the page to write it out and
+    // hand it over: a read without a deadline of its own gets a millisecond
+    // more for every thousand characters, so a big page is saved, not lost.
+    if (timeoutMs < 0)
+        timeoutMs = int(qMin<qint64>(m_readTimeout + m_lastKnown.size() / 1000, INT_MAX));
     const auto v = evaluate(QStringLiteral("qvBridge.html()"), timeoutMs);
     if (!v || v->typeId() != QMetaType::QString)
         return std::nullopt;
@@ -771,17 +788,29 @@ void HtmlEditView::onRendererGone()
     m_current = 0;
     m_loadOp = 0;
     m_watchdog->stop();
+    // A document that killed the renderer before it stood would kill every
+    // renderer it is put back into: the one that stood before it returns.
+    const bool refused = m_unproven;
+    const QString refusedHtml = std::exchange(m_trial, QString());
+    if (refused) {
+        m_source = m_fallback.isNull() ? kBlankDocument : m_fallback;
+        m_lastKnown = m_source;
+        m_fallback = kBlankDocument;
+    }
+    m_unproven = false;
     const QString last = m_lastKnown;
     const QString name = m_sourceName;
     const QString folder = m_baseFolder;
     QPointer<HtmlEditView> self(this);
     m_ops.prepend(Op{[self, last, name, folder] { self->startLoad(last, name, folder); }});
-    QTimer::singleShot(0, this, [self] {
+    QTimer::singleShot(0, this, [self, refused, refusedHtml] {
         if (!self)
             return;
         self->startNext();
         Q_EMIT self->rendererRecovered();
-        if (self->isVisible())
+        if (refused)
+            Q_EMIT self->documentRefused(refusedHtml);
+        else if (self->isVisible())
             self->tellRecovered();
     });
 }

@@ -42,7 +42,8 @@ public:
     ~HtmlEditView() override;
 
     // The whole document as HTML, or no result when the page did not answer
-    // before the deadline (a negative deadline: readTimeout()).
+    // before the deadline (a negative deadline: readTimeout(), and more for a
+    // big page).
     std::optional<QString> documentHtml(int timeoutMs = -1);
     // The last text read, put or loaded: for callers that may show an
     // older state (never for writing back).
@@ -144,6 +145,10 @@ Q_SIGNALS:
     void contentChanged();
     // The renderer died and the view put its last document back.
     void rendererRecovered();
+    // The renderer died while a document was being put in place (a page too
+    // large for the engine): the document before it stands again, and html
+    // is left to whoever gave it.
+    void documentRefused(const QString &html);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -190,6 +195,9 @@ private:
     QString m_token;         // names this view's current document to the scheme
     QString m_lastKnown;
     QString m_pendingFill;   // the document the load under way puts in place
+    QString m_fallback;      // what stood before the load under way
+    QString m_trial;         // the document of the load under way, until it stands
+    bool m_unproven = false; // the load under way has not stood in place yet
     QString m_source;        // the document last put or loaded
     QString m_sourceName;
     QString m_baseFolder;

@@ -96,6 +96,32 @@ ComposerWindow::ComposerWindow(QWidget *parent)
     connect(txtComp, &HtmlEditView::contentChanged, this, &ComposerWindow::markModified);
     connect(txtComp, &HtmlEditView::onmousemove, this,
             [this] { setPanelText(1, readyText); });
+    connect(txtComp, &HtmlEditView::documentRefused, this, &ComposerWindow::leaveToSourceWindow);
+}
+
+void ComposerWindow::leaveToSourceWindow(const QString &html)
+{
+    if (!isMainComposer()) {
+        Prompter::tell(QStringLiteral("This page is too large for the composer and was not "
+                                      "opened."),
+                       QStringLiteral("Assistant: Quorl"), Prompter::Icon::Exclamation);
+        return;
+    }
+    // Opened here, the page is not in the source text yet; as read from its
+    // file it holds no change.
+    SourceWindow *source = Quorl();
+    if (source->area->text() != html) {
+        source->area->setText(html);
+        source->star.clear();
+    }
+    Prompter::tell(QStringLiteral("This page is too large for the composer. It stays in the "
+                                  "source window, where it can be edited and saved."),
+                   QStringLiteral("Assistant: Quorl"), Prompter::Icon::Exclamation);
+    if (isVisible()) {
+        Openers::showWindow(source);
+        hide();
+    }
+    titleupdate();
 }
 
 void ComposerWindow::load()

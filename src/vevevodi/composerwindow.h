@@ -135,6 +135,8 @@ private:
     void bindDocumentCommands();
     bool saveDocumentTo(const QString &path);
     CommonDialog &fileDialog();
+    // A page the engine could not take stays in (or goes to) the source text.
+    void leaveToSourceWindow(const QString &html);
     bool loadFile(const QString &path);
     void markModified();
     void pumpTick();

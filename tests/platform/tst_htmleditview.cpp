@@ -3,6 +3,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/htmleditview.h"
+#include "platform/textfiles.h"
 #include "support/files.h"
 #include "support/scriptedprompter.h"
 #include "support/testenv.h"
@@ -64,6 +65,7 @@ private Q_SLOTS:
     void pageScriptsOffWhileEditing();
     void browseModeRunsThePageWithoutSeeingTheBridge();
     void bigDocument();
+    void bigDocumentReadsWithoutADeadlineOfItsOwn();
     void relativeLinksResolveAgainstTheFolder();
     void specialFilesBesideThePageAreNotServed();
     void loadFailureKeepsTheDocument();
@@ -76,6 +78,7 @@ private Q_SLOTS:
     void clipboardCommands();
     void insertKeepsTheMarkup();
     void rendererCrashRestoresTheDocument();
+    void documentThatKillsTheRendererIsRefused();
     void typingPausesAndCommandsEndUndoSteps();
     void replacedDocumentIsOneUndoStep();
     void everySelectionChangeIsTold();
@@ -202,6 +205,25 @@ void TestHtmlEditView::bigDocument()
     QVERIFY(html);
     QCOMPARE(html->size(), page.size());
     QCOMPARE(*html, page);
+}
+
+void TestHtmlEditView::bigDocumentReadsWithoutADeadlineOfItsOwn()
+{
+    // Save, crash save and the switch to the source window read with the
+    // view's deadline, which a short page needs; a big page takes longer.
+    const QString row = "<p>Line with some text and a <a href=\"x.html\">link</a></p>\n";
+    const QString page = "<html><head><title>big</title></head><body>" + row.repeated(80000)
+                         + "</body></html>";
+    v->setDocumentHtml(page);
+    QTRY_VERIFY_WITH_TIMEOUT(v->isIdle(), 60000);
+    v->setReadTimeout(200);
+    QCOMPARE(read(*v), page);
+    const QString path = m_env.scratch("big.html");
+    QString error;
+    QVERIFY2(v->SaveDocument(path, &error), qPrintable(error));
+    QString saved;
+    QVERIFY(TextFiles::read(path, &saved));
+    QCOMPARE(saved.remove(u'\r'), page);
 }
 
 void TestHtmlEditView::relativeLinksResolveAgainstTheFolder()
@@ -440,6 +462,32 @@ void TestHtmlEditView::rendererCrashRestoresTheDocument()
     QCOMPARE(recovered.count(), 1);
     QTRY_VERIFY(prompts.allAnswered());
     QCOMPARE(app(*v, "document.designMode").toString(), QString("on"));
+    QV_VERIFY_PROMPTS(prompts);
+}
+
+void TestHtmlEditView::documentThatKillsTheRendererIsRefused()
+{
+    const QString before = "<html><head></head><body><p>stood</p></body></html>";
+    v->setDocumentHtml(before);
+    QVERIFY(settle(v));
+    QCOMPARE(read(*v), before);
+    QSignalSpy refused(v, &HtmlEditView::documentRefused);
+    QSignalSpy recovered(v, &HtmlEditView::rendererRecovered);
+    ScriptedPrompter prompts;  // the owner of the document says what happens to it
+    // As a page too large for the engine does, the renderer dies while the
+    // document is put in place: put back, it would die again and again.
+    const QString tooLarge = "<html><head></head><body><p>too large</p></body></html>";
+    const qint64 pid = v->page()->renderProcessPid();
+    QVERIFY(pid > 0);
+    v->setDocumentHtml(tooLarge);
+    QVERIFY(!v->isIdle());
+    ::kill(pid_t(pid), SIGKILL);
+    QTRY_COMPARE_WITH_TIMEOUT(refused.count(), 1, 15000);
+    QCOMPARE(refused.at(0).at(0).toString(), tooLarge);
+    QCOMPARE(read(*v), before);
+    QCOMPARE(v->lastKnownHtml(), before);
+    QCOMPARE(app(*v, "document.designMode").toString(), QString("on"));
+    QCOMPARE(recovered.count(), 1);
     QV_VERIFY_PROMPTS(prompts);
 }
 

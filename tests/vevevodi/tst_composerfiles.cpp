@@ -18,6 +18,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QWebEnginePage>
+
+#include <csignal>
 
 using Msg = ScriptedPrompter::Message;
 using Icon = Prompter::Icon;
@@ -55,6 +58,8 @@ private Q_SLOTS:
     void openAListedFileKeepsTheList();
     void openWhenModified();
     void unreadableFileChangesNothing();
+    void pageTooLargeStaysInTheSourceWindow_data();
+    void pageTooLargeStaysInTheSourceWindow();
     void saveWritesTheSourceText();
     void typingKeepsThePageEncoding_data();
     void typingKeepsThePageEncoding();
@@ -184,6 +189,61 @@ void TestComposerFiles::unreadableFileChangesNothing()
     QVERIFY(p.shownMessages().at(0).startsWith("Unable to open " + missing + "\r\n"));
     QCOMPARE(body(c), QString("<p>keep me</p>"));
     QCOMPARE(q->DocumentPath, kept);
+}
+
+void TestComposerFiles::pageTooLargeStaysInTheSourceWindow_data()
+{
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("opened in the composer") << true;
+    QTest::newRow("switched to from the source window") << false;
+}
+
+void TestComposerFiles::pageTooLargeStaysInTheSourceWindow()
+{
+    QFETCH(bool, opened);
+    const QString path = m_env.scratch("huge.html");
+    const QString page = "<html><head><title>T</title></head><body><p>huge</p></body></html>";
+    writeFile(path, page.toUtf8());
+    showComposer("<p>old</p>");
+    ScriptedPrompter p;
+    if (opened) {
+        p.expect(ScriptedPrompter::OpenFile{"", path});
+    } else {
+        c->showSourceView();
+        QVERIFY(settle(c->txtComp));
+        q->area->setText(page);
+    }
+    p.expect(Msg{"This page is too large for the composer. It stays in the source window, "
+                 "where it can be edited and saved.",
+                 "Assistant: Quorl", Icon::Exclamation, Buttons::Ok, Answer::Ok});
+    // The renderer dies while the page is put in place, as it does on a page
+    // too large for the engine; the page may move to a new renderer first.
+    QWebEnginePage *engine = c->txtComp->page();
+    bool died = false;
+    const auto killer = [&died](qint64 pid) {
+        if (!died && pid > 0)
+            ::kill(pid_t(pid), SIGKILL);
+    };
+    const auto c1 = connect(engine, &QWebEnginePage::renderProcessTerminated,
+                            [&died] { died = true; });
+    const auto c2 = connect(engine, &QWebEnginePage::renderProcessPidChanged, killer);
+    const qint64 pid = engine->renderProcessPid();
+    QVERIFY(pid > 0);
+    if (opened)
+        c->Open();
+    else
+        ShowVevevodi();
+    QVERIFY(!c->txtComp->isIdle());
+    killer(pid);
+    QTRY_VERIFY_WITH_TIMEOUT(q->isVisible(), 20000);
+    disconnect(c1);
+    disconnect(c2);
+    QV_VERIFY_PROMPTS(p);
+    QVERIFY(!c->isVisible());
+    // The page's text is in the source window as read, or as it was typed.
+    QCOMPARE(q->area->text(), page);
+    QCOMPARE(q->DocumentPath, opened ? path : QString());
+    QCOMPARE(q->star, opened ? QString() : QString("*"));
 }
 
 void TestComposerFiles::saveWritesTheSourceText()

@@ -7,6 +7,7 @@
 #include "editor/restorewindow.h"
 #include "editor/sourcewindow.h"
 #include "platform/htmleditview.h"
+#include "platform/htmlmarkup.h"
 #include "platform/programexit.h"
 #include "platform/sourcearea.h"
 #include "platform/spellchecker.h"
@@ -45,8 +46,10 @@ QString js(HtmlEditView *v, const QString &script)
 bool typeInto(ComposerWindow *w, const QString &text)
 {
     w->txtComp->evaluate("getSelection().collapse(document.querySelector('p'), 0)");
-    w->typeText(text);
-    return settle(w->txtComp);
+    // As the page takes typed keys: the change marks the window's page modified.
+    w->txtComp->runQueued(QStringLiteral("document.execCommand('insertText', false, %1)")
+                              .arg(HtmlMarkup::jsString(text)));
+    return settle(w->txtComp) && waitUntil([w] { return w->document().star == "*"; });
 }
 
 QString bodyOf(ComposerWindow *w)
