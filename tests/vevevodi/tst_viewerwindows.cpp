@@ -49,7 +49,7 @@ bool typeInto(ComposerWindow *w, const QString &text)
     // As the page takes typed keys: the change marks the window's page modified.
     w->txtComp->runQueued(QStringLiteral("document.execCommand('insertText', false, %1)")
                               .arg(HtmlMarkup::jsString(text)));
-    return settle(w->txtComp) && waitUntil([w] { return w->document().star == "*"; });
+    return settle(w->txtComp) && TestEngine::waitUntil([w] { return w->document().star == "*"; });
 }
 
 QString bodyOf(ComposerWindow *w)
