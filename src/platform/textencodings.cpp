@@ -42,14 +42,15 @@ void appendReference(QByteArray *out, char32_t code)
     *out += ';';
 }
 
-QByteArray encodeCp1252(QStringView text)
+// One byte a character; a character without its byte becomes a reference.
+QByteArray encodeSingleByte(QStringView text, int (*byteOf)(char16_t))
 {
     QByteArray out;
     out.reserve(text.size());
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text.at(i);
-        const int b = cp1252Byte(c.unicode());
+        const int b = byteOf(c.unicode());
         if (b >= 0) {
             out += char(b);
         } else if (c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
@@ -60,6 +61,11 @@ QByteArray encodeCp1252(QStringView text)
         }
     }
     return out;
+}
+
+QByteArray encodeCp1252(QStringView text)
+{
+    return encodeSingleByte(text, cp1252Byte);
 }
 
 QString decodeCp1252(const QByteArray &bytes)
@@ -138,21 +144,7 @@ bool isAscii(QStringView name)
 
 QByteArray encodeAscii(QStringView text)
 {
-    QByteArray out;
-    out.reserve(text.size());
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c.unicode() < 0x80) {
-            out += char(c.unicode());
-        } else if (c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
-            appendReference(&out, QChar::surrogateToUcs4(c, text.at(i + 1)));
-            ++i;
-        } else {
-            appendReference(&out, c.unicode());
-        }
-    }
-    return out;
+    return encodeSingleByte(text, [](char16_t c) { return c < 0x80 ? int(c) : -1; });
 }
 
 QByteArray encodeRun(QStringView text, const QString &name)
