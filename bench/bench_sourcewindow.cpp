@@ -219,6 +219,15 @@ void measureLongLine(qsizetype bytes)
         });
     printLong("key on another line", page.size(), otherOurs, otherPlain,
               "ours, page without the long line");
+    // Further down, with the long line out of view: what remains above is
+    // the drawing of the long line's rows in view.
+    const auto [farOurs, farPlain] =
+        keysAt(w->area, ordinary.area, 21, [w](QPlainTextEdit *edit) {
+            const int line = edit == w->area ? 150 : 149;
+            return edit->document()->findBlockByNumber(line).position() + 5;
+        });
+    printLong("key, long line not shown", page.size(), farOurs, farPlain,
+              "ours, page without the long line");
     WindowDirectory::unload(QStringLiteral("Quorl"));
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
