@@ -293,9 +293,14 @@ void ComposerWindow::crashSaveTick()
         const QString path = crashFile();
         if (main->isVisible()) {
             // Another read under way: this tick is skipped, not failed.
-            if (main->txtComp->isWaiting())
+            HtmlEditView *view = main->txtComp;
+            if (view->isWaiting())
                 return;
-            const auto html = main->txtComp->documentHtml();
+            // While a question that went unanswered is still with the page,
+            // asking again would hold the window up to the deadline each
+            // time and leave the user no moment to work.
+            const bool stuck = view->lastReadFailed() && !view->isIdle();
+            const auto html = stuck ? std::nullopt : view->documentHtml();
             if (!html) {
                 setPanelText(2, QStringLiteral("Crash save skipped: the page did not answer"));
                 return;

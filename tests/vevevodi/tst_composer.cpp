@@ -17,11 +17,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTimer>
+#include <QWebEngineScript>
 
 namespace {
 
@@ -57,6 +59,7 @@ private Q_SLOTS:
     void crashSaveFailureStopsAndSaysSo_data();
     void crashSaveFailureStopsAndSaysSo();
     void unansweredPageChangesNothing();
+    void crashSaveLeavesAHungPageAlone();
 
 private:
     void showComposer(const QString &source);
@@ -344,6 +347,39 @@ void TestComposer::unansweredPageChangesNothing()
     QTRY_VERIFY_WITH_TIMEOUT(TestFiles::bytes(path).contains("<p>x</p>"), 5000);
     QCOMPARE(c->panelText(2), QString());
     c->setCrashSave("busy", 1, false);
+}
+
+void TestComposer::crashSaveLeavesAHungPageAlone()
+{
+    showComposer("<html><head></head><body><p>x</p></body></html>");
+    const QString path = QDir(m_env.programFolder()).filePath("Crash/hung.crw");
+    QFile::remove(path);
+    c->txtComp->setReadTimeout(1500);
+    // The engine stuck for seven seconds; a tick each second.
+    c->txtComp->page()->runJavaScript(
+        "(() => { const end = Date.now() + 7000; while (Date.now() < end); })()",
+        QWebEngineScript::ApplicationWorld);
+    c->setCrashSave("hung", 1, true);
+    QElapsedTimer running;
+    running.start();
+    QElapsedTimer step;
+    step.start();
+    qint64 held = 0;
+    while (running.elapsed() < 5000) {
+        QTest::qWait(50);
+        const qint64 took = step.restart();
+        if (took > 400)
+            held += took;
+    }
+    // One unanswered read may hold the window up; the ticks after it wait
+    // for the page instead of asking it again.
+    QVERIFY2(held < 2500, qPrintable(QString("held %1 ms of 5000").arg(held)));
+    QVERIFY(c->panelText(2).startsWith("Crash save skipped"));
+    QVERIFY(c->TimeCrashSave->isActive());
+    // Once the page answers again, crash save goes on.
+    TestEngine::waitUntil([&] { return TestFiles::bytes(path).contains("<p>x</p>"); }, 8000);
+    QVERIFY(TestFiles::bytes(path).contains("<p>x</p>"));
+    c->setCrashSave("hung", 1, false);
 }
 
 QTEST_MAIN(TestComposer)
