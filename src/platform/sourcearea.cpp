@@ -5,10 +5,12 @@
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QPlainTextDocumentLayout>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -60,9 +62,72 @@ bool isForeignBinding(const QKeyEvent *event)
 
 } // namespace
 
+namespace {
+
+// The bounding rectangle of a block walks every row of its layout, and the
+// view asks for it several times a key for each block in sight: a long line
+// keeps its rectangle until its rows change.
+class SourceLayout : public QPlainTextDocumentLayout
+{
+public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+    QRectF blockBoundingRect(const QTextBlock &block) const override
+    {
+        if (block.length() < SourceArea::longLine)
+            return QPlainTextDocumentLayout::blockBoundingRect(block);
+        const QTextLayout *layout = block.layout();
+        Kept &kept = m_kept[block.blockNumber()];
+        if (layout->lineCount() && kept == Kept::of(block))
+            return kept.rect;
+        const QRectF rect = QPlainTextDocumentLayout::blockBoundingRect(block);
+        kept = Kept::of(block);
+        kept.rect = rect;
+        return rect;
+    }
+
+protected:
+    void documentChanged(int from, int removed, int added) override
+    {
+        m_kept.clear();
+        QPlainTextDocumentLayout::documentChanged(from, removed, added);
+    }
+
+private:
+    // What the rectangle was worked out from: the rows as laid out (their
+    // number, the last one's bottom, the width they were laid out in).
+    struct Kept {
+        const QTextLayout *layout = nullptr;
+        int revision = -1;
+        int rows = 0;
+        qreal bottom = 0;
+        qreal width = 0;
+        bool visible = true;
+        QRectF rect;
+
+        static Kept of(const QTextBlock &block)
+        {
+            const QTextLayout *layout = block.layout();
+            const int rows = layout->lineCount();
+            return Kept{layout, block.revision(), rows,
+                        rows ? layout->lineAt(rows - 1).rect().bottom() : 0,
+                        rows ? layout->lineAt(0).width() : 0, block.isVisible(), {}};
+        }
+        bool operator==(const Kept &o) const
+        {
+            return layout == o.layout && revision == o.revision && rows == o.rows
+                   && bottom == o.bottom && width == o.width && visible == o.visible;
+        }
+    };
+    mutable QHash<int, Kept> m_kept;
+};
+
+} // namespace
+
 SourceArea::SourceArea(QWidget *parent)
     : QPlainTextEdit(parent)
 {
+    document()->setDocumentLayout(new SourceLayout(document()));
     connect(document(), &QTextDocument::contentsChange, this, &SourceArea::onContentsChange);
 }
 

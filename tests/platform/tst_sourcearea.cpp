@@ -3,6 +3,7 @@
 #include "support/hangguard.h"
 #include "support/pdftext.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -46,6 +47,8 @@ private Q_SLOTS:
     void longLineWrapsAnywhereWhileThere_data();
     void longLineWrapsAnywhereWhileThere();
     void pageWithLongLineKeepsPositionsAndUndo();
+    void longLineBoundsFollowItsRows_data();
+    void longLineBoundsFollowItsRows();
     void longLinePrintsInTime();
 };
 
@@ -370,6 +373,64 @@ void TestSourceArea::pageWithLongLineKeepsPositionsAndUndo()
     QCoreApplication::processEvents();
     QVERIFY2(layout->lineCount() > lines * 3 / 2,
              qPrintable(QString("%1 -> %2 lines").arg(lines).arg(layout->lineCount())));
+}
+
+void TestSourceArea::longLineBoundsFollowItsRows_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("typed into") << "type";
+    QTest::newRow("shortened") << "cut";
+    QTest::newRow("narrower") << "resize";
+    QTest::newRow("larger font") << "font";
+    QTest::newRow("line above removed") << "remove above";
+    QTest::newRow("undone") << "undo";
+}
+
+void TestSourceArea::longLineBoundsFollowItsRows()
+{
+    // The view places every line below the long one by that line's bounds:
+    // bounds kept from before a change would draw and hit-test them wrong.
+    QFETCH(QString, change);
+    SourceArea area;
+    area.resize(600, 400);
+    area.show();
+    area.setText("<p>\r\n" + solidLine(40000) + "\r\n<p>end</p>");
+    QCoreApplication::processEvents();
+    QAbstractTextDocumentLayout *docLayout = area.document()->documentLayout();
+    int number = 1;
+    auto longBlock = [&] { return area.document()->findBlockByNumber(number); };
+    const qreal before = docLayout->blockBoundingRect(longBlock()).height();
+    QTextCursor cursor(longBlock());
+    if (change == "type") {
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        area.setTextCursor(cursor);
+        QTest::keyClicks(&area, QString(200, 'x'));
+    } else if (change == "cut") {
+        cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor, 20000);
+        cursor.removeSelectedText();
+    } else if (change == "resize") {
+        area.resize(300, 400);
+    } else if (change == "font") {
+        QFont larger = area.font();
+        larger.setPointSize(larger.pointSize() * 2);
+        area.setFont(larger);
+    } else if (change == "remove above") {
+        QTextCursor first(area.document()->begin());
+        first.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+        first.removeSelectedText();
+        number = 0;
+    } else if (change == "undo") {
+        cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor, 20000);
+        cursor.removeSelectedText();
+        docLayout->blockBoundingRect(longBlock());
+        area.undo();
+    }
+    QCoreApplication::processEvents();
+    const QTextBlock block = longBlock();
+    QCOMPARE(block.length(), change == "type" ? 40201 : change == "cut" ? 20001 : 40001);
+    const QRectF bounds = docLayout->blockBoundingRect(block);
+    QCOMPARE(bounds.height(), block.layout()->boundingRect().bottom());
+    QCOMPARE(bounds.height() == before, change == "remove above" || change == "undo");
 }
 
 void TestSourceArea::longLinePrintsInTime()
