@@ -101,6 +101,7 @@ private Q_SLOTS:
     void layering();
     void undoCoversEveryChange();
     void undoTouchesOnlyTheStepsStretch();
+    void undoPutsTheCaretWhereTheStepBegan();
     void stepCostsWhatItChanged_data();
     void stepCostsWhatItChanged();
     void insertHtmlKeepsTheMarkup();
@@ -347,6 +348,34 @@ void TestEditCommands::undoTouchesOnlyTheStepsStretch()
     QVERIFY(h->exec(5049));
     QVERIFY(h->exec(5049));
     QCOMPARE(h->body(), "<p id=\"a\">one</p><p id=\"b\">two</p><p id=\"c\">three</p>");
+}
+
+void TestEditCommands::undoPutsTheCaretWhereTheStepBegan()
+{
+    QVERIFY(h->load("<p id=\"a\">one</p><p id=\"b\">two</p>"));
+    auto caretTo = [this](const char *id) {
+        h->run(QString("(() => { const t = document.querySelector('#%1').firstChild;"
+                       " getSelection().collapse(t, t.length); })()").arg(id));
+        QTest::qWait(50);  // the engine tells of the move in a task of its own
+    };
+    auto type = [this](const char *text) {
+        h->run(QString("document.execCommand('insertText', false, '%1');"
+                       " qvEdit.boundary()").arg(text));
+    };
+    const QString where = "(() => { const s = getSelection();"
+                          " return s.anchorNode.parentNode.id + s.anchorOffset; })()";
+    caretTo("a");
+    type("X");
+    // The user clicks into another paragraph and types there.
+    caretTo("b");
+    type("Y");
+    QVERIFY(h->exec(5049));
+    QCOMPARE(h->body(), QString("<p id=\"a\">oneX</p><p id=\"b\">two</p>"));
+    QCOMPARE(h->run(where).toString(), QString("b3"));
+    QVERIFY(h->exec(5049));
+    QCOMPARE(h->run(where).toString(), QString("a3"));
+    QVERIFY(h->exec(5033));
+    QCOMPARE(h->run(where).toString(), QString("a4"));
 }
 
 void TestEditCommands::stepCostsWhatItChanged_data()

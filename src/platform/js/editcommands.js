@@ -416,7 +416,7 @@
     // only the stretch of siblings that differs from it, before and after, so
     // undoing a step costs what the step changed, not the whole page.
     let shadow = null;
-    let caret = null;       // where the caret stood after the last step
+    let caret = null;       // where the caret stands while no step is open
     let open = false;       // a step has begun and not been closed
     let quiet = false;      // our own undo and redo are not changes
     let idle = 0;
@@ -712,6 +712,13 @@
     }
 
     const observer = new MutationObserver(changed);
+
+    // The user moves the caret between steps: Undo puts it back where the
+    // step began, not where the step before it ended.
+    document.addEventListener('selectionchange', () => {
+        if (!open && !quiet && shadow)
+            caret = caretPath();
+    });
 
     // Ends the step under way, so the next change starts a new one. Commands
     // and insertions call it before and after their work.
