@@ -752,7 +752,8 @@ std::optional<HtmlEditView::Selection> HtmlEditView::selection(int timeoutMs)
 
 std::optional<QString> HtmlEditView::bodyHtml(int timeoutMs)
 {
-    const auto v = evaluate(QStringLiteral("document.body ? document.body.innerHTML : ''"),
+    const auto v = evaluate(QStringLiteral("window.qvBridge ? qvBridge.bodyHtml()"
+                                           " : document.body ? document.body.innerHTML : ''"),
                             timeoutMs);
     if (!v || v->typeId() != QMetaType::QString)
         return std::nullopt;

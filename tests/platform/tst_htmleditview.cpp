@@ -126,6 +126,11 @@ void TestHtmlEditView::roundTrip_data()
            "<meta name=\"GENERATOR\" content=\"Quorl Vevevodi\">\n<title>x</title>\n"
            "<style>p { color: red }</style>\n</head>\n<body>\n<p>&nbsp;</p>\n\n\n<!--made here-->"
            "</body></html>";
+    QTest::newRow("blocks that start with a blank line")
+        << "<html><head></head><body><pre>\n\nfirst</pre><div><textarea>\n\nx</textarea>"
+           "</div></body></html>"
+        << "<html><head></head><body><pre>\n\nfirst</pre><div><textarea>\n\nx</textarea>"
+           "</div></body></html>";
     QTest::newRow("fragment is wrapped")
         << "<b>x</b>" << "<html><head></head><body><b>x</b></body></html>";
     QTest::newRow("scripts and handlers are kept")
@@ -143,8 +148,11 @@ void TestHtmlEditView::roundTrip()
     QCOMPARE(read(*v), expected);
     // The body alone is what stands between the body tags of the whole.
     const qsizetype open = expected.indexOf(u'>', expected.indexOf("<body")) + 1;
-    QCOMPARE(v->bodyHtml(),
-             std::optional<QString>(expected.mid(open, expected.lastIndexOf("</body>") - open)));
+    const QString body = expected.mid(open, expected.lastIndexOf("</body>") - open);
+    QCOMPARE(v->bodyHtml(), std::optional<QString>(body));
+    // So is all of it selected.
+    v->evaluate("getSelection().selectAllChildren(document.body)");
+    QCOMPARE(v->selectedHtml(), std::optional<QString>(body));
 }
 
 void TestHtmlEditView::editingLeavesNoTrace()

@@ -181,17 +181,24 @@
         return t && t.nodeType === Node.TEXT_NODE && t.data.startsWith('\n');
     }
 
-    function markupOf(root) {
+    // The markup of root (outer) or of what it holds; a root that is a copy
+    // already (mine) is changed in place.
+    function markupOf(root, outer = true, mine = false) {
+        const write = (e) => outer ? e.outerHTML : e.innerHTML;
         const blocks = Array.from(root.querySelectorAll(dropsFirstBreak));
         if (!blocks.some(startsWithBreak))
-            return root.outerHTML;
-        const copy = root.cloneNode(true);
+            return write(root);
+        const copy = mine ? root : root.cloneNode(true);
         for (const e of copy.querySelectorAll(dropsFirstBreak)) {
             if (startsWithBreak(e))
                 e.firstChild.data = '\n' + e.firstChild.data;
         }
-        return copy.outerHTML;
+        return write(copy);
     }
+
+    B.bodyHtml = function () {
+        return document.body ? markupOf(document.body, false) : '';
+    };
 
     // The whole document as text, with what stands outside the root element.
     B.html = function () {
@@ -229,7 +236,7 @@
             writeFormValues(document);
         const box = document.createElement('div');
         box.appendChild(range.cloneContents());
-        return box.innerHTML;
+        return markupOf(box, false, true);
     };
 
     // Both at once, so the text a dialog shows and the markup it wraps
