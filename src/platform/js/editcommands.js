@@ -715,8 +715,12 @@
 
     // The user moves the caret between steps: Undo puts it back where the
     // step began, not where the step before it ended.
+    // A selection outside the body (while a page is put in place) is no
+    // place to type at.
     document.addEventListener('selectionchange', () => {
-        if (!open && !quiet && shadow)
+        const sel = document.getSelection();
+        if (!open && !quiet && shadow && sel && sel.rangeCount && document.body
+                && document.body.contains(sel.anchorNode))
             caret = caretPath();
     });
 
