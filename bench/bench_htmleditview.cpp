@@ -47,17 +47,31 @@ double median(std::vector<double> v)
     return v[v.size() / 2];
 }
 
-// Load from a file, then toHtml; milliseconds.
-double bareRoundTrip(QWebEngineView &view, const QString &file, qsizetype *size)
+// Lets the program run for ms milliseconds.
+void pump(int ms)
 {
-    QElapsedTimer timer;
-    timer.start();
+    QElapsedTimer wait;
+    wait.start();
+    while (wait.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+}
+
+void loadFile(QWebEngineView &view, const QString &file)
+{
     bool loaded = false;
     auto c = QObject::connect(view.page(), &QWebEnginePage::loadFinished,
                               [&](bool) { loaded = true; });
     view.load(QUrl::fromLocalFile(file));
     waitFor([&] { return loaded; });
     QObject::disconnect(c);
+}
+
+// Load from a file, then toHtml; milliseconds.
+double bareRoundTrip(QWebEngineView &view, const QString &file, qsizetype *size)
+{
+    QElapsedTimer timer;
+    timer.start();
+    loadFile(view, file);
     bool read = false;
     view.page()->toHtml([&](const QString &html) {
         *size = html.size();
@@ -127,11 +141,7 @@ std::vector<double> typeInto(QWebEngineView &view, quint32 world, int keys)
         latencies.push_back(timer.nsecsElapsed() / 1e6);
         if (qEnvironmentVariableIsSet("QV_BENCH_DETAIL"))
             std::printf("  key %d: %.1f ms\n", i, latencies.back());
-        const int gap = i % 10 == 0 ? 1500 : 120;
-        QElapsedTimer wait;
-        wait.start();
-        while (wait.elapsed() < gap)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        pump(i % 10 == 0 ? 1500 : 120);
     }
     return latencies;
 }
@@ -179,12 +189,7 @@ void typingRows(HtmlEditView &ours, QWebEngineView &bare, const QTemporaryDir &d
         editable.replace(QStringLiteral("<body>"), QStringLiteral("<body contenteditable>"));
         const QString file = dir.filePath(QStringLiteral("typing.html"));
         TextFiles::write(file, editable);
-        bool loaded = false;
-        auto c = QObject::connect(bare.page(), &QWebEnginePage::loadFinished,
-                                  [&](bool) { loaded = true; });
-        bare.load(QUrl::fromLocalFile(file));
-        waitFor([&] { return loaded; });
-        QObject::disconnect(c);
+        loadFile(bare, file);
 
         const auto b = typeInto(bare, QWebEngineScript::MainWorld, keys);
         const auto a = typeInto(ours, QWebEngineScript::ApplicationWorld, keys);
@@ -224,6 +229,7 @@ void crashSaveRow(const QTemporaryDir &dir)
     source->show();
     ShowVevevodi();
     waitFor([&] { return composer->txtComp->isIdle(); });
+    // Puts the caret in the middle of the page.
     ask(composer->txtComp->page(), QWebEngineScript::ApplicationWorld, kDrawCounter);
     composer->activateWindow();
     waitFor([&] { return QApplication::activeWindow() == composer; });
@@ -242,10 +248,7 @@ void crashSaveRow(const QTemporaryDir &dir)
     while (typing.elapsed() < 10000) {
         QTest::keyClick(target, Qt::Key_Q);
         ++typed;
-        QElapsedTimer wait;
-        wait.start();
-        while (wait.elapsed() < 150)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        pump(150);
         longest = qMax(longest, step.restart());
         const qint64 size = QFileInfo(path).size();
         if (size != lastSize && size > 0) {

@@ -212,22 +212,19 @@ void measureLongLine(qsizetype bytes)
     ordinary.show();
     ordinary.mnuAutoRecog->setChecked(true);
     putText(ordinary.area, head + tail);
-    const auto [otherOurs, otherPlain] =
-        keysAt(w->area, ordinary.area, 21, [w](QPlainTextEdit *edit) {
-            const int line = edit == w->area ? 3 : 2;
-            return edit->document()->findBlockByNumber(line).position() + 5;
-        });
-    printLong("key on another line", page.size(), otherOurs, otherPlain,
-              "ours, page without the long line");
-    // Further down, with the long line out of view: what remains above is
-    // the drawing of the long line's rows in view.
-    const auto [farOurs, farPlain] =
-        keysAt(w->area, ordinary.area, 21, [w](QPlainTextEdit *edit) {
-            const int line = edit == w->area ? 150 : 149;
-            return edit->document()->findBlockByNumber(line).position() + 5;
-        });
-    printLong("key, long line not shown", page.size(), farOurs, farPlain,
-              "ours, page without the long line");
+    // Further down too, with the long line out of view.
+    const struct {
+        int line;
+        const char *what;
+    } others[] = {{3, "key on another line"}, {150, "key, long line not shown"}};
+    for (const auto &other : others) {
+        const auto [ours, plain] =
+            keysAt(w->area, ordinary.area, 21, [w, &other](QPlainTextEdit *edit) {
+                const int line = edit == w->area ? other.line : other.line - 1;
+                return edit->document()->findBlockByNumber(line).position() + 5;
+            });
+        printLong(other.what, page.size(), ours, plain, "ours, page without the long line");
+    }
     WindowDirectory::unload(QStringLiteral("Quorl"));
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

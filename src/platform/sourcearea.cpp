@@ -76,9 +76,8 @@ public:
     {
         if (block.length() < SourceArea::longLine)
             return QPlainTextDocumentLayout::blockBoundingRect(block);
-        const QTextLayout *layout = block.layout();
         Kept &kept = m_kept[block.blockNumber()];
-        if (layout->lineCount() && kept == Kept::of(block))
+        if (block.layout()->lineCount() && kept == Kept::of(block))
             return kept.rect;
         const QRectF rect = QPlainTextDocumentLayout::blockBoundingRect(block);
         kept = Kept::of(block);
@@ -95,10 +94,9 @@ protected:
 
 private:
     // What the rectangle was worked out from: the rows as laid out (their
-    // number, the last one's bottom, the width they were laid out in).
+    // number, the last one's bottom, the width they were laid out in). An
+    // edit clears them all, so the text need not be compared.
     struct Kept {
-        const QTextLayout *layout = nullptr;
-        int revision = -1;
         int rows = 0;
         qreal bottom = 0;
         qreal width = 0;
@@ -109,14 +107,13 @@ private:
         {
             const QTextLayout *layout = block.layout();
             const int rows = layout->lineCount();
-            return Kept{layout, block.revision(), rows,
-                        rows ? layout->lineAt(rows - 1).rect().bottom() : 0,
+            return Kept{rows, rows ? layout->lineAt(rows - 1).rect().bottom() : 0,
                         rows ? layout->lineAt(0).width() : 0, block.isVisible(), {}};
         }
         bool operator==(const Kept &o) const
         {
-            return layout == o.layout && revision == o.revision && rows == o.rows
-                   && bottom == o.bottom && width == o.width && visible == o.visible;
+            return rows == o.rows && bottom == o.bottom && width == o.width
+                   && visible == o.visible;
         }
     };
     mutable QHash<int, Kept> m_kept;

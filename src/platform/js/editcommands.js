@@ -431,9 +431,10 @@
 
     function caretPath() {
         const sel = document.getSelection();
-        // A caret left outside the root element (its tree was replaced) has no path.
-        if (!sel || sel.rangeCount === 0 || !document.documentElement
-                || !document.documentElement.contains(sel.anchorNode))
+        // A caret outside the body (its tree was replaced, or a page is being
+        // put in place) is no place to type at, and has no path.
+        if (!sel || sel.rangeCount === 0 || !document.body
+                || !document.body.contains(sel.anchorNode))
             return null;
         const path = [];
         for (let n = sel.anchorNode; n && n !== document.documentElement; n = n.parentNode)
@@ -715,13 +716,12 @@
 
     // The user moves the caret between steps: Undo puts it back where the
     // step began, not where the step before it ended.
-    // A selection outside the body (while a page is put in place) is no
-    // place to type at.
     document.addEventListener('selectionchange', () => {
-        const sel = document.getSelection();
-        if (!open && !quiet && shadow && sel && sel.rangeCount && document.body
-                && document.body.contains(sel.anchorNode))
-            caret = caretPath();
+        if (open || quiet || !shadow)
+            return;
+        const at = caretPath();
+        if (at)
+            caret = at;
     });
 
     // Ends the step under way, so the next change starts a new one. Commands
