@@ -350,7 +350,7 @@ void HtmlEditView::finishOp(quint64 id)
 
 void HtmlEditView::runQueued(const QString &script, std::function<void(const QVariant &)> done)
 {
-    QPointer<HtmlEditView> self(this);
+    const Self self(this);
     enqueue([self, script, done] {
         const quint64 id = self->m_current;
         self->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
@@ -428,7 +428,7 @@ void HtmlEditView::loadContent(const QString &html, const QString &fileName)
     m_source = html;
     m_sourceName = fileName;
     m_lastKnown = html;
-    QPointer<HtmlEditView> self(this);
+    const Self self(this);
     const QString folder = m_baseFolder;
     enqueue([self, html, fileName, folder] { self->startLoad(html, fileName, folder); });
 }
@@ -476,7 +476,7 @@ void HtmlEditView::onLoadFinished(bool)
     if (op && op == m_current && !m_pendingFill.isNull())
         fill = QStringLiteral("qvBridge.fill(") + HtmlMarkup::jsString(m_pendingFill) + QStringLiteral(");");
     m_pendingFill = QString();
-    QPointer<HtmlEditView> self(this);
+    const Self self(this);
     const QString token = m_token;
     // The layout is made before the answer, so a page too large for the
     // engine dies while it is still being loaded, not under the user's hands.
@@ -531,7 +531,7 @@ void HtmlEditView::replaceDocumentHtml(const QString &html, const QString &atCar
     const QString script = QStringLiteral("window.qvBridge ? qvBridge.replace(")
                            + HtmlMarkup::jsString(html) + u','
                            + HtmlMarkup::jsString(atCaret) + QStringLiteral(") : false");
-    QPointer<HtmlEditView> self(this);
+    const Self self(this);
     enqueue([self, script, html, atCaret] {
         const quint64 id = self->m_current;
         self->page()->runJavaScript(
@@ -559,7 +559,7 @@ bool HtmlEditView::LoadDocument(const QString &pathOrUrl, QString *error,
                               && pathOrUrl.contains(QStringLiteral("://"));
     if (isWebAddress) {
         m_source.clear();
-        QPointer<HtmlEditView> self(this);
+        const Self self(this);
         enqueue([self, url] { self->loadUrlNow(url); });
         return true;
     }
@@ -628,7 +628,7 @@ void HtmlEditView::setBrowseMode(bool on)
     m_browse = on;
     // The document is loaded again as it stands, so page scripts start (or
     // stop) with it.
-    QPointer<HtmlEditView> self(this);
+    const Self self(this);
     enqueue([self] {
         const quint64 id = self->m_current;
         self->page()->runJavaScript(
@@ -802,7 +802,7 @@ void HtmlEditView::onRendererGone()
     const QString last = m_lastKnown;
     const QString name = m_sourceName;
     const QString folder = m_baseFolder;
-    QPointer<HtmlEditView> self(this);
+    const Self self(this);
     m_ops.prepend(Op{[self, last, name, folder] { self->startLoad(last, name, folder); }});
     QTimer::singleShot(0, this, [self, refused, refusedHtml] {
         if (!self)

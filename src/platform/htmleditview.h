@@ -9,6 +9,7 @@
 #include <QWebEngineView>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QEventLoop;
@@ -162,6 +163,20 @@ private:
     struct Op {
         std::function<void()> start;
     };
+    // What the view's callbacks hold of it. The engine answers every
+    // question still open when the page, a child, goes: after this view's
+    // own members, but before a QPointer to it would clear.
+    class Self
+    {
+    public:
+        explicit Self(HtmlEditView *view) : m_view(view), m_life(view->m_life) {}
+        explicit operator bool() const { return !m_life.expired(); }
+        HtmlEditView *operator->() const { return m_view; }
+
+    private:
+        HtmlEditView *m_view;
+        std::weak_ptr<const bool> m_life;
+    };
     void enqueue(std::function<void()> start);
     void startNext();
     void finishOp(quint64 id);
@@ -213,4 +228,5 @@ private:
     QPointer<HtmlFindDialog> m_find;
     bool m_absoluteDrop = false;
     bool m_staging = false;
+    const std::shared_ptr<const bool> m_life = std::make_shared<const bool>(true);
 };

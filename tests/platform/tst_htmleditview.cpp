@@ -73,6 +73,8 @@ private Q_SLOTS:
     void operationsInCallOrder();
     void typedKeysAreInTheRead();
     void timeoutGivesNoResult();
+    void answersForAGoingViewAreDropped_data();
+    void answersForAGoingViewAreDropped();
     void noNavigationWhileEditing();
     void changeSignal();
     void clipboardCommands();
@@ -355,6 +357,44 @@ void TestHtmlEditView::timeoutGivesNoResult()
     QTimer::singleShot(20, v, [&] { inner = v->documentHtml(); });
     QCOMPARE(read(*v), QString("<html><head></head><body><p>x</p></body></html>"));
     QVERIFY(!inner);
+}
+
+void TestHtmlEditView::answersForAGoingViewAreDropped_data()
+{
+    QTest::addColumn<bool>("loading");
+    QTest::newRow("a question") << false;
+    QTest::newRow("a load") << true;
+}
+
+void TestHtmlEditView::answersForAGoingViewAreDropped()
+{
+    // The engine answers what is still open as the view is destroyed; an
+    // answer that reached the view then would write into freed members.
+    QFETCH(bool, loading);
+    auto *going = new HtmlEditView;
+    going->resize(320, 240);
+    going->show();
+    QVERIFY(settle(going));
+    bool destroying = false;
+    int late = 0;
+    connect(going, &HtmlEditView::DisplayChanged, this, [&] { late += destroying; });
+    if (loading) {
+        // The page that stands is kept until the next one does: that one
+        // is still being filled in after loadFinished.
+        going->setDocumentHtml(QString("<p>%1</p>").arg("standing"));
+        QVERIFY(settle(going));
+        QSignalSpy loaded(going->page(), &QWebEnginePage::loadFinished);
+        going->setDocumentHtml("<html><body>" + QString("<p>a line</p>").repeated(20000)
+                               + "</body></html>");
+        QVERIFY(loaded.wait(20000));
+    } else {
+        going->runQueued("(() => { const end = Date.now() + 1000; while (Date.now() < end); })()",
+                         [&](const QVariant &) { late += destroying; });
+        QTest::qWait(100);
+    }
+    destroying = true;
+    delete going;
+    QCOMPARE(late, 0);
 }
 
 void TestHtmlEditView::noNavigationWhileEditing()
