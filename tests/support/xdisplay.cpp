@@ -4,6 +4,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <algorithm>
+
 XDisplay::~XDisplay()
 {
     if (m_server.state() != QProcess::NotRunning) {
@@ -49,6 +51,8 @@ std::optional<QString> XDisplay::xdotool(const QStringList &args, int timeoutMs)
                        && QTest::qWaitFor([&] { return tool.state() == QProcess::NotRunning; },
                                           timeoutMs);
     if (!ended || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) {
+        if (!ended)
+            qWarning().noquote() << "xdotool" << args.join(u' ') << "timed out";
         tool.kill();
         tool.waitForFinished();
         return std::nullopt;
@@ -56,15 +60,23 @@ std::optional<QString> XDisplay::xdotool(const QStringList &args, int timeoutMs)
     return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
 }
 
-bool XDisplay::focusWindow(const QString &title) const
+bool XDisplay::focusWindow(const QString &title, int timeoutMs) const
 {
-    // --sync waits until such a window is there.
-    const auto ids = xdotool({QStringLiteral("search"), QStringLiteral("--sync"),
-                              QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                              title});
-    if (!ids || ids->isEmpty())
-        return false;
-    return focusWindow(ids->split(u'\n').constFirst().toULongLong());
+    // A search or focus fails now and then while windows come and go, so
+    // both are tried again until the time is up; --sync waits for the window.
+    QElapsedTimer waited;
+    waited.start();
+    do {
+        const int left = std::max(timeoutMs - int(waited.elapsed()), 1000);
+        const auto ids = xdotool({QStringLiteral("search"), QStringLiteral("--sync"),
+                                  QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                  title},
+                                 left);
+        if (ids && !ids->isEmpty() && focusWindow(ids->split(u'\n').constFirst().toULongLong()))
+            return true;
+        QTest::qWait(100);
+    } while (waited.elapsed() < timeoutMs);
+    return false;
 }
 
 bool XDisplay::focusWindow(quintptr id) const

@@ -25,8 +25,8 @@ public:
     // Runs xdotool on the display; its output, or no result on failure.
     std::optional<QString> xdotool(const QStringList &args, int timeoutMs = 20000) const;
     // Gives the keyboard focus to the first visible window whose title
-    // contains title (no regular expression characters in it).
-    bool focusWindow(const QString &title) const;
+    // contains title (no regular expression characters in it), once there.
+    bool focusWindow(const QString &title, int timeoutMs = 20000) const;
     // Gives the keyboard focus to the window with this X id.
     bool focusWindow(quintptr id) const;
 
