@@ -13,6 +13,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMimeDatabase>
 #include <QPointer>
 #include <QTimer>
@@ -771,7 +772,18 @@ void HtmlEditView::childEvent(QChildEvent *event)
 
 bool HtmlEditView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The page's own undo and redo keys act there, in turn with the
+        // keys around them; a window's menu key would go ahead of them or
+        // behind, as its command waits for the questions before it.
+        auto *key = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers();
+        if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)
+            && (key->key() == Qt::Key_Z || key->key() == Qt::Key_Y)) {
+            key->accept();
+            return true;
+        }
+    } else if (event->type() == QEvent::KeyPress) {
         ++m_keysDelivered;
         m_typingPause->start();
     } else if (event->type() == QEvent::InputMethod) {

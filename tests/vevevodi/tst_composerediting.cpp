@@ -64,6 +64,7 @@ private Q_SLOTS:
     void wholeDocumentEditIsOneUndoStep();
     void ownAndDefaultControls();
     void menuKeysWhileThePageHasTheFocus();
+    void undoKeyActsInTurnWithTheTyping();
     void screenshotInDetailMode();
 
 private:
@@ -321,6 +322,37 @@ void TestComposerEditing::menuKeysWhileThePageHasTheFocus()
                                        Prompter::Buttons::YesNo, Prompter::Answer::No});
     QTest::keyClick(page, Qt::Key_N, Qt::ControlModifier);
     QV_VERIFY_PROMPTS(p);
+}
+
+void TestComposerEditing::undoKeyActsInTurnWithTheTyping()
+{
+    showPage("<p id=\"p\">page</p>");
+    c->activateWindow();
+    c->txtComp->setFocus();
+    QWidget *page = c->txtComp->focusProxy();
+    QVERIFY(page);
+    QVERIFY(QTest::qWaitForWindowActive(c));
+    c->txtComp->runQueued("(() => { const r = document.createRange();"
+                          " r.selectNodeContents(document.getElementById('p'));"
+                          " r.collapse(false); getSelection().removeAllRanges();"
+                          " getSelection().addRange(r); })()");
+    QVERIFY(settle(c->txtComp));
+    const auto type = [page](const QString &text) {
+        QInputMethodEvent typed;
+        typed.setCommitString(text);
+        QApplication::sendEvent(page, &typed);
+    };
+    // A question still open holds back whatever is asked after it, not the keys.
+    c->txtComp->runQueued("(() => { const end = Date.now() + 500;"
+                          " while (Date.now() < end); })()");
+    type("xyz");
+    QTest::keyClick(page, Qt::Key_Z, Qt::ControlModifier);
+    type("q");
+    QVERIFY(settle(c->txtComp));
+    QString now;
+    QVERIFY2(TestEngine::waitUntil([&] { return (now = body()).contains(u'q'); }, 5000),
+             qPrintable(now));
+    QCOMPARE(now, QString("<p id=\"p\">pageq</p>"));
 }
 
 void TestComposerEditing::screenshotInDetailMode()
