@@ -773,9 +773,10 @@ void HtmlEditView::childEvent(QChildEvent *event)
 bool HtmlEditView::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ShortcutOverride) {
-        // The page's own undo and redo keys act there, in turn with the
-        // keys around them; a window's menu key would go ahead of them or
-        // behind, as its command waits for the questions before it.
+        // The page's own undo and redo keys (editcommands.js takes the same
+        // ones) act there, in turn with the keys around them; a window's menu
+        // key would go ahead of them or behind, as its command waits for the
+        // questions before it.
         auto *key = static_cast<QKeyEvent *>(event);
         const Qt::KeyboardModifiers mods = key->modifiers();
         if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)

@@ -381,7 +381,7 @@ void TestHtmlEditView::answersForAGoingViewAreDropped()
     if (loading) {
         // The page that stands is kept until the next one does: that one
         // is still being filled in after loadFinished.
-        going->setDocumentHtml(QString("<p>%1</p>").arg("standing"));
+        going->setDocumentHtml("<p>standing</p>");
         QVERIFY(settle(going));
         QSignalSpy loaded(going->page(), &QWebEnginePage::loadFinished);
         going->setDocumentHtml("<html><body>" + QString("<p>a line</p>").repeated(20000)

@@ -60,10 +60,11 @@ std::optional<QString> XDisplay::xdotool(const QStringList &args, int timeoutMs)
     return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
 }
 
-bool XDisplay::focusWindow(const QString &title, int timeoutMs) const
+bool XDisplay::focusWindow(const QString &title) const
 {
     // A search or focus fails now and then while windows come and go, so
     // both are tried again until the time is up; --sync waits for the window.
+    const int timeoutMs = 20000;
     QElapsedTimer waited;
     waited.start();
     do {

@@ -26,7 +26,7 @@ public:
     std::optional<QString> xdotool(const QStringList &args, int timeoutMs = 20000) const;
     // Gives the keyboard focus to the first visible window whose title
     // contains title (no regular expression characters in it), once there.
-    bool focusWindow(const QString &title, int timeoutMs = 20000) const;
+    bool focusWindow(const QString &title) const;
     // Gives the keyboard focus to the window with this X id.
     bool focusWindow(quintptr id) const;
 
